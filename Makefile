@@ -1,0 +1,37 @@
+# Makefile: the few commands a newcomer needs; CMake and Ninja do the building.
+BUILD      ?= build
+ASAN_BUILD ?= build-asan
+JOBS       ?= $(shell nproc)
+CMAKE_ARGS ?=
+ifdef CI
+CMAKE_ARGS += -DPELLIX_WERROR=ON
+endif
+
+.PHONY: all deps build run test test-asan bench clean
+
+all: build
+
+deps:
+	@bash scripts/install-deps.sh
+
+build: deps
+	@cmake -S . -B $(BUILD) -G Ninja $(CMAKE_ARGS) >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	./$(BUILD)/pellix-puzzle generate --layout classic --difficulty normal
+
+test: build
+	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+test-asan: deps
+	@cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DPELLIX_SANITIZE=ON $(CMAKE_ARGS) >/dev/null
+	@cmake --build $(ASAN_BUILD) -j $(JOBS)
+	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
+
+bench: build
+	./$(BUILD)/pellix-puzzle bench
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD)

@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# install-deps.sh: installs the Debian packages that building, running and testing Pellix need.
+# Idempotent and silent when everything is already there; uses sudo when not run as root.
+set -euo pipefail
+
+packages=(
+  # toolchain
+  build-essential cmake ninja-build pkg-config
+  # tests and benchmarks
+  googletest libgtest-dev libgmock-dev libbenchmark-dev
+  # the game: window, GL, audio, clipboard, pictures, the system-font kind
+  libsdl2-dev libgl-dev libgl1-mesa-dri libegl-mesa0 libpng-dev zlib1g-dev
+  libfreetype-dev libfontconfig-dev
+  # the artwork generator
+  libcairo2-dev fonts-dejavu-core
+  # headless runs with a real X window
+  xvfb xauth
+)
+
+missing=()
+for package in "${packages[@]}"; do
+  status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+  [[ "$status" == "install ok installed" ]] || missing+=("$package")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+sudo=()
+[[ $(id -u) -eq 0 ]] || sudo=(sudo)
+echo "Installing: ${missing[*]}"
+"${sudo[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

@@ -1,0 +1,31 @@
+// random_test.cpp: the generator's sequence is fixed by its seed.
+#include "base/random.h"
+
+#include <gtest/gtest.h>
+
+TEST(Random, SeedOneGivesTheKnownSequence)
+{
+    seedRandom(1);
+    EXPECT_EQ(randomBelow(32768), 41);
+    EXPECT_EQ(randomBelow(32768), 18467);
+    EXPECT_EQ(randomBelow(32768), 6334);
+    seedRandom(1);
+    EXPECT_EQ(randomBelow(9), 5);
+    EXPECT_EQ(randomBelow(9), 8);
+    EXPECT_EQ(randomBelow(9), 7);
+}
+
+TEST(Random, BoundOneStillAdvances)
+{
+    seedRandom(1);
+    EXPECT_EQ(randomBelow(1), 0);
+    EXPECT_EQ(randomBelow(32768), 18467);
+}
+
+TEST(Random, NonPositiveBoundGivesZero)
+{
+    seedRandom(1);
+    EXPECT_EQ(randomBelow(0), 0);
+    EXPECT_EQ(randomBelow(-5), 0);
+    EXPECT_EQ(randomBelow(32768), 6334);
+}
