@@ -1,0 +1,169 @@
+// setting_store_file.cpp: the per-user store as one file per value under ~/.config.
+#include "storage/setting_store.h"
+#include "storage/setting_store_file.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+// The maker's folders hold the player's records and nothing for other users.
+constexpr mode_t kFolderMode = 0700;
+
+bool isPlainComponent(const char* name)
+{
+    return name[0] != '\0' && std::strcmp(name, ".") != 0 && std::strcmp(name, "..") != 0
+        && std::strchr(name, '/') == nullptr;
+}
+
+std::string configHome()
+{
+    const char* xdg = std::getenv("XDG_CONFIG_HOME");
+    if (xdg != nullptr && xdg[0] == '/')
+        return xdg;
+    const char* home = std::getenv("HOME");
+    if (home == nullptr || home[0] != '/') {
+        const passwd* user = getpwuid(getuid());
+        home = user != nullptr ? user->pw_dir : nullptr;
+    }
+    if (home == nullptr || home[0] != '/')
+        return {};
+    return std::string(home) + "/.config";
+}
+
+std::string folderOf(const std::string& path)
+{
+    return path.substr(0, path.rfind('/'));
+}
+
+// Creates every missing folder of an absolute path; true when the whole path is a folder.
+bool makeFolders(const std::string& path)
+{
+    for (std::size_t slash = path.find('/', 1);; slash = path.find('/', slash + 1)) {
+        const std::string part = path.substr(0, slash);
+        if (mkdir(part.c_str(), kFolderMode) != 0 && errno != EEXIST)
+            return false;
+        if (slash == std::string::npos)
+            break;
+    }
+    struct stat info {};
+    return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+bool writeFully(int fd, const void* bytes, std::size_t count)
+{
+    const char* next = static_cast<const char*>(bytes);
+    while (count > 0) {
+        const ssize_t done = write(fd, next, count);
+        if (done < 0 && errno == EINTR)
+            continue;
+        if (done <= 0)
+            return false;
+        next += done;
+        count -= static_cast<std::size_t>(done);
+    }
+    return true;
+}
+
+bool readFully(int fd, void* buffer, std::size_t count)
+{
+    char* next = static_cast<char*>(buffer);
+    while (count > 0) {
+        const ssize_t done = read(fd, next, count);
+        if (done < 0 && errno == EINTR)
+            continue;
+        if (done <= 0)
+            return false;
+        next += done;
+        count -= static_cast<std::size_t>(done);
+    }
+    return true;
+}
+
+// A crash after rename could otherwise lose the new directory entry.
+void flushFolder(const std::string& folder)
+{
+    const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    fsync(fd);
+    close(fd);
+}
+
+} // namespace
+
+std::string settingFilePath(const char* maker, const char* value)
+{
+    if (!isPlainComponent(maker) || !isPlainComponent(value))
+        return {};
+    const std::string home = configHome();
+    if (home.empty())
+        return {};
+    return home + "/" + maker + "/Settings/" + value;
+}
+
+std::string writeTemporaryBeside(const std::string& target, const void* bytes, std::size_t byteCount)
+{
+    const std::size_t slash = target.rfind('/');
+    std::string pattern = target.substr(0, slash + 1) + "." + target.substr(slash + 1) + ".XXXXXX";
+    std::vector<char> name(pattern.begin(), pattern.end());
+    name.push_back('\0');
+    const int fd = mkstemp(name.data());
+    if (fd < 0)
+        return {};
+    const bool flushed = writeFully(fd, bytes, byteCount) && fsync(fd) == 0;
+    const bool closed = close(fd) == 0;
+    if (!flushed || !closed) {
+        unlink(name.data());
+        return {};
+    }
+    return name.data();
+}
+
+bool replaceWithTemporary(const std::string& temporary, const std::string& target)
+{
+    if (rename(temporary.c_str(), target.c_str()) != 0) {
+        unlink(temporary.c_str());
+        return false;
+    }
+    flushFolder(folderOf(target));
+    return true;
+}
+
+bool storeReadValue(const char* maker, const char* value, void* buffer, std::size_t bufferSize)
+{
+    const std::string path = settingFilePath(maker, value);
+    if (path.empty())
+        return false;
+    // Non-blocking, so that a pipe planted under the value's name cannot hang the open.
+    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat info {};
+    const bool read = fstat(fd, &info) == 0 && S_ISREG(info.st_mode)
+        && static_cast<std::size_t>(info.st_size) <= bufferSize
+        && readFully(fd, buffer, static_cast<std::size_t>(info.st_size));
+    close(fd);
+    return read;
+}
+
+bool storeWriteValue(const char* maker, const char* value, const void* bytes, std::size_t byteCount)
+{
+    const std::string path = settingFilePath(maker, value);
+    if (path.empty() || !makeFolders(folderOf(path)))
+        return false;
+    const std::string temporary = writeTemporaryBeside(path, bytes, byteCount);
+    return !temporary.empty() && replaceWithTemporary(temporary, path);
+}
+
+bool storeDeleteValue(const char* maker, const char* value)
+{
+    const std::string path = settingFilePath(maker, value);
+    return !path.empty() && unlink(path.c_str()) == 0;
+}

@@ -1,0 +1,68 @@
+// storage.cpp: the settings operations over the per-user store, and the whole-file helpers.
+#include "storage/storage.h"
+
+#include "storage/setting_store.h"
+
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+
+const char* nameOrNull(const BWString& name)
+{
+    return name.chars() != nullptr ? name.chars() : "NULL";
+}
+
+} // namespace
+
+bool readSetting(BWString maker, BWString value, void* buffer, std::size_t bufferSize)
+{
+    if (buffer == nullptr)
+        return false;
+    return storeReadValue(nameOrNull(maker), nameOrNull(value), buffer, bufferSize);
+}
+
+bool writeSetting(BWString maker, BWString value, const void* bytes, std::size_t byteCount)
+{
+    if (bytes == nullptr && byteCount > 0)
+        return false;
+    return storeWriteValue(nameOrNull(maker), nameOrNull(value), bytes, byteCount);
+}
+
+bool deleteSetting(BWString maker, BWString value)
+{
+    return storeDeleteValue(nameOrNull(maker), nameOrNull(value));
+}
+
+bool readFile(BWString fileName, void* buffer, std::size_t byteCount)
+{
+    if (fileName.chars() == nullptr || (buffer == nullptr && byteCount > 0))
+        return false;
+    std::FILE* file = std::fopen(fileName.chars(), "rb");
+    if (file == nullptr)
+        return false;
+    bool read = std::fseek(file, 0, SEEK_END) == 0;
+    const long size = read ? std::ftell(file) : -1;
+    read = size >= 0 && static_cast<unsigned long>(size) >= byteCount && std::fseek(file, 0, SEEK_SET) == 0
+        && (byteCount == 0 || std::fread(buffer, 1, byteCount, file) == byteCount);
+    std::fclose(file);
+    return read;
+}
+
+bool writeFile(BWString fileName, const void* bytes, std::size_t byteCount)
+{
+    if (fileName.chars() == nullptr || (bytes == nullptr && byteCount > 0))
+        return false;
+    std::FILE* file = std::fopen(fileName.chars(), "wb");
+    if (file == nullptr)
+        return false;
+    const bool written = byteCount == 0 || std::fwrite(bytes, 1, byteCount, file) == byteCount;
+    // The bytes may still sit in the stream's buffer; a full disk only shows when closing.
+    const bool closed = std::fclose(file) == 0;
+    return written && closed;
+}
+
+bool deleteFile(BWString fileName)
+{
+    return fileName.chars() != nullptr && unlink(fileName.chars()) == 0;
+}

@@ -1,0 +1,32 @@
+// storage.h: per-user binary records addressed by maker and value name, whole-file helpers,
+// and handing a document or address to the system's default handler.
+#pragma once
+
+#include "base/bw_string.h"
+
+#include <cstddef>
+
+// Every operation opens what it needs, does its one job, closes again and reports only
+// success or failure. A null maker or value name stands for the text "NULL".
+
+// True when the stored value fits the buffer and was read into it. A value shorter than the
+// buffer fills only its own bytes and leaves the rest of the buffer as it was; a longer one
+// fails without touching the buffer. A missing value fails and creates nothing.
+bool readSetting(BWString maker, BWString value, void* buffer, std::size_t bufferSize);
+
+// True when exactly byteCount bytes are stored; creates the maker's settings on first use.
+// The old value stays readable until the new one has reached the disk whole.
+bool writeSetting(BWString maker, BWString value, const void* bytes, std::size_t byteCount);
+
+// True when the value was removed; the maker's settings themselves stay.
+bool deleteSetting(BWString maker, BWString value);
+
+// True when exactly byteCount bytes were read from the start of the file; a shorter file
+// fails without reading anything.
+bool readFile(BWString fileName, void* buffer, std::size_t byteCount);
+
+// Creates or truncates the file; true when every byte reached it.
+bool writeFile(BWString fileName, const void* bytes, std::size_t byteCount);
+
+// True when the file was deleted.
+bool deleteFile(BWString fileName);
