@@ -2,47 +2,32 @@
 #include "storage/storage.h"
 #include "temp_config_home.h"
 
-#include <array>
-
+using Bytes = std::vector<unsigned char>;
 using Files = TempConfigHome;
 
-TEST_F(Files, ReadNeedsTheWholeCountFromTheStart)
+TEST_F(Files, ReadNeedsTheWholeCountWriteTruncatesDeleteRemoves)
 {
-    const std::string name = (root / "ten.bin").string();
-    putFile(name, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
-    std::array<unsigned char, 11> buffer;
-    buffer.fill(0xEE);
-    EXPECT_FALSE(readFile(BWString("%s", name.c_str()), buffer.data(), 11));
-    EXPECT_EQ(buffer[0], 0xEE);
-    ASSERT_TRUE(readFile(BWString("%s", name.c_str()), buffer.data(), 4));
-    EXPECT_EQ(buffer[3], 3);
-    EXPECT_EQ(buffer[4], 0xEE);
-    EXPECT_TRUE(readFile(BWString("%s", name.c_str()), buffer.data(), 10));
-}
-
-TEST_F(Files, WriteTruncatesAndDeleteRemoves)
-{
-    const BWString name("%s", (root / "out.bin").c_str());
-    const std::array<unsigned char, 6> bytes{6, 5, 4, 3, 2, 1};
-    ASSERT_TRUE(writeFile(name, bytes.data(), 6));
-    ASSERT_TRUE(writeFile(name, bytes.data(), 2));
-    EXPECT_EQ(fileBytes(name.chars()), (std::vector<unsigned char>{6, 5}));
+    const BWString name("%s", (root / "ten.bin").c_str());
+    const Bytes ten{0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
+    ASSERT_TRUE(writeFile(name, Bytes(20, 5).data(), 20));
+    ASSERT_TRUE(writeFile(name, ten.data(), 10));
+    Bytes buffer(11, 0xEE);
+    EXPECT_FALSE(readFile(name, buffer.data(), 11));
+    EXPECT_EQ(buffer, Bytes(11, 0xEE));
+    ASSERT_TRUE(readFile(name, buffer.data(), 4));
+    EXPECT_EQ(buffer, (Bytes{0, 1, 2, 3, 0xEE, 0xEE, 0xEE, 0xEE, 0xEE, 0xEE, 0xEE}));
+    EXPECT_TRUE(readFile(name, buffer.data(), 10));
     EXPECT_TRUE(deleteFile(name));
     EXPECT_FALSE(deleteFile(name));
-    EXPECT_FALSE(std::filesystem::exists(name.chars()));
+    EXPECT_FALSE(readFile(name, buffer.data(), 1));
 }
 
 TEST_F(Files, FailuresAreReportedAsFalse)
 {
     unsigned char byte = 0;
-    EXPECT_FALSE(readFile(BWString(), &byte, 1));
-    EXPECT_FALSE(writeFile(BWString(), &byte, 1));
-    EXPECT_FALSE(deleteFile(BWString()));
-    EXPECT_FALSE(readFile(BWString("%s", (root / "missing").c_str()), &byte, 1));
+    EXPECT_FALSE(readFile(BWString(), &byte, 1) || writeFile(BWString(), &byte, 1) || deleteFile(BWString()));
     EXPECT_FALSE(writeFile(BWString("%s", (root / "no/such/folder").c_str()), &byte, 1));
     EXPECT_FALSE(deleteFile(BWString("%s", root.c_str())));
     // A full disk shows only when the buffered bytes are flushed.
-    if (std::filesystem::exists("/dev/full")) {
-        EXPECT_FALSE(writeFile("/dev/full", &byte, 1));
-    }
+    EXPECT_FALSE(std::filesystem::exists("/dev/full") && writeFile("/dev/full", &byte, 1));
 }

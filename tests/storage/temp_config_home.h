@@ -7,7 +7,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <string>
 #include <vector>
 
 class TempConfigHome : public ::testing::Test {
@@ -19,22 +18,12 @@ protected:
         root = pattern;
         setenv("XDG_CONFIG_HOME", root.c_str(), 1);
     }
-    void TearDown() override
-    {
-        unsetenv("XDG_CONFIG_HOME");
-        std::filesystem::remove_all(root);
-    }
+    void TearDown() override { std::filesystem::remove_all(root); }
 
     static std::vector<unsigned char> fileBytes(const std::filesystem::path& path)
     {
         std::ifstream in(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
-    static void putFile(const std::filesystem::path& path, const std::vector<unsigned char>& bytes)
-    {
-        std::filesystem::create_directories(path.parent_path());
-        std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                    static_cast<std::streamsize>(bytes.size()));
+        return {std::istreambuf_iterator<char>(in), {}};
     }
 
     std::filesystem::path root;
