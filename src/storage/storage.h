@@ -1,5 +1,5 @@
 // storage.h: per-user binary records addressed by maker and value name, whole-file helpers,
-// and handing a document or address to the system's default handler.
+// and handing a file or an address to the system's default handler.
 #pragma once
 
 #include "base/bw_string.h"
@@ -30,3 +30,7 @@ bool writeFile(BWString fileName, const void* bytes, std::size_t byteCount);
 
 // True when the file was deleted.
 bool deleteFile(BWString fileName);
+
+// Hands a file path or an address to the system's default handler; true when the system
+// accepted it. A null or empty text is refused.
+bool openWithShell(BWString pathOrAddress);
