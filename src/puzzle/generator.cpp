@@ -1,0 +1,284 @@
+// generator.cpp: the solution generator and the two phases of choosing the givens.
+#include "puzzle/generator.h"
+
+#include "base/random.h"
+#include "puzzle/solver.h"
+#include "puzzle/zones.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr int32_t kFillDigitBudget = 5000;
+constexpr int32_t kSeedRejectLimit = 5000;
+constexpr int32_t kRepeatDrawLimit = 10000;
+// Chaos places its solution under one placeholder zone per cell, numbered 1 to 81.
+constexpr int32_t kZoneSlots = kCellCount + 1;
+
+// Which digits each row, column and zone already holds, kept beside the solution so that a
+// candidate test is a few mask lookups instead of a scan of the board.
+struct DigitPlacer {
+    Board& board;
+    uint16_t rowDigits[kBoardSide] = {};
+    uint16_t columnDigits[kBoardSide] = {};
+    uint16_t zoneDigits[kZoneSlots] = {};
+
+    explicit DigitPlacer(Board& target) : board(target)
+    {
+        for (int32_t x = 0; x < kBoardSide; ++x) {
+            for (int32_t y = 0; y < kBoardSide; ++y) {
+                const int32_t digit = board.solution[cellIndex(x, y)];
+                if (digit != 0) {
+                    mark(x, y, digit);
+                }
+            }
+        }
+    }
+
+    int32_t zoneOf(int32_t x, int32_t y) const
+    {
+        return std::clamp(board.zoneMap[cellIndex(x, y)], 0, kZoneSlots - 1);
+    }
+
+    void mark(int32_t x, int32_t y, int32_t digit)
+    {
+        const uint16_t bit = static_cast<uint16_t>(1u << digit);
+        rowDigits[y] |= bit;
+        columnDigits[x] |= bit;
+        zoneDigits[zoneOf(x, y)] |= bit;
+    }
+
+    void place(int32_t x, int32_t y, int32_t digit)
+    {
+        board.solution[cellIndex(x, y)] = digit;
+        mark(x, y, digit);
+    }
+
+    void remove(int32_t x, int32_t y, int32_t digit)
+    {
+        board.solution[cellIndex(x, y)] = 0;
+        const uint16_t keep = static_cast<uint16_t>(~(1u << digit));
+        rowDigits[y] &= keep;
+        columnDigits[x] &= keep;
+        zoneDigits[zoneOf(x, y)] &= keep;
+    }
+
+    bool fill(int32_t d);
+};
+
+bool DigitPlacer::fill(int32_t d)
+{
+    if (d > kBoardSide) {
+        return true;
+    }
+    if (++board.genCalls > kFillDigitBudget) {
+        return false;
+    }
+    const uint16_t bit = static_cast<uint16_t>(1u << d);
+    int32_t k = 0;
+    while (k < kBoardSide && (columnDigits[k] & bit) != 0) {
+        ++k;
+    }
+    if (k == kBoardSide) {
+        return fill(d + 1);
+    }
+    bool candidate[kBoardSide];
+    for (int32_t y = 0; y < kBoardSide; ++y) {
+        candidate[y] = board.solution[cellIndex(k, y)] == 0 && (rowDigits[y] & bit) == 0 &&
+                       (zoneDigits[zoneOf(k, y)] & bit) == 0;
+    }
+    for (int32_t p = 0; p < kBoardSide; ++p) {
+        if (!candidate[p]) {
+            continue;
+        }
+        int32_t y = randomBelow(kBoardSide);
+        while (!candidate[y]) {
+            y = randomBelow(kBoardSide);
+        }
+        place(k, y, d);
+        if (fill(d)) {
+            return true;
+        }
+        remove(k, y, d);
+        candidate[y] = false;
+        // The first two columns of a digit backtrack, resuming the scan at index 1; the
+        // later columns get a single try.
+        if (k >= 2) {
+            return false;
+        }
+        p = 0;
+    }
+    return false;
+}
+
+bool trySolution(Board& board)
+{
+    board.genCalls = 0;
+    board.solution.fill(0);
+    return fillDigit(board, 1);
+}
+
+// The four counts of seedOk and fillOk for cell (x, y).
+struct GivenCounts {
+    int32_t row = 0;
+    int32_t column = 0;
+    int32_t zone = 0;
+    int32_t digit = 0;
+};
+
+GivenCounts countGivens(const Board& board, int32_t x, int32_t y)
+{
+    const int32_t index = cellIndex(x, y);
+    GivenCounts counts;
+    for (int32_t i = 0; i < kCellCount; ++i) {
+        if (board.givens[i] == 0) {
+            continue;
+        }
+        counts.row += i % kBoardSide == y ? 1 : 0;
+        counts.column += i / kBoardSide == x ? 1 : 0;
+        counts.zone += board.zoneMap[i] == board.zoneMap[index] ? 1 : 0;
+        counts.digit += board.givens[i] == board.solution[index] ? 1 : 0;
+    }
+    return counts;
+}
+
+void giveCell(Board& board, int32_t index)
+{
+    board.givens[index] = board.solution[index];
+}
+
+// Phase 1: spread the fixed number of givens, starting over after too many rejections.
+void spreadGivens(Board& board, Difficulty difficulty)
+{
+    const int32_t target = givenRules(difficulty).phaseOneGivens;
+    for (;;) {
+        board.givens.fill(0);
+        int32_t accepted = 0;
+        int32_t rejected = 0;
+        while (accepted < target && rejected <= kSeedRejectLimit) {
+            const int32_t x = randomBelow(kBoardSide);
+            const int32_t y = randomBelow(kBoardSide);
+            if (seedOk(board, difficulty, x, y)) {
+                giveCell(board, cellIndex(x, y));
+                ++accepted;
+            } else {
+                ++rejected;
+            }
+        }
+        if (accepted == target) {
+            return;
+        }
+    }
+}
+
+// Phase 2: visit every cell once in random order. False when the draws repeat too often.
+bool topUpGivens(Board& board, Difficulty difficulty)
+{
+    bool visited[kCellCount] = {};
+    int32_t visitedCount = 0;
+    int32_t repeats = 0;
+    while (visitedCount < kCellCount) {
+        const int32_t x = randomBelow(kBoardSide);
+        const int32_t y = randomBelow(kBoardSide);
+        const int32_t index = cellIndex(x, y);
+        if (visited[index]) {
+            if (++repeats > kRepeatDrawLimit) {
+                return false;
+            }
+            continue;
+        }
+        if (fillOk(board, difficulty, x, y)) {
+            giveCell(board, index);
+        }
+        visited[index] = true;
+        ++visitedCount;
+    }
+    return true;
+}
+
+} // namespace
+
+GivenRules givenRules(Difficulty difficulty)
+{
+    switch (difficulty) {
+    case Difficulty::Normal:
+        return {26, 4, 2, 29};
+    case Difficulty::Hard:
+        return {23, 4, 1, 25};
+    case Difficulty::Easy:
+        break;
+    }
+    return {41, 5, 4, 42};
+}
+
+int32_t generate(Board& board, ZoneLayout layout, Difficulty difficulty)
+{
+    for (int32_t restarts = 0;; ++restarts) {
+        buildZones(board, layout);
+        buildSolution(board, layout);
+        if (makePuzzle(board, difficulty)) {
+            return restarts;
+        }
+    }
+}
+
+void buildSolution(Board& board, ZoneLayout layout)
+{
+    if (layout == ZoneLayout::Chaos) {
+        assignChaosZones(board);
+        return;
+    }
+    while (!trySolution(board)) {
+        buildZones(board, layout);
+    }
+    board.genCalls = 0;
+}
+
+void fillSolution(Board& board)
+{
+    while (!trySolution(board)) {
+    }
+    board.genCalls = 0;
+}
+
+bool fillDigit(Board& board, int32_t d)
+{
+    DigitPlacer placer(board);
+    return placer.fill(d);
+}
+
+bool makePuzzle(Board& board, Difficulty difficulty)
+{
+    spreadGivens(board, difficulty);
+    if (!topUpGivens(board, difficulty)) {
+        return false;
+    }
+    const auto givenCount = std::count_if(board.givens.begin(), board.givens.end(),
+                                          [](int32_t digit) { return digit != 0; });
+    if (givenCount <= givenRules(difficulty).givensAbove) {
+        return false;
+    }
+    return countSolutions(board.givens, board.zoneMap) == 1;
+}
+
+bool seedOk(const Board& board, Difficulty difficulty, int32_t x, int32_t y)
+{
+    if (board.givens[cellIndex(x, y)] != 0) {
+        return false;
+    }
+    const int32_t limit = givenRules(difficulty).seedRejectCount;
+    const GivenCounts counts = countGivens(board, x, y);
+    return counts.row < limit && counts.column < limit && counts.zone < limit &&
+           counts.digit < limit;
+}
+
+bool fillOk(const Board& board, Difficulty difficulty, int32_t x, int32_t y)
+{
+    if (board.givens[cellIndex(x, y)] != 0) {
+        return false;
+    }
+    const int32_t limit = givenRules(difficulty).fillAddCount;
+    const GivenCounts counts = countGivens(board, x, y);
+    return counts.row <= limit || counts.column <= limit || counts.zone <= limit ||
+           counts.digit <= limit;
+}
