@@ -147,7 +147,8 @@ void giveCell(Board& board, int32_t index)
     board.givens[index] = board.solution[index];
 }
 
-// Phase 1: spread the fixed number of givens, starting over after too many rejections.
+} // namespace
+
 void spreadGivens(Board& board, Difficulty difficulty)
 {
     const int32_t target = givenRules(difficulty).phaseOneGivens;
@@ -171,7 +172,6 @@ void spreadGivens(Board& board, Difficulty difficulty)
     }
 }
 
-// Phase 2: visit every cell once in random order. False when the draws repeat too often.
 bool topUpGivens(Board& board, Difficulty difficulty)
 {
     bool visited[kCellCount] = {};
@@ -195,8 +195,6 @@ bool topUpGivens(Board& board, Difficulty difficulty)
     }
     return true;
 }
-
-} // namespace
 
 GivenRules givenRules(Difficulty difficulty)
 {

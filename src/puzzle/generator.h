@@ -35,6 +35,14 @@ bool fillDigit(Board& board, int32_t d);
 // that do not have exactly one solution).
 bool makePuzzle(Board& board, Difficulty difficulty);
 
+// Phase 1: spreads the fixed number of givens at random where seedOk holds, starting over
+// after more than 5000 rejected draws.
+void spreadGivens(Board& board, Difficulty difficulty);
+
+// Phase 2: visits every cell once in random order, adding it where fillOk holds. False when
+// the draws hit visited cells more than 10000 times.
+bool topUpGivens(Board& board, Difficulty difficulty);
+
 // The acceptance tests of the two phases, over four counts taken from the current givens:
 // the givens in row y, in column x, in the zone of (x, y), and those equal to its solution
 // digit. Neither accepts a cell that is already given.

@@ -1,0 +1,81 @@
+// puzzle_options_test.cpp: the command line of pellix-puzzle and its timing summary.
+#include "puzzle_options.h"
+#include "timing_summary.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::string faultOf(const std::vector<std::string>& args)
+{
+    PuzzleOptions options;
+    std::string fault;
+    EXPECT_FALSE(parsePuzzleOptions(args, options, fault));
+    return fault;
+}
+
+} // namespace
+
+TEST(PuzzleOptions, ReadsEachCommand)
+{
+    PuzzleOptions options;
+    std::string fault;
+    ASSERT_TRUE(parsePuzzleOptions({"generate", "--layout", "chaos", "--difficulty", "hard",
+                                    "--seed", "4294967295", "--count", "12"},
+                                   options, fault))
+        << fault;
+    EXPECT_EQ(options.command, PuzzleCommand::Generate);
+    EXPECT_EQ(options.layout, ZoneLayout::Chaos);
+    EXPECT_EQ(options.difficulty, Difficulty::Hard);
+    EXPECT_TRUE(options.seeded);
+    EXPECT_EQ(options.seed, 4294967295u);
+    EXPECT_EQ(options.count, 12);
+
+    ASSERT_TRUE(parsePuzzleOptions({"generate", "--difficulty", "normal", "--layout", "random"},
+                                   options, fault));
+    EXPECT_FALSE(options.seeded);
+    EXPECT_EQ(options.count, 1);
+    EXPECT_EQ(options.layout, ZoneLayout::Random);
+
+    ASSERT_TRUE(parsePuzzleOptions({"solve"}, options, fault));
+    EXPECT_EQ(options.command, PuzzleCommand::Solve);
+    ASSERT_TRUE(parsePuzzleOptions({"bench"}, options, fault));
+    EXPECT_EQ(options.count, kDefaultBenchCount);
+    ASSERT_TRUE(parsePuzzleOptions({"bench", "--count", "3"}, options, fault));
+    EXPECT_EQ(options.count, 3);
+}
+
+TEST(PuzzleOptions, RefusesBadArguments)
+{
+    EXPECT_EQ(faultOf({}), "no command given");
+    EXPECT_EQ(faultOf({"play"}), "unknown command 'play'");
+    EXPECT_EQ(faultOf({"generate", "--layout", "classic"}),
+              "generate needs --layout and --difficulty");
+    EXPECT_EQ(faultOf({"generate", "--layout", "boxes", "--difficulty", "easy"}),
+              "unknown layout 'boxes' (classic, random or chaos)");
+    EXPECT_EQ(faultOf({"generate", "--layout", "classic", "--difficulty", "Easy"}),
+              "unknown difficulty 'Easy' (easy, normal or hard)");
+    EXPECT_EQ(faultOf({"generate", "--layout", "classic", "--difficulty", "easy", "--seed",
+                       "4294967296"}),
+              "--seed needs a number from 0 to 4294967295, not '4294967296'");
+    EXPECT_EQ(faultOf({"bench", "--count", "0"}), "--count needs a positive number, not '0'");
+    EXPECT_EQ(faultOf({"bench", "--count", "-5"}), "--count needs a positive number, not '-5'");
+    EXPECT_EQ(faultOf({"bench", "--count"}), "--count needs a value");
+    EXPECT_EQ(faultOf({"bench", "--seed", "1"}), "unknown option '--seed' for bench");
+    EXPECT_EQ(faultOf({"solve", "extra"}), "unknown option 'extra' for solve");
+}
+
+TEST(TimingSummary, NearestRankPercentiles)
+{
+    std::vector<double> times;
+    for (int i = 100; i >= 1; --i) {
+        times.push_back(i);
+    }
+    const TimingSummary summary = summarizeTimes(times);
+    EXPECT_EQ(summary.median, 50);
+    EXPECT_EQ(summary.p90, 90);
+    EXPECT_EQ(summary.p99, 99);
+    EXPECT_EQ(summary.max, 100);
+    EXPECT_EQ(summarizeTimes({7}).p99, 7);
+    EXPECT_EQ(summarizeTimes({}).max, 0);
+}
