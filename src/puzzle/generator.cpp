@@ -6,6 +6,7 @@
 #include "puzzle/zones.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace {
 
@@ -15,52 +16,73 @@ constexpr int32_t kRepeatDrawLimit = 10000;
 // Chaos places its solution under one placeholder zone per cell, numbered 1 to 81.
 constexpr int32_t kZoneSlots = kCellCount + 1;
 
-// Which digits each row, column and zone already holds, kept beside the solution so that a
-// candidate test is a few mask lookups instead of a scan of the board.
+constexpr uint16_t kAllRows = 0x1ff;
+
+uint16_t bitOf(int32_t position)
+{
+    return static_cast<uint16_t>(1u << position);
+}
+
+// Where each digit already stands, kept beside the solution so that the candidate rows of a
+// column are a few mask operations instead of scans of the board. Rows and columns are
+// 9-bit masks per digit; zones hold a mask of their digits.
 struct DigitPlacer {
     Board& board;
-    uint16_t rowDigits[kBoardSide] = {};
-    uint16_t columnDigits[kBoardSide] = {};
+    uint16_t rowsWith[kBoardSide + 1] = {};
+    uint16_t columnsWith[kBoardSide + 1] = {};
+    uint16_t emptyRows[kBoardSide] = {};
     uint16_t zoneDigits[kZoneSlots] = {};
+    uint8_t zoneSlot[kCellCount] = {};
 
     explicit DigitPlacer(Board& target) : board(target)
     {
         for (int32_t x = 0; x < kBoardSide; ++x) {
             for (int32_t y = 0; y < kBoardSide; ++y) {
-                const int32_t digit = board.solution[cellIndex(x, y)];
-                if (digit != 0) {
-                    mark(x, y, digit);
+                const int32_t index = cellIndex(x, y);
+                zoneSlot[index] =
+                    static_cast<uint8_t>(std::clamp(board.zoneMap[index], 0, kZoneSlots - 1));
+                const int32_t digit = std::clamp(board.solution[index], 0, kBoardSide);
+                if (digit == 0) {
+                    emptyRows[x] |= bitOf(y);
+                } else {
+                    toggle(x, y, digit);
                 }
             }
         }
     }
 
-    int32_t zoneOf(int32_t x, int32_t y) const
+    void toggle(int32_t x, int32_t y, int32_t digit)
     {
-        return std::clamp(board.zoneMap[cellIndex(x, y)], 0, kZoneSlots - 1);
-    }
-
-    void mark(int32_t x, int32_t y, int32_t digit)
-    {
-        const uint16_t bit = static_cast<uint16_t>(1u << digit);
-        rowDigits[y] |= bit;
-        columnDigits[x] |= bit;
-        zoneDigits[zoneOf(x, y)] |= bit;
+        rowsWith[digit] ^= bitOf(y);
+        columnsWith[digit] ^= bitOf(x);
+        zoneDigits[zoneSlot[cellIndex(x, y)]] ^= bitOf(digit);
     }
 
     void place(int32_t x, int32_t y, int32_t digit)
     {
         board.solution[cellIndex(x, y)] = digit;
-        mark(x, y, digit);
+        emptyRows[x] ^= bitOf(y);
+        toggle(x, y, digit);
     }
 
     void remove(int32_t x, int32_t y, int32_t digit)
     {
         board.solution[cellIndex(x, y)] = 0;
-        const uint16_t keep = static_cast<uint16_t>(~(1u << digit));
-        rowDigits[y] &= keep;
-        columnDigits[x] &= keep;
-        zoneDigits[zoneOf(x, y)] &= keep;
+        emptyRows[x] ^= bitOf(y);
+        toggle(x, y, digit);
+    }
+
+    // Rows of column k that are empty, lack d in their row and lack d in their zone.
+    uint16_t candidateRows(int32_t k, int32_t d) const
+    {
+        uint16_t rows = static_cast<uint16_t>(emptyRows[k] & ~rowsWith[d]);
+        for (uint16_t open = rows; open != 0; open = static_cast<uint16_t>(open & (open - 1))) {
+            const int32_t y = std::countr_zero(open);
+            if ((zoneDigits[zoneSlot[cellIndex(k, y)]] & bitOf(d)) != 0) {
+                rows = static_cast<uint16_t>(rows & ~bitOf(y));
+            }
+        }
+        return rows;
     }
 
     bool fill(int32_t d);
@@ -74,25 +96,18 @@ bool DigitPlacer::fill(int32_t d)
     if (++board.genCalls > kFillDigitBudget) {
         return false;
     }
-    const uint16_t bit = static_cast<uint16_t>(1u << d);
-    int32_t k = 0;
-    while (k < kBoardSide && (columnDigits[k] & bit) != 0) {
-        ++k;
-    }
-    if (k == kBoardSide) {
+    const uint16_t columnsLacking = static_cast<uint16_t>(kAllRows & ~columnsWith[d]);
+    if (columnsLacking == 0) {
         return fill(d + 1);
     }
-    bool candidate[kBoardSide];
-    for (int32_t y = 0; y < kBoardSide; ++y) {
-        candidate[y] = board.solution[cellIndex(k, y)] == 0 && (rowDigits[y] & bit) == 0 &&
-                       (zoneDigits[zoneOf(k, y)] & bit) == 0;
-    }
-    for (int32_t p = 0; p < kBoardSide; ++p) {
-        if (!candidate[p]) {
-            continue;
-        }
+    const int32_t k = std::countr_zero(columnsLacking);
+    uint16_t candidates = candidateRows(k, d);
+    // The scan over the candidate rows first starts at row 0. After a failed try the first
+    // two columns of a digit resume it at row 1; later columns get a single try.
+    uint16_t scanned = kAllRows;
+    while ((candidates & scanned) != 0) {
         int32_t y = randomBelow(kBoardSide);
-        while (!candidate[y]) {
+        while ((candidates & bitOf(y)) == 0) {
             y = randomBelow(kBoardSide);
         }
         place(k, y, d);
@@ -100,13 +115,11 @@ bool DigitPlacer::fill(int32_t d)
             return true;
         }
         remove(k, y, d);
-        candidate[y] = false;
-        // The first two columns of a digit backtrack, resuming the scan at index 1; the
-        // later columns get a single try.
+        candidates = static_cast<uint16_t>(candidates & ~bitOf(y));
         if (k >= 2) {
             return false;
         }
-        p = 0;
+        scanned = static_cast<uint16_t>(kAllRows & ~bitOf(0));
     }
     return false;
 }

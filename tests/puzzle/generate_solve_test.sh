@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # generate_solve_test.sh: pellix-puzzle generate, piped into pellix-puzzle solve, for every
-# layout and difficulty over 200 seeds: every puzzle must have exactly one solution.
+# layout and difficulty over seeds 1 to N (default 200): every puzzle must have exactly one
+# solution. Usage: generate_solve_test.sh path/to/pellix-puzzle [N]
 set -euo pipefail
 tool="$1"
-seeds=200
+seeds="${2:-200}"
 
 for layout in classic random chaos; do
   for difficulty in easy normal hard; do
