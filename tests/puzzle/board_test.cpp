@@ -6,12 +6,10 @@
 
 namespace {
 
-// A Classic board whose cells show the pattern grid as givens, with the cells listed emptied.
-Board patternBoard(std::initializer_list<std::pair<int32_t, int32_t>> emptied = {})
+// The pattern board with every cell given except those listed.
+Board givenBoard(std::initializer_list<std::pair<int32_t, int32_t>> emptied)
 {
-    Board board;
-    board.zoneMap = classicZoneMap();
-    board.solution = patternGrid();
+    Board board = patternBoard();
     board.givens = board.solution;
     for (const auto& [x, y] : emptied) {
         board.givens[cellIndex(x, y)] = 0;
@@ -20,30 +18,18 @@ Board patternBoard(std::initializer_list<std::pair<int32_t, int32_t>> emptied = 
     return board;
 }
 
-Cell& cellAt(Board& board, int32_t x, int32_t y)
-{
-    return board.cells[cellIndex(x, y)];
-}
-
 } // namespace
 
 TEST(BoardCells, FillingStartsEveryCellAfresh)
 {
-    Board board = patternBoard({{4, 4}});
-    Cell& cell = cellAt(board, 4, 4);
-    cell.digit = 7;
-    cell.marks[2] = 1;
-    cell.conflict = 1;
-    cell.markConflicts[2] = 1;
+    Board board = givenBoard({{4, 4}});
+    Cell& cell = board.cells[cellIndex(4, 4)];
+    cell = {5, 5, 7, 1, 1, {1, 1, 1}, {1, 1, 1}};
     fillCells(board);
-    EXPECT_EQ(cell.digit, 0);
-    EXPECT_EQ(cell.given, 0);
-    EXPECT_EQ(cell.marks[2], 0);
-    EXPECT_EQ(cell.conflict, 0);
-    EXPECT_EQ(cell.markConflicts[2], 0);
     EXPECT_EQ(cell.zone, 5);
     EXPECT_EQ(cell.solutionDigit, patternDigit(4, 4));
-    const Cell& given = cellAt(board, 2, 7);
+    EXPECT_EQ(cell.digit + cell.given + cell.conflict + cell.marks[2] + cell.markConflicts[2], 0);
+    const Cell& given = board.cells[cellIndex(2, 7)];
     EXPECT_EQ(given.digit, patternDigit(2, 7));
     EXPECT_EQ(given.given, 1);
     EXPECT_EQ(given.zone, 7);
@@ -51,62 +37,55 @@ TEST(BoardCells, FillingStartsEveryCellAfresh)
 
 TEST(RuleCheck, RepeatedDigitFlagsBothCellsInRowColumnAndZone)
 {
-    // One given peer of (0,0) at a time: in its row, its column, its box only. The player
-    // enters the same digit at (0,0).
-    const std::pair<int32_t, int32_t> peers[] = {{5, 0}, {0, 6}, {1, 1}};
-    for (const auto& [px, py] : peers) {
+    // One given peer of (0,0) at a time (its row, its column, its box only); the player
+    // enters the same digit at (0,0), then takes it away again.
+    for (const auto& [px, py] : {std::pair{5, 0}, {0, 6}, {1, 1}}) {
         Board board = patternBoard();
-        for (int32_t i = 0; i < kCellCount; ++i) {
-            board.givens[i] = i == cellIndex(px, py) ? board.givens[i] : 0;
-        }
+        board.givens[cellIndex(px, py)] = patternDigit(px, py);
         fillCells(board);
-        cellAt(board, 0, 0).digit = static_cast<int8_t>(patternDigit(px, py));
+        board.cells[0].digit = static_cast<int8_t>(patternDigit(px, py));
         EXPECT_FALSE(updateConflicts(board, Difficulty::Easy));
-        EXPECT_EQ(cellAt(board, 0, 0).conflict, 1) << px << "," << py;
-        EXPECT_EQ(cellAt(board, px, py).conflict, 1) << px << "," << py;
         int32_t flagged = 0;
         for (const Cell& cell : board.cells) {
             flagged += cell.conflict;
         }
         EXPECT_EQ(flagged, 2);
-
-        cellAt(board, 0, 0).digit = 0;
+        EXPECT_EQ(board.cells[cellIndex(px, py)].conflict, 1) << px << "," << py;
+        board.cells[0].digit = 0;
         updateConflicts(board, Difficulty::Easy);
-        EXPECT_EQ(cellAt(board, px, py).conflict, 0);
-        EXPECT_EQ(cellAt(board, 0, 0).conflict, 0);
+        EXPECT_EQ(board.cells[cellIndex(px, py)].conflict, 0);
     }
 }
 
 TEST(RuleCheck, PencilMarksClashWithPeerDigitsExceptOnHard)
 {
     for (Difficulty difficulty : {Difficulty::Easy, Difficulty::Normal, Difficulty::Hard}) {
-        Board board = patternBoard({{0, 0}, {1, 0}});
-        const int8_t rowDigit = static_cast<int8_t>(patternDigit(8, 0));
-        cellAt(board, 0, 0).marks[rowDigit - 1] = 1;
-        cellAt(board, 0, 0).marks[patternDigit(0, 0) - 1] = 1; // no peer shows it
-        cellAt(board, 1, 0).digit = rowDigit; // a cell showing a digit keeps its marks unflagged
-        cellAt(board, 1, 0).marks[rowDigit - 1] = 1;
+        Board board = givenBoard({{0, 0}, {1, 0}});
+        const int32_t rowDigit = patternDigit(8, 0);       // shown at (8,0)
+        board.cells[cellIndex(0, 0)].marks[rowDigit - 1] = 1;
+        board.cells[cellIndex(0, 0)].marks[patternDigit(0, 0) - 1] = 1; // shown by no peer
+        Cell& showing = board.cells[cellIndex(1, 0)];        // a cell with a digit keeps its
+        showing.digit = static_cast<int8_t>(rowDigit);       // marks unflagged
+        showing.marks[rowDigit - 1] = 1;
         updateConflicts(board, difficulty);
-        const bool flagged = difficulty != Difficulty::Hard;
-        EXPECT_EQ(cellAt(board, 0, 0).markConflicts[rowDigit - 1], flagged ? 1 : 0);
-        EXPECT_EQ(cellAt(board, 0, 0).markConflicts[patternDigit(0, 0) - 1], 0);
-        EXPECT_EQ(cellAt(board, 1, 0).markConflicts[rowDigit - 1], 0);
+        const Cell& marked = board.cells[cellIndex(0, 0)];
+        EXPECT_EQ(marked.markConflicts[rowDigit - 1], difficulty != Difficulty::Hard ? 1 : 0);
+        EXPECT_EQ(marked.markConflicts[patternDigit(0, 0) - 1], 0);
+        EXPECT_EQ(showing.markConflicts[rowDigit - 1], 0);
     }
 }
 
 TEST(RuleCheck, SolvedMeansFullAndConflictFree)
 {
-    Board board = patternBoard({{3, 3}});
+    Board board = givenBoard({{3, 3}});
     EXPECT_FALSE(updateConflicts(board, Difficulty::Normal)) << "one empty cell";
-    cellAt(board, 3, 3).digit = static_cast<int8_t>(patternDigit(3, 3));
+    board.cells[cellIndex(3, 3)].digit = static_cast<int8_t>(patternDigit(3, 3));
     EXPECT_TRUE(updateConflicts(board, Difficulty::Normal));
-
     // Swapping two digits everywhere gives another valid grid, not the stored solution.
     for (Cell& cell : board.cells) {
         cell.digit = static_cast<int8_t>(cell.digit == 1 ? 2 : cell.digit == 2 ? 1 : cell.digit);
     }
     EXPECT_TRUE(updateConflicts(board, Difficulty::Hard));
-
-    cellAt(board, 3, 3).digit = static_cast<int8_t>(patternDigit(3, 3) % 9 + 1);
+    board.cells[cellIndex(3, 3)].digit = static_cast<int8_t>(patternDigit(3, 3) % 9 + 1);
     EXPECT_FALSE(updateConflicts(board, Difficulty::Hard)) << "full with one conflict";
 }

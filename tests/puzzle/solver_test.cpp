@@ -20,7 +20,7 @@ bool fitsPlainly(const BoardArray& grid, const BoardArray& zones, int32_t index,
     return true;
 }
 
-// Row-major, first empty cell, digits 1 to 9: counts up to the limit.
+// First empty cell in row-major order, digits 1 to 9, counting up to the limit.
 int32_t plainCount(BoardArray& grid, const BoardArray& zones, int32_t limit)
 {
     int32_t position = 0;
@@ -56,73 +56,51 @@ int32_t plainSolutions(BoardArray givens, const BoardArray& zones)
 
 TEST(SolutionCounter, AgreesWithPlainCountingOnHandMadeGivens)
 {
-    const BoardArray zones = classicZoneMap();
-    const BoardArray full = patternGrid();
-
-    BoardArray oneSolution = full;
+    const Board pattern = patternBoard();
+    const BoardArray& zones = pattern.zoneMap;
+    BoardArray oneSolution = pattern.solution;
     for (int32_t i = 0; i < kCellCount; i += 4) {
         oneSolution[i] = 0;
     }
-    BoardArray solved{};
-    EXPECT_EQ(countSolutions(oneSolution, zones, &solved), 1);
-    EXPECT_EQ(solved, full);
-    EXPECT_EQ(countSolutions(full, zones), 1) << "a full valid grid is its own solution";
-
-    // Every 1 and 2 taken away: they fit back either way round.
-    BoardArray twoWays = full;
-    for (int32_t& digit : twoWays) {
-        digit = digit <= 2 ? 0 : digit;
-    }
-    EXPECT_EQ(countSolutions(twoWays, zones), 2);
-    EXPECT_EQ(countSolutions(BoardArray{}, zones), 2) << "nothing given";
-
+    BoardArray twoWays = pattern.solution; // every 1 and 2 gone: they fit back either way
+    std::replace_if(twoWays.begin(), twoWays.end(), [](int32_t d) { return d <= 2; }, 0);
     BoardArray clash{};
     clash[cellIndex(0, 0)] = 5;
     clash[cellIndex(7, 0)] = 5;
-    EXPECT_EQ(countSolutions(clash, zones), 0) << "givens that repeat in a row";
-
-    // No clash among the givens, yet (8,0) has no digit left: 1-8 in its row, 9 below it.
-    BoardArray stuck{};
+    BoardArray stuck{}; // no clash, yet (8,0) has no digit left: 1-8 in its row, 9 below it
     for (int32_t x = 0; x < 8; ++x) {
         stuck[cellIndex(x, 0)] = x + 1;
     }
     stuck[cellIndex(8, 5)] = 9;
-    EXPECT_EQ(countSolutions(stuck, zones), 0);
-
-    for (const BoardArray* givens : {&oneSolution, &twoWays, &clash, &stuck}) {
-        EXPECT_EQ(countSolutions(*givens, zones), plainSolutions(*givens, zones));
+    const std::pair<const BoardArray*, int32_t> cases[] = {
+        {&pattern.solution, 1}, {&oneSolution, 1}, {&twoWays, 2},
+        {&clash, 0},            {&stuck, 0},       {nullptr, 2}};
+    for (const auto& [givens, expected] : cases) {
+        const BoardArray& grid = givens != nullptr ? *givens : BoardArray{};
+        BoardArray found{};
+        EXPECT_EQ(countSolutions(grid, zones, &found), expected);
+        EXPECT_EQ(plainSolutions(grid, zones), expected);
+        if (expected == 1) {
+            EXPECT_EQ(found, pattern.solution);
+        }
     }
-}
-
-TEST(SolutionCounter, RejectsValuesOutsideTheirRange)
-{
-    BoardArray zones = classicZoneMap();
-    BoardArray givens{};
-    givens[3] = 10;
-    EXPECT_EQ(countSolutions(givens, zones), 0);
-    givens[3] = 0;
-    zones[7] = 0;
-    EXPECT_EQ(countSolutions(givens, zones), 0);
+    BoardArray badZones = zones;
+    badZones[7] = 0;
+    EXPECT_EQ(countSolutions(BoardArray{}, badZones), 0);
 }
 
 TEST(SolutionCounter, AgreesWithPlainCountingOnGeneratedPuzzles)
 {
     // Each finished puzzle, and the same puzzle with one given taken away (often ambiguous).
-    const ZoneLayout layouts[] = {ZoneLayout::Classic, ZoneLayout::Random, ZoneLayout::Chaos};
     Board board;
     int32_t ambiguous = 0;
-    for (ZoneLayout layout : layouts) {
+    for (ZoneLayout layout : {ZoneLayout::Classic, ZoneLayout::Random, ZoneLayout::Chaos}) {
         for (uint32_t seed = 1; seed <= 3; ++seed) {
             seedRandom(seed);
             generate(board, layout, Difficulty::Normal);
             ASSERT_EQ(plainSolutions(board.givens, board.zoneMap), 1);
             BoardArray fewer = board.givens;
-            for (int32_t i = 0; i < kCellCount; ++i) {
-                if (fewer[i] != 0) {
-                    fewer[i] = 0;
-                    break;
-                }
-            }
+            *std::find_if(fewer.begin(), fewer.end(), [](int32_t d) { return d != 0; }) = 0;
             const int32_t count = countSolutions(fewer, board.zoneMap);
             EXPECT_EQ(count, plainSolutions(fewer, board.zoneMap));
             ambiguous += count == 2 ? 1 : 0;

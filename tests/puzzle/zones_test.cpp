@@ -12,22 +12,14 @@ namespace {
 // for every candidate cell of every step, one recursion level per step.
 namespace plain {
 
-bool onBoard(int32_t x, int32_t y)
+bool isZone(const BoardArray& zones, int32_t x, int32_t y, int32_t z)
 {
-    return x >= 0 && x < kBoardSide && y >= 0 && y < kBoardSide;
-}
-
-bool touches(const BoardArray& zones, int32_t x, int32_t y, int32_t z)
-{
-    return (onBoard(x - 1, y) && zones[cellIndex(x - 1, y)] == z) ||
-           (onBoard(x, y - 1) && zones[cellIndex(x, y - 1)] == z) ||
-           (onBoard(x + 1, y) && zones[cellIndex(x + 1, y)] == z) ||
-           (onBoard(x, y + 1) && zones[cellIndex(x, y + 1)] == z);
+    return x >= 0 && x < 9 && y >= 0 && y < 9 && zones[cellIndex(x, y)] == z;
 }
 
 int32_t flood(BoardArray& zones, int32_t x, int32_t y)
 {
-    if (!onBoard(x, y) || zones[cellIndex(x, y)] != 0) {
+    if (!isZone(zones, x, y, 0)) {
         return 0;
     }
     zones[cellIndex(x, y)] = -1;
@@ -35,40 +27,37 @@ int32_t flood(BoardArray& zones, int32_t x, int32_t y)
            flood(zones, x, y + 1);
 }
 
-int32_t floodAndUnmark(BoardArray& zones, int32_t x, int32_t y)
+bool isCandidate(BoardArray& zones, int32_t x, int32_t y, int32_t z)
 {
-    const int32_t count = flood(zones, x, y);
-    for (int32_t& zone : zones) {
-        zone = zone == -1 ? 0 : zone;
+    if (!(isZone(zones, x - 1, y, z) || isZone(zones, x, y - 1, z) ||
+          isZone(zones, x + 1, y, z) || isZone(zones, x, y + 1, z))) {
+        return false;
     }
-    return count;
+    const int32_t count = flood(zones, x, y);
+    std::replace(zones.begin(), zones.end(), -1, 0);
+    return count % 9 != 0;
 }
 
 bool grow(BoardArray& zones, int32_t z)
 {
-    if (z > kBoardSide) {
+    if (z > 9) {
         return true;
     }
     const auto count = std::count(zones.begin(), zones.end(), z);
-    if (count == kBoardSide) {
+    if (count == 9) {
         return grow(zones, z + 1);
     }
     bool candidate[kCellCount] = {};
-    bool any = false;
     for (int32_t i = 0; i < kCellCount; ++i) {
-        const int32_t x = i / kBoardSide;
-        const int32_t y = i % kBoardSide;
-        candidate[i] = zones[i] == 0 && (count == 0 || (touches(zones, x, y, z) &&
-                                                        floodAndUnmark(zones, x, y) % 9 != 0));
-        any = any || candidate[i];
+        candidate[i] = zones[i] == 0 && (count == 0 || isCandidate(zones, i / 9, i % 9, z));
     }
-    if (!any) {
+    if (std::find(candidate, candidate + kCellCount, true) == candidate + kCellCount) {
         return false;
     }
     int32_t index = 0;
     do {
-        const int32_t x = randomBelow(kBoardSide);
-        index = cellIndex(x, randomBelow(kBoardSide));
+        const int32_t x = randomBelow(9);
+        index = cellIndex(x, randomBelow(9));
     } while (!candidate[index]);
     zones[index] = z;
     if (grow(zones, z)) {
@@ -80,48 +69,17 @@ bool grow(BoardArray& zones, int32_t z)
 
 } // namespace plain
 
-bool zoneIsConnected(const BoardArray& zones, int32_t zone)
-{
-    BoardArray marks{};
-    int32_t start = 0;
-    while (zones[start] != zone) {
-        ++start;
-    }
-    std::vector<int32_t> pending{start};
-    marks[start] = 1;
-    int32_t reached = 0;
-    while (!pending.empty()) {
-        const int32_t index = pending.back();
-        pending.pop_back();
-        ++reached;
-        const int32_t x = index / kBoardSide;
-        const int32_t y = index % kBoardSide;
-        const std::pair<int32_t, int32_t> steps[] = {{x - 1, y}, {x + 1, y}, {x, y - 1}, {x, y + 1}};
-        for (const auto& [nx, ny] : steps) {
-            const int32_t next = cellIndex(nx, ny);
-            if (plain::onBoard(nx, ny) && zones[next] == zone && marks[next] == 0) {
-                marks[next] = 1;
-                pending.push_back(next);
-            }
-        }
-    }
-    return reached == kBoardSide;
-}
-
 } // namespace
 
 TEST(ClassicZones, BoxesNumberedAcrossThenDown)
 {
     Board board;
     buildZones(board, ZoneLayout::Classic);
-    EXPECT_EQ(board.zoneMap[cellIndex(0, 0)], 1);
-    EXPECT_EQ(board.zoneMap[cellIndex(2, 2)], 1);
-    EXPECT_EQ(board.zoneMap[cellIndex(3, 0)], 2);
-    EXPECT_EQ(board.zoneMap[cellIndex(8, 0)], 3);
-    EXPECT_EQ(board.zoneMap[cellIndex(0, 3)], 4);
-    EXPECT_EQ(board.zoneMap[cellIndex(4, 4)], 5);
-    EXPECT_EQ(board.zoneMap[cellIndex(0, 8)], 7);
-    EXPECT_EQ(board.zoneMap[cellIndex(8, 8)], 9);
+    const int32_t expected[][3] = {{0, 0, 1}, {2, 2, 1}, {3, 0, 2}, {8, 0, 3},
+                                   {0, 3, 4}, {4, 4, 5}, {0, 8, 7}, {8, 8, 9}};
+    for (const auto& [x, y, zone] : expected) {
+        EXPECT_EQ(board.zoneMap[cellIndex(x, y)], zone) << x << "," << y;
+    }
 }
 
 TEST(RandomZones, SameLayoutAndSameDrawsAsThePlainRule)
@@ -132,37 +90,20 @@ TEST(RandomZones, SameLayoutAndSameDrawsAsThePlainRule)
         while (!plain::grow(expected, 1)) {
         }
         const int32_t expectedNext = randomBelow(32768);
-
         seedRandom(seed);
         Board board;
         buildZones(board, ZoneLayout::Random);
         EXPECT_EQ(board.zoneMap, expected) << "seed " << seed;
         EXPECT_EQ(randomBelow(32768), expectedNext) << "seed " << seed;
     }
-}
-
-TEST(RandomZones, FloodCountAndTouchesAgreeWithThePlainRuleOnPartialLayouts)
-{
-    seedRandom(5);
-    for (int32_t round = 0; round < 40; ++round) {
-        Board board;
-        for (int32_t& zone : board.zoneMap) {
-            zone = randomBelow(3) == 0 ? randomBelow(4) : 0;
-        }
-        for (int32_t x = 0; x < kBoardSide; ++x) {
-            for (int32_t y = 0; y < kBoardSide; ++y) {
-                BoardArray zones = board.zoneMap;
-                ASSERT_EQ(floodCount(board, x, y), plain::floodAndUnmark(zones, x, y));
-                for (int32_t z = 0; z <= 3; ++z) {
-                    ASSERT_EQ(touchesZone(board, x, y, z), plain::touches(zones, x, y, z));
-                }
-            }
-        }
-    }
-    Board empty;
-    EXPECT_EQ(floodCount(empty, 0, 0), 81);
-    EXPECT_EQ(floodCount(empty, -1, 0), 0);
-    EXPECT_EQ(floodCount(empty, 0, 9), 0);
+    Board half;
+    half.zoneMap = {1, 1, 1, 1, 2, 0, 0, 0, 0, 1, 2};
+    BoardArray zones = half.zoneMap;
+    EXPECT_EQ(floodCount(half, 0, 5), plain::flood(zones, 0, 5));
+    EXPECT_EQ(floodCount(half, 0, 0), 0) << "an assigned cell";
+    EXPECT_EQ(floodCount(half, 9, 0), 0) << "off the board";
+    EXPECT_TRUE(touchesZone(half, 0, 5, 2));
+    EXPECT_FALSE(touchesZone(half, 0, 5, 1));
 }
 
 TEST(RandomZones, NineConnectedZonesOfNineOverManySeeds)
@@ -171,27 +112,17 @@ TEST(RandomZones, NineConnectedZonesOfNineOverManySeeds)
     for (uint32_t seed = 1; seed <= 300; ++seed) {
         seedRandom(seed);
         buildZones(board, ZoneLayout::Random);
-        for (int32_t zone = 1; zone <= kBoardSide; ++zone) {
-            ASSERT_EQ(std::count(board.zoneMap.begin(), board.zoneMap.end(), zone), 9)
-                << "seed " << seed << " zone " << zone;
-            ASSERT_TRUE(zoneIsConnected(board.zoneMap, zone)) << "seed " << seed;
+        for (int32_t zone = 1; zone <= 9; ++zone) {
+            // Flood the zone alone from its first cell: it must reach all nine.
+            BoardArray alone{};
+            for (int32_t i = 0; i < kCellCount; ++i) {
+                alone[i] = board.zoneMap[i] == zone ? 0 : 99;
+            }
+            const auto first = std::find(alone.begin(), alone.end(), 0) - alone.begin();
+            ASSERT_EQ(std::count(alone.begin(), alone.end(), 0), 9) << "seed " << seed;
+            ASSERT_EQ(plain::flood(alone, first / 9, first % 9), 9) << "seed " << seed;
         }
     }
-}
-
-TEST(RandomZones, DeadEndUndoesEveryCellTheCallAssigned)
-{
-    // Three free cells in a column corner: zone 1 takes all three, then finds no candidate.
-    Board board;
-    board.zoneMap.fill(9);
-    for (int32_t y = 0; y < 3; ++y) {
-        board.zoneMap[cellIndex(0, y)] = 0;
-    }
-    const BoardArray before = board.zoneMap;
-    seedRandom(3);
-    EXPECT_FALSE(growZone(board, 1));
-    EXPECT_EQ(board.zoneMap, before);
-    EXPECT_TRUE(growZone(board, 10)) << "past zone 9 every zone is built";
 }
 
 TEST(ChaosZones, EveryZoneHoldsEachSolutionDigitOnce)
