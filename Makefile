@@ -32,6 +32,7 @@ test-asan: deps
 
 bench: build
 	./$(BUILD)/pellix-puzzle bench
+	./$(BUILD)/pellix-bench
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)
