@@ -1,0 +1,127 @@
+// font_files_test.cpp: the six ".fnt" files follow the font format and fit where the game draws them.
+#include "resource_reader.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+const char* const fontNames[] = {"font_main.fnt", "font_original.fnt", "font_puzzle.fnt",
+                                 "font_conflict.fnt", "font_puzzle_small.fnt", "font_conflict_small.fnt"};
+const char* const boardFonts[] = {"font_original.fnt", "font_puzzle.fnt", "font_conflict.fnt"};
+const char* const pencilFonts[] = {"font_puzzle_small.fnt", "font_conflict_small.fnt"};
+
+// The pen advance of one character by the font's rules (fixed width, digit width, glyph width).
+int advance(const FontHeader& font, char c)
+{
+    if (c == ' ') return font.spaceWidth;
+    if (font.fixedWidth > 0) return font.fixedWidth;
+    if (font.digitWidth > 0 && c >= '0' && c <= '9') return font.digitWidth;
+    return font.glyphWidth(c);
+}
+
+int textWidth(const FontHeader& font, const std::string& text)
+{
+    int width = 0;
+    for (char c : text) width += advance(font, c) + font.spacing;
+    return width;
+}
+
+// Whether the glyph of a character has any visible pixel.
+bool hasInk(const FontHeader& font, char c)
+{
+    int glyph = font.glyphOf[int(c)];
+    int left = glyph == 0 ? 0 : font.glyphRight[glyph - 1];
+    for (int y = 0; y < font.sheetHeight; y++)
+        for (int x = left; x < font.glyphRight[glyph]; x++)
+            if (font.pixels[(size_t(y) * font.sheetWidth + x) * 4] > 128) return true;
+    return false;
+}
+
+}  // namespace
+
+TEST(FontFiles, HeaderIsVersionTwoBigEndianWithAGlyphForEveryPrintableCharacter)
+{
+    for (const char* name : fontNames) {
+        std::vector<uint8_t> bytes = readResource(name);
+        ASSERT_GE(bytes.size(), 676u) << name;
+        EXPECT_EQ(bytes[4], 0);
+        EXPECT_EQ(bytes[7], 2) << name << ": the version word is big-endian";
+        FontHeader font;
+        ASSERT_TRUE(readFont(name, font)) << name;
+        EXPECT_EQ(font.version, 2);
+        EXPECT_EQ(font.fixedWidth, 0) << name;
+        EXPECT_GT(font.spaceWidth, 0) << name;
+        int right = 0;
+        for (int code = 32; code <= 126; code++) {
+            ASSERT_GE(font.glyphOf[code], 0) << name << " lacks a glyph for " << code;
+            EXPECT_GT(font.glyphWidth(code), 0) << name << " glyph " << code;
+            right = std::max(right, font.glyphRight[font.glyphOf[code]]);
+        }
+        EXPECT_LE(right, font.sheetWidth) << name << ": glyphs run past the sheet";
+        for (char digit = '0'; digit <= '9'; digit++) EXPECT_TRUE(hasInk(font, digit)) << name << " " << digit;
+        EXPECT_TRUE(hasInk(font, 'A')) << name;
+    }
+}
+
+TEST(FontFiles, MainTextFitsTheNameBoxAndTheClockCard)
+{
+    FontHeader font;
+    ASSERT_TRUE(readFont("font_main.fnt", font));
+    EXPECT_LE(font.lineHeight(), 20) << "the name box is 20 pixels high";
+    EXPECT_GE(font.sheetHeight, 12) << "too small to read";
+    // The clock is drawn at x = 32 inside the left column, which ends before the buttons' edge.
+    EXPECT_LE(32 + textWidth(font, "00:00:00"), 20 + 136);
+    // The digits keep one width so the running clock does not jitter.
+    EXPECT_EQ(advance(font, '1'), advance(font, '8'));
+    // The best time ends at x = 670 and must not run into the label starting at x = 185.
+    EXPECT_LT(textWidth(font, "Classic (Normal)") + textWidth(font, "Anonymous - 10:00:00"), 670 - 185);
+}
+
+TEST(FontFiles, MainTextIsDarkEnoughForWhite)
+{
+    FontHeader font;
+    ASSERT_TRUE(readFont("font_main.fnt", font));
+    for (size_t i = 0; i < font.pixels.size(); i += 4) {
+        if (font.pixels[i] < 200) continue;
+        int luminance = (font.pixels[i + 1] * 3 + font.pixels[i + 2] * 6 + font.pixels[i + 3]) / 10;
+        ASSERT_LT(luminance, 90);
+    }
+}
+
+TEST(FontFiles, BoardDigitsFitACellAndPencilMarksAThirdOfOne)
+{
+    Picture zone;
+    ASSERT_TRUE(readPicture("game_zone1.png", zone));
+    for (const char* name : boardFonts) {
+        FontHeader font;
+        ASSERT_TRUE(readFont(name, font));
+        EXPECT_LE(font.lineHeight(), zone.height - 4) << name;
+        EXPECT_LE(textWidth(font, "8"), zone.width - 4) << name;
+        EXPECT_EQ(advance(font, '1'), advance(font, '7')) << name << ": digits share one width";
+    }
+    for (const char* name : pencilFonts) {
+        FontHeader font;
+        ASSERT_TRUE(readFont(name, font));
+        EXPECT_LE(font.lineHeight(), zone.height / 3) << name;
+        EXPECT_LE(textWidth(font, "8"), zone.width / 3) << name;
+    }
+}
+
+TEST(FontFiles, ConflictsAreRedAndPlayerDigitsBlue)
+{
+    auto inkColour = [](const char* name) {
+        FontHeader font;
+        EXPECT_TRUE(readFont(name, font));
+        for (size_t i = 0; i < font.pixels.size(); i += 4)
+            if (font.pixels[i] == 255) return uint32_t(font.pixels[i + 1]) << 16 | uint32_t(font.pixels[i + 2]) << 8 | font.pixels[i + 3];
+        return 0u;
+    };
+    auto red = [](uint32_t c) { return int(c >> 16); };
+    auto blue = [](uint32_t c) { return int(c & 0xff); };
+    EXPECT_GT(red(inkColour("font_conflict.fnt")), blue(inkColour("font_conflict.fnt")) + 80);
+    EXPECT_GT(red(inkColour("font_conflict_small.fnt")), blue(inkColour("font_conflict_small.fnt")) + 80);
+    EXPECT_GT(blue(inkColour("font_puzzle.fnt")), red(inkColour("font_puzzle.fnt")) + 80);
+    EXPECT_NE(inkColour("font_original.fnt"), inkColour("font_puzzle.fnt"));
+}

@@ -1,0 +1,296 @@
+// preview.cpp: the contact sheet of every picture, and mock screens assembled from the pictures at
+// the places the game draws them, for judging the art in place.
+#include "artwork.h"
+#include "layout.h"
+#include "typeface.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+
+namespace {
+
+using namespace layout;
+
+bool writeBytes(const std::string& path, const std::vector<uint8_t>& bytes)
+{
+    FILE* file = std::fopen(path.c_str(), "wb");
+    if (!file) return false;
+    bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    return std::fclose(file) == 0 && written;
+}
+
+void paintChecker(cairo_t* cr, Box box)
+{
+    cairo_save(cr);
+    cairo_rectangle(cr, box.x, box.y, box.w, box.h);
+    cairo_clip(cr);
+    for (int y = 0; y * 8 < box.h; y++)
+        for (int x = 0; x * 8 < box.w; x++) {
+            cairo_set_source_rgb(cr, (x + y) % 2 ? 0.80 : 0.92, (x + y) % 2 ? 0.80 : 0.92, (x + y) % 2 ? 0.82 : 0.94);
+            cairo_rectangle(cr, box.x + x * 8, box.y + y * 8, 8, 8);
+            cairo_fill(cr);
+        }
+    cairo_restore(cr);
+}
+
+void paintScaled(cairo_t* cr, const Canvas& picture, Box box)
+{
+    double scale = std::min({box.w / picture.width(), box.h / picture.height(), 2.0});
+    double w = picture.width() * scale;
+    double h = picture.height() * scale;
+    Box area{box.x + (box.w - w) / 2, box.y + (box.h - h) / 2, w, h};
+    paintChecker(cr, area);
+    cairo_save(cr);
+    cairo_translate(cr, area.x, area.y);
+    cairo_scale(cr, scale, scale);
+    cairo_set_source_surface(cr, picture.surface(), 0, 0);
+    cairo_pattern_set_filter(cairo_get_source(cr), scale < 1 ? CAIRO_FILTER_GOOD : CAIRO_FILTER_NEAREST);
+    cairo_paint(cr);
+    cairo_restore(cr);
+}
+
+// A screen under construction: pictures and bitmap-font text at window positions.
+struct Screen {
+    const Artwork& art;
+    Canvas canvas{screenWidth, screenHeight};
+
+    void picture(const std::string& name, int x = 0, int y = 0)
+    {
+        const Canvas* found = art.find(name);
+        if (!found) return;
+        cairo_set_source_surface(canvas.cr(), found->surface(), x, y);
+        cairo_paint(canvas.cr());
+    }
+    void text(const std::string& font, int x, int y, const std::string& value)
+    {
+        if (const FontSheet* sheet = art.font(font)) drawFontText(canvas.cr(), *sheet, x, y, value);
+    }
+    int width(const std::string& font, const std::string& value)
+    {
+        const FontSheet* sheet = art.font(font);
+        return sheet ? fontTextWidth(*sheet, value) : 0;
+    }
+    int height(const std::string& font)
+    {
+        const FontSheet* sheet = art.font(font);
+        return sheet ? fontLineHeight(*sheet) : 0;
+    }
+};
+
+void drawMenu(Screen& s, int layoutRow, int difficultyRow, const char* highlighted)
+{
+    s.picture("menu_background.png");
+    s.picture("game_check.png", menuLayoutX, menuRows[layoutRow]);
+    s.picture("game_check.png", menuDifficultyX, menuRows[difficultyRow]);
+    auto button = [&](const std::string& name, int x, int y) {
+        s.picture(name + (name == highlighted ? "_highlight.png" : "_button.png"), x, y);
+    };
+    button("play", menuPlayX, menuPlayY);
+    button("help", menuHelpX, menuRowY);
+    button("settings", menuSettingsX, menuRowY);
+    button("exit_menu", menuExitX, menuRowY);
+    const char* names[3] = {"Ada", "Anonymous", "Anonymous"};
+    const char* times[3] = {"00:07:42", "20:00:00", "30:00:00"};
+    for (int r = 0; r < 3; r++) {
+        std::string name = std::to_string(r + 1) + "- " + names[r];
+        int h = s.height("font_main.fnt");
+        s.text("font_main.fnt", bestNameX, bestRowsY + r * h, name);
+        s.text("font_main.fnt", bestTimeX, bestRowsY + r * h, times[r]);
+    }
+}
+
+struct BoardState {
+    int (*zoneOf)(int, int) = classicZone;
+    bool paused = false;
+    bool pencilMode = false;
+    bool undoAvailable = true;
+    bool solved = false;
+    int currentNumber = 5;
+    const char* label = "Classic (Normal)";
+};
+
+// A solved grid that satisfies the classic rules, used to show plausible digits.
+int solutionAt(int x, int y) { return (x + 3 * (y % 3) + y / 3) % 9 + 1; }
+
+void drawCell(Screen& s, const BoardState& state, int x, int y)
+{
+    int px = boardX + cell * x;
+    int py = boardY + cell * y;
+    s.picture("game_zone" + std::to_string(state.zoneOf(x, y)) + ".png", px, py);
+    if (state.paused) return;
+    int digit = solutionAt(x, y);
+    bool given = (x * 7 + y * 5) % 3 == 0;
+    bool player = !given && ((x + y * 2) % 4 == 0 || state.solved);
+    bool conflict = !state.solved && x == 6 && y == 1;
+    if (conflict) digit = 4;
+    if (given || player || conflict) {
+        std::string font = conflict ? "font_conflict.fnt" : given ? "font_original.fnt" : "font_puzzle.fnt";
+        std::string text(1, char('0' + digit));
+        s.text(font, px + cell / 2 - s.width(font, text) / 2, py + cell / 2 - s.height(font) / 2, text);
+        return;
+    }
+    if ((x + y) % 3 == 1) {
+        for (int d = 1; d <= 9; d++) {
+            if ((d * 3 + x + y) % 4 != 0 && d != digit) continue;
+            std::string font = d == 4 && y == 1 ? "font_conflict_small.fnt" : "font_puzzle_small.fnt";
+            std::string text(1, char('0' + d));
+            int i = d - 1;
+            s.text(font, px + (i % 3) * cell / 3 + cell / 6 - s.width(font, text) / 2,
+                   py + (i / 3) * cell / 3 + cell / 6 - s.height(font) / 2, text);
+        }
+    }
+}
+
+void drawBoard(Screen& s, const BoardState& state)
+{
+    s.picture("game_background.png");
+    for (int x = 0; x < 9; x++)
+        for (int y = 0; y < 9; y++) drawCell(s, state, x, y);
+    for (int x = 0; x < 8; x++)
+        for (int y = 0; y < 9; y++)
+            if (state.zoneOf(x, y) != state.zoneOf(x + 1, y))
+                s.picture("game_line_vert.png", 174 + cell * (x + 1), 45 + cell * y);
+    for (int x = 0; x < 9; x++)
+        for (int y = 0; y < 8; y++)
+            if (state.zoneOf(x, y) != state.zoneOf(x, y + 1))
+                s.picture("game_line_horz.png", 174 + cell * x, 45 + cell * (y + 1));
+    if (!state.paused && !state.solved) s.picture("game_select.png", 176 + cell * 4, 47 + cell * 2);
+    if (state.pencilMode) s.picture("game_check.png", pencilBoxX, pencilBoxY);
+    s.picture("game_side_select.png", 726, 77 + slot * state.currentNumber);
+    s.picture(state.pencilMode ? "game_side_numbers_small.png" : "game_side_numbers.png", panelX, panelY);
+    s.picture("game_done.png", panelX, panelY + slot * 3);
+    if (state.solved)
+        for (int d = 1; d <= 9; d++) s.picture("game_done.png", panelX, panelY + slot * d);
+    s.picture("game_overlay.png");
+    s.text("font_main.fnt", clockX, clockY, "00:12:34");
+    s.text("font_main.fnt", labelX, labelY, state.label);
+    std::string best = "Anonymous - 10:00:00";
+    s.text("font_main.fnt", bestTimeRight - s.width("font_main.fnt", best), labelY, best);
+    s.picture("exit_game_button.png", gameButtonX, quitY);
+    s.picture("pause_highlight.png", gameButtonX, pauseY);
+    s.picture(state.undoAvailable ? "undo_button.png" : "undo_void.png", gameButtonX, undoY);
+    s.picture("reset_down.png", gameButtonX, resetY);
+}
+
+void drawDialog(Screen& s, const std::string& message, const std::vector<std::pair<std::string, int>>& buttons)
+{
+    s.picture("dialog_background.png");
+    for (size_t i = 0; i < buttons.size(); i++)
+        s.picture(buttons[i].first + (i == 0 ? "_highlight.png" : "_button.png"), buttons[i].second, dialogRowY);
+    s.picture(message);
+}
+
+bool save(const Screen& s, const std::string& directory, const std::string& name)
+{
+    return writeBytes(directory + "/" + name, s.canvas.png());
+}
+
+}  // namespace
+
+bool writePreview(const Artwork& art, const std::string& path)
+{
+    const int columns = 7;
+    const int cellW = 200;
+    const int cellH = 176;
+    int count = static_cast<int>(art.pictures.size() + art.fonts.size());
+    int rows = (count + columns - 1) / columns;
+    Canvas sheet(columns * cellW, rows * cellH);
+    cairo_t* cr = sheet.cr();
+    cairo_set_source_rgb(cr, 0.98, 0.98, 0.97);
+    cairo_paint(cr);
+    TextStyle label{Face::Condensed, 11, rgb(0x333333)};
+    for (int i = 0; i < count; i++) {
+        bool isPicture = i < int(art.pictures.size());
+        const Canvas& picture = isPicture ? art.pictures[i].canvas : art.fonts[i - art.pictures.size()].sheet;
+        const std::string& name = isPicture ? art.pictures[i].name : art.fonts[i - art.pictures.size()].name;
+        Box box{double(i % columns * cellW + 8), double(i / columns * cellH + 8), cellW - 16.0, cellH - 36.0};
+        paintScaled(cr, picture, box);
+        std::string caption = name + "  " + std::to_string(picture.width()) + "\u00d7" + std::to_string(picture.height());
+        drawText(sheet, label, box.x + box.w / 2, box.y + box.h + 18, caption, Align::Centre);
+    }
+    return writeBytes(path, sheet.png());
+}
+
+bool writeMockScreens(const Artwork& art, const std::string& directory)
+{
+    bool ok = true;
+    {
+        Screen s{art};
+        drawMenu(s, 1, 2, "play");
+        ok = save(s, directory, "mock_menu.png") && ok;
+        s.picture("game_loading.png");
+        ok = save(s, directory, "mock_loading.png") && ok;
+    }
+    {
+        Screen s{art};
+        drawBoard(s, {});
+        ok = save(s, directory, "mock_game.png") && ok;
+    }
+    {
+        Screen s{art};
+        drawBoard(s, {bandedZone, false, true, false, false, 0, "Random (Hard)"});
+        ok = save(s, directory, "mock_game_random_pencil.png") && ok;
+    }
+    {
+        Screen s{art};
+        drawBoard(s, {scatteredZone, false, false, true, false, 9, "Chaos (Easy)"});
+        ok = save(s, directory, "mock_game_chaos.png") && ok;
+    }
+    {
+        Screen s{art};
+        drawBoard(s, {classicZone, true, false, true, false, 5, "Classic (Normal)"});
+        drawDialog(s, "dialog_pause.png", {{"play", oneButtonX}});
+        ok = save(s, directory, "mock_pause.png") && ok;
+    }
+    {
+        Screen s{art};
+        drawBoard(s, {bandedZone, true, false, true, false, 5, "Random (Normal)"});
+        drawDialog(s, "dialog_exit.png", {{"yes", threeButtonX[0]}, {"no", threeButtonX[1]}, {"main", threeButtonX[2]}});
+        ok = save(s, directory, "mock_exit.png") && ok;
+    }
+    {
+        Screen s{art};
+        drawBoard(s, {classicZone, false, false, true, true, 5, "Classic (Normal)"});
+        s.picture("game_over.png");
+        ok = save(s, directory, "mock_solved.png") && ok;
+        s.picture("dialog_background.png");
+        cairo_t* cr = s.canvas.cr();
+        cairo_rectangle(cr, textboxX, textboxY, textboxW, textboxH);
+        cairo_set_source_rgb(cr, 1, 1, 1);
+        cairo_fill(cr);
+        s.text("font_main.fnt", textboxX + 2, textboxY + (textboxH - s.height("font_main.fnt")) / 2, "Ada Lovelace");
+        s.picture("done_highlight.png", oneButtonX, dialogRowY);
+        s.picture("dialog_textbox.png");
+        ok = save(s, directory, "mock_name.png") && ok;
+    }
+    {
+        Screen s{art};
+        drawBoard(s, {classicZone, false, false, true, true, 5, "Classic (Normal)"});
+        drawDialog(s, "dialog_again.png", {{"yes", twoButtonX[0]}, {"no", twoButtonX[1]}});
+        ok = save(s, directory, "mock_again.png") && ok;
+    }
+    {
+        Screen s{art};
+        drawMenu(s, 0, 1, "");
+        s.picture("dialog_background.png");
+        s.picture("dialog_settings.png");
+        s.picture("game_check.png", settingsLeftX, settingsRows[1]);
+        s.picture("game_check.png", settingsRightX, settingsRows[0]);
+        s.picture("clear_highlight.png", clearX, clearY);
+        s.picture("done_button.png", oneButtonX, dialogRowY);
+        ok = save(s, directory, "mock_settings.png") && ok;
+        s.picture("dialog_background.png");
+        for (int i = 0; i < 2; i++) s.picture(i == 0 ? "yes_button.png" : "no_highlight.png", twoButtonX[i], dialogRowY);
+        s.picture("dialog_clear.png");
+        ok = save(s, directory, "mock_clear.png") && ok;
+    }
+    {
+        Screen s{art};
+        drawMenu(s, 0, 0, "help");
+        s.picture("dialog_help.png");
+        s.picture("done_button.png", helpDoneX, helpDoneY);
+        ok = save(s, directory, "mock_help.png") && ok;
+    }
+    return ok;
+}

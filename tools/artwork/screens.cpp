@@ -1,0 +1,170 @@
+// screens.cpp: the full-screen pictures: splash, menu, board backdrop and overlay, loading, solved.
+#include "artwork.h"
+#include "layout.h"
+#include "palette.h"
+#include "pieces.h"
+#include "typeface.h"
+
+#include <cmath>
+#include <string>
+
+namespace {
+
+using namespace layout;
+
+void paintSplash(Canvas& canvas)
+{
+    paintPaper(canvas);
+    cairo_t* cr = canvas.cr();
+    paintEmblem(cr, 310, 120, 180, classicZone);
+    drawText(canvas, {Face::Bold, 64, palette::ink()}, 400, 400, "Pellix", Align::Centre);
+    drawText(canvas, {Face::Regular, 17, palette::inkSoft()}, 400, 436,
+             "Nine rows, nine columns, nine zones.", Align::Centre);
+    drawCaption(canvas, 400, 540, "LOADING", Align::Centre);
+    for (int i = 0; i < 3; i++) {
+        cairo_arc(cr, 388 + i * 12, 556, 3, 0, 2 * M_PI);
+        setColour(cr, withAlpha(palette::accent(), 0.35 + 0.3 * i));
+        cairo_fill(cr);
+    }
+}
+
+void paintMenu(Canvas& canvas)
+{
+    paintPaper(canvas);
+    cairo_t* cr = canvas.cr();
+    paintEmblem(cr, 248, 66, 72, classicZone);
+    drawText(canvas, {Face::Bold, 58, palette::ink()}, 340, 124, "Pellix");
+    drawText(canvas, {Face::Regular, 15, palette::inkSoft()}, 342, 152, "A calm number-placement puzzle");
+
+    // The new-game card: Play on the left, the two option columns on the right.
+    paintCard(cr, {150, 192, 500, 184}, 16);
+    drawCaption(canvas, 232, 226, "NEW GAME", Align::Centre);
+    drawText(canvas, {Face::Regular, 12.5, palette::inkFaint()}, 232, 336, "Choose, then play", Align::Centre);
+    setColour(cr, palette::hairline());
+    cairo_rectangle(cr, 318, 212, 1, 146);
+    cairo_fill(cr);
+    drawCaption(canvas, menuLayoutX, 238, "LAYOUT");
+    drawCaption(canvas, menuDifficultyX, 238, "DIFFICULTY");
+    const char* layouts[3] = {"Classic", "Random", "Chaos"};
+    const char* difficulties[3] = {"Easy", "Normal", "Hard"};
+    const TextStyle optionStyle{Face::Regular, 15, palette::ink()};
+    for (int row = 0; row < 3; row++) {
+        paintCheckSlot(cr, menuLayoutX, menuRows[row]);
+        paintCheckSlot(cr, menuDifficultyX, menuRows[row]);
+        drawText(canvas, optionStyle, menuLayoutX + check + 10, menuRows[row] + 19.5, layouts[row]);
+        drawText(canvas, optionStyle, menuDifficultyX + check + 10, menuRows[row] + 19.5, difficulties[row]);
+    }
+
+    // The best-times card: the game writes the names and times into its rows.
+    paintCard(cr, {150, 390, 500, 102}, 16);
+    drawCaption(canvas, bestNameX, 411, "BEST TIMES");
+    setColour(cr, palette::hairline());
+    cairo_rectangle(cr, bestNameX, 419, bestTimeX + 74 - bestNameX, 1);
+    cairo_fill(cr);
+}
+
+void paintGameBackground(Canvas& canvas)
+{
+    paintPaper(canvas);
+    cairo_t* cr = canvas.cr();
+    // Board and panel rest on shadows; the cells and the panel picture are drawn over them.
+    Box board{double(boardX - 1), double(boardY - 1), 9.0 * cell + 3, 9.0 * cell + 3};
+    softShadow(cr, board, 3, 14, 5, 0.24);
+    softShadow(cr, board, 3, 3, 1, 0.14);
+    Box panel{panelX - 4.0, panelY - 6.0, panelWidth + 8.0, panelHeight + 12.0};
+    paintCard(cr, panel, 14);
+
+    drawText(canvas, {Face::Bold, 27, palette::ink()}, gameButtonX + 2, 58, "Pellix");
+    paintEmblem(cr, gameButtonX + 104, 33, 30, classicZone);
+
+    paintCard(cr, {double(gameButtonX), 158, double(gameButtonWidth), 70}, 12);
+    drawCaption(canvas, clockX, 184, "TIME");
+    cairo_new_path(cr);
+    cairo_arc(cr, gameButtonX + gameButtonWidth - 18.0, 180.5, 5.5, 0, 2 * M_PI);
+    setColour(cr, palette::inkFaint());
+    cairo_set_line_width(cr, 1.4);
+    cairo_stroke(cr);
+    cairo_move_to(cr, gameButtonX + gameButtonWidth - 18.0, 177.5);
+    cairo_line_to(cr, gameButtonX + gameButtonWidth - 18.0, 180.5);
+    cairo_line_to(cr, gameButtonX + gameButtonWidth - 15.5, 182);
+    cairo_stroke(cr);
+
+    // The pencil-mode box: the check mark picture covers it while pencil mode is on.
+    paintCheckSlot(cr, pencilBoxX, pencilBoxY);
+    drawText(canvas, {Face::Bold, 10, palette::inkSoft()}, pencilBoxX + check / 2.0, 52, "Pencil",
+             Align::Centre);
+
+    setColour(cr, palette::hairline());
+    cairo_rectangle(cr, gameButtonX + 12, 460, gameButtonWidth - 24, 1);
+    cairo_fill(cr);
+}
+
+// Over the board: its outer frame, in the same ink and thickness as the zone borders.
+void paintGameOverlay(Canvas& canvas)
+{
+    cairo_t* cr = canvas.cr();
+    setColour(cr, palette::borderInk());
+    double left = boardX - 1;
+    double top = boardY - 1;
+    double size = 9.0 * cell + lineThickness;
+    cairo_rectangle(cr, left, top, size, size);
+    cairo_rectangle(cr, left + lineThickness, top + lineThickness, size - 2 * lineThickness,
+                    size - 2 * lineThickness);
+    cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
+    cairo_fill(cr);
+}
+
+void paintBanner(Canvas& canvas, Box box, const std::string& title, const std::string& line,
+                 Colour accent)
+{
+    cairo_t* cr = canvas.cr();
+    paintCard(cr, box, 18);
+    cairo_save(cr);
+    roundedRect(cr, box, 18);
+    cairo_clip(cr);
+    setColour(cr, accent);
+    cairo_rectangle(cr, box.x, box.y, box.w, 6);
+    cairo_fill(cr);
+    cairo_restore(cr);
+    double cx = box.x + box.w / 2;
+    drawText(canvas, {Face::Bold, 30, palette::ink()}, cx, box.y + 56, title, Align::Centre);
+    drawText(canvas, {Face::Regular, 15, palette::inkSoft()}, cx, box.y + 84, line, Align::Centre);
+}
+
+void paintLoading(Canvas& canvas)
+{
+    Box box{250, 236, 300, 128};
+    paintBanner(canvas, box, "Preparing", "A fresh puzzle is on its way", palette::accent());
+    cairo_t* cr = canvas.cr();
+    for (int i = 0; i < 5; i++) {
+        cairo_arc(cr, 376 + i * 12, box.y + 106, 3, 0, 2 * M_PI);
+        setColour(cr, withAlpha(palette::zoneTint(i + 1), 1.0));
+        cairo_fill(cr);
+    }
+}
+
+void paintGameOver(Canvas& canvas)
+{
+    // Centred over the board, which fills the middle of the screen under it.
+    double cx = boardX + 9 * cell / 2.0;
+    Box box{cx - 170, 236, 340, 128};
+    paintBanner(canvas, box, "Solved!", "Every row, column and zone is complete", palette::doneGreen());
+    cairo_t* cr = canvas.cr();
+    for (int i = 0; i < 9; i++) {
+        cairo_arc(cr, cx - 48 + i * 12, box.y + 108, 3, 0, 2 * M_PI);
+        setColour(cr, mix(palette::zoneTint(i + 1), palette::borderInk(), 0.15));
+        cairo_fill(cr);
+    }
+}
+
+}  // namespace
+
+void addScreens(Artwork& art)
+{
+    paintSplash(art.add("splash.png", screenWidth, screenHeight));
+    paintMenu(art.add("menu_background.png", screenWidth, screenHeight));
+    paintGameBackground(art.add("game_background.png", screenWidth, screenHeight));
+    paintGameOverlay(art.add("game_overlay.png", screenWidth, screenHeight));
+    paintLoading(art.add("game_loading.png", screenWidth, screenHeight));
+    paintGameOver(art.add("game_over.png", screenWidth, screenHeight));
+}
