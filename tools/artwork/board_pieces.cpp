@@ -93,7 +93,6 @@ void paintEraser(cairo_t* cr, double cx, double cy, Colour colour)
 }
 
 // The number panel, transparent between its marks so the highlight drawn beneath shows through.
-// In pencil mode each digit sits where its pencil mark sits inside a cell.
 void paintSidePanel(Canvas& canvas, bool pencil)
 {
     cairo_t* cr = canvas.cr();
@@ -111,21 +110,10 @@ void paintSidePanel(Canvas& canvas, bool pencil)
             paintEraser(cr, cx, cy - 1, digitColour);
             continue;
         }
+        // In pencil mode the digits shrink to pencil-mark grey, as they will appear in the cells.
         std::string digit(1, char('0' + n));
-        if (!pencil) {
-            drawText(canvas, {Face::Bold, 24, digitColour}, cx, cy + 8.5, digit, Align::Centre);
-            continue;
-        }
-        // The digit takes its pencil-mark place in a small three-by-three grid.
-        int i = n - 1;
-        for (int spot = 0; spot < 9; spot++) {
-            Box square{cx - 14.5 + (spot % 3) * 10, cy - 14.5 + (spot / 3) * 10, 9, 9};
-            fillRounded(cr, square, 2.5, spot == i ? rgb(0xffffff) : rgb(0x8a7f6a, 0.13));
-            if (spot == i) strokeRounded(cr, inset(square, -0.5), 3, 1, rgb(0x8a7f6a, 0.45));
-        }
-        double gx = cx - 10 + (i % 3) * 10;
-        double gy = cy - 10 + (i / 3) * 10;
-        drawText(canvas, {Face::Bold, 9.5, digitColour}, gx, gy + 3.5, digit, Align::Centre);
+        if (pencil) drawText(canvas, {Face::Regular, 17, digitColour}, cx, cy + 6, digit, Align::Centre);
+        else drawText(canvas, {Face::Bold, 24, digitColour}, cx, cy + 8.5, digit, Align::Centre);
     }
 }
 

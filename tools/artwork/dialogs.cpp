@@ -13,7 +13,7 @@ namespace {
 
 using namespace layout;
 
-enum class Badge { Pause, Reset, Exit, Clear, Again, Name, Settings };
+enum class Badge { Pause, Reset, Exit, Clear, Again, Name };
 
 void paintDialogBackground(Canvas& canvas)
 {
@@ -96,16 +96,6 @@ void paintBadge(Canvas& canvas, Badge badge)
         cairo_close_path(cr);
         cairo_fill(cr);
         break;
-    case Badge::Settings:
-        for (int i = 0; i < 3; i++) {
-            double y = cy - 7 + i * 7;
-            cairo_move_to(cr, cx - 9, y);
-            cairo_line_to(cr, cx + 9, y);
-            cairo_stroke(cr);
-            cairo_arc(cr, cx + (i == 1 ? 4 : -4), y, 3, 0, 2 * M_PI);
-            cairo_fill(cr);
-        }
-        break;
     }
 }
 
@@ -115,8 +105,8 @@ void paintMessage(Canvas& canvas, Badge badge, const std::string& title,
                   const std::vector<std::string>& lines)
 {
     paintBadge(canvas, badge);
-    drawText(canvas, {Face::Bold, 22, palette::ink()}, screenWidth / 2.0, 236, title, Align::Centre);
-    double baseline = 270;
+    drawText(canvas, {Face::Bold, 22, palette::ink()}, screenWidth / 2.0, 258, title, Align::Centre);
+    double baseline = 290;
     for (const std::string& line : lines) {
         drawText(canvas, {Face::Regular, 15, palette::inkSoft()}, screenWidth / 2.0, baseline, line,
                  Align::Centre);
@@ -136,8 +126,8 @@ void paintNameMessage(Canvas& canvas)
 void paintSettings(Canvas& canvas)
 {
     cairo_t* cr = canvas.cr();
-    paintBadge(canvas, Badge::Settings);
-    drawText(canvas, {Face::Bold, 22, palette::ink()}, screenWidth / 2.0, 230, "Settings", Align::Centre);
+    // The options start close under the card's top edge, so this dialog carries no badge.
+    drawText(canvas, {Face::Bold, 20, palette::ink()}, screenWidth / 2.0, 230, "Settings", Align::Centre);
     drawCaption(canvas, settingsLeftX, 256, "DISPLAY");
     drawCaption(canvas, settingsRightX, 256, "SOUND");
     drawCaption(canvas, clearX, 256, "BEST TIMES");

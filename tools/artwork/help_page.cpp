@@ -48,9 +48,11 @@ void paintRules(Canvas& canvas, double x, double width)
     double sampleX = drawInkSample(canvas, x, y + 8, "7", palette::ink(), "given");
     sampleX = drawInkSample(canvas, sampleX, y + 8, "7", palette::playerBlue(), "yours");
     drawInkSample(canvas, sampleX, y + 8, "7", palette::conflictRed(), "clashes with another 7");
-    drawParagraph(canvas, bodyStyle, x, y + 40, width, leading,
-                  "Pencil marks note the digits a cell might hold. A tick on the number panel "
-                  "means all nine of that digit are in place.");
+    y = drawParagraph(canvas, bodyStyle, x, y + 40, width, leading,
+                      "Pencil marks note the digits a cell might hold. A tick on the number panel "
+                      "means all nine of that digit are in place.");
+    drawParagraph(canvas, bodyStyle, x, y + 8, width, leading,
+                  "The three best times of each layout and difficulty are kept.");
 }
 
 void paintLayouts(Canvas& canvas, double x)
@@ -115,7 +117,7 @@ void addHelpPage(Artwork& art)
     paintControls(canvas, 56, 96, 318, "MOUSE",
                   {{{"Left click"}, "places the number, or takes it out"},
                    {{"Right click"}, "sets or clears a pencil mark"},
-                   {{"Side panel"}, "chooses the number; the top slot erases"}});
+                   {{"Side panel"}, "chooses the number; top: eraser"}});
     paintControls(canvas, 418, 112, 326, "KEYS",
                   {{{"0", "\u2013", "9"}, "choose the number (0 erases)"},
                    {{"Backspace"}, "chooses the eraser"},

@@ -69,6 +69,6 @@ constexpr int clearX = 505, clearY = 278;
 constexpr int textboxX = 188, textboxY = 316, textboxW = 431, textboxH = 20;
 
 // The dialog card that "dialog_background.png" carries.
-constexpr int cardX = 136, cardY = 170, cardW = 528, cardH = 264;
+constexpr int cardX = 136, cardY = 196, cardW = 528, cardH = 238;
 
 }  // namespace layout

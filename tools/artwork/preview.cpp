@@ -181,6 +181,17 @@ void drawDialog(Screen& s, const std::string& message, const std::vector<std::pa
     s.picture(message);
 }
 
+// A line of text set in a bitmap font on white, to judge the font as the game will show it.
+Canvas fontSample(const FontSheet& font)
+{
+    const std::string text = "Pellix 0123456789 Abc";
+    Canvas sample(fontTextWidth(font, text) + 8, fontLineHeight(font) + 8);
+    cairo_set_source_rgb(sample.cr(), 1, 1, 1);
+    cairo_paint(sample.cr());
+    drawFontText(sample.cr(), font, 4, 4, text);
+    return sample;
+}
+
 bool save(const Screen& s, const std::string& directory, const std::string& name)
 {
     return writeBytes(directory + "/" + name, s.canvas.png());
@@ -200,9 +211,11 @@ bool writePreview(const Artwork& art, const std::string& path)
     cairo_set_source_rgb(cr, 0.98, 0.98, 0.97);
     cairo_paint(cr);
     TextStyle label{Face::Condensed, 11, rgb(0x333333)};
+    std::vector<Canvas> samples;
+    for (const FontSheet& font : art.fonts) samples.push_back(fontSample(font));
     for (int i = 0; i < count; i++) {
         bool isPicture = i < int(art.pictures.size());
-        const Canvas& picture = isPicture ? art.pictures[i].canvas : art.fonts[i - art.pictures.size()].sheet;
+        const Canvas& picture = isPicture ? art.pictures[i].canvas : samples[i - art.pictures.size()];
         const std::string& name = isPicture ? art.pictures[i].name : art.fonts[i - art.pictures.size()].name;
         Box box{double(i % columns * cellW + 8), double(i / columns * cellH + 8), cellW - 16.0, cellH - 36.0};
         paintScaled(cr, picture, box);
@@ -292,5 +305,7 @@ bool writeMockScreens(const Artwork& art, const std::string& directory)
         s.picture("done_button.png", helpDoneX, helpDoneY);
         ok = save(s, directory, "mock_help.png") && ok;
     }
+    for (const FontSheet& font : art.fonts)
+        ok = writeBytes(directory + "/sample_" + font.name + ".png", fontSample(font).png()) && ok;
     return ok;
 }

@@ -17,6 +17,16 @@ void paintSplash(Canvas& canvas)
     paintPaper(canvas);
     cairo_t* cr = canvas.cr();
     paintEmblem(cr, 310, 120, 180, classicZone);
+    // A few digits, given ones in ink and the player's in blue, make the emblem a game in play.
+    const double step = 20;
+    for (int x = 0; x < 9; x++)
+        for (int y = 0; y < 9; y++) {
+            int kind = (x * 5 + y * 7) % 6;
+            if (kind > 1) continue;
+            std::string digit(1, char('1' + (x + 3 * (y % 3) + y / 3) % 9));
+            drawText(canvas, {kind == 0 ? Face::Bold : Face::Regular, 13, kind == 0 ? palette::ink() : palette::playerBlue()},
+                     310 + x * step + step / 2, 120 + y * step + 15, digit, Align::Centre);
+        }
     drawText(canvas, {Face::Bold, 64, palette::ink()}, 400, 400, "Pellix", Align::Centre);
     drawText(canvas, {Face::Regular, 17, palette::inkSoft()}, 400, 436,
              "Nine rows, nine columns, nine zones.", Align::Centre);
@@ -118,6 +128,8 @@ void paintBanner(Canvas& canvas, Box box, const std::string& title, const std::s
                  Colour accent)
 {
     cairo_t* cr = canvas.cr();
+    // A deeper shadow than a card's: the banner floats above a screen full of cards.
+    softShadow(cr, box, 18, 26, 12, 0.38);
     paintCard(cr, box, 18);
     cairo_save(cr);
     roundedRect(cr, box, 18);
@@ -138,7 +150,7 @@ void paintLoading(Canvas& canvas)
     cairo_t* cr = canvas.cr();
     for (int i = 0; i < 5; i++) {
         cairo_arc(cr, 376 + i * 12, box.y + 106, 3, 0, 2 * M_PI);
-        setColour(cr, withAlpha(palette::zoneTint(i + 1), 1.0));
+        setColour(cr, palette::zoneColour(i + 1));
         cairo_fill(cr);
     }
 }
@@ -152,7 +164,7 @@ void paintGameOver(Canvas& canvas)
     cairo_t* cr = canvas.cr();
     for (int i = 0; i < 9; i++) {
         cairo_arc(cr, cx - 48 + i * 12, box.y + 108, 3, 0, 2 * M_PI);
-        setColour(cr, mix(palette::zoneTint(i + 1), palette::borderInk(), 0.15));
+        setColour(cr, palette::zoneColour(i + 1));
         cairo_fill(cr);
     }
 }
