@@ -81,14 +81,6 @@ std::vector<uint8_t> Canvas::png() const
     return bytes;
 }
 
-uint32_t pixelAt(const Canvas& canvas, int x, int y)
-{
-    cairo_surface_flush(canvas.surface());
-    const unsigned char* data = cairo_image_surface_get_data(canvas.surface());
-    int stride = cairo_image_surface_get_stride(canvas.surface());
-    return *reinterpret_cast<const uint32_t*>(data + y * stride + x * 4);
-}
-
 void roundedRect(cairo_t* cr, Box box, double radius)
 {
     radius = std::min({radius, box.w / 2, box.h / 2});

@@ -74,6 +74,3 @@ void paintPaper(Canvas& canvas);
 
 // A raised card: soft shadow, white fill, hairline edge.
 void paintCard(cairo_t* cr, Box box, double radius);
-
-// Pixels-level helpers for tests of the generator itself and for the contact sheet.
-uint32_t pixelAt(const Canvas& canvas, int x, int y);  // premultiplied 0xAARRGGBB

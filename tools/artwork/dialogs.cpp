@@ -25,6 +25,8 @@ void paintDialogBackground(Canvas& canvas)
     paintCard(cr, card, 18);
 }
 
+void paintBadgeSymbol(cairo_t* cr, Badge badge, double cx, double cy);
+
 // The round badge that crowns each dialog, its symbol telling the dialogs apart at a glance.
 void paintBadge(Canvas& canvas, Badge badge)
 {
@@ -40,6 +42,11 @@ void paintBadge(Canvas& canvas, Badge badge)
     cairo_arc(cr, cx, cy, 20.5, 0, 2 * M_PI);
     setColour(cr, fill);
     cairo_fill(cr);
+    paintBadgeSymbol(cr, badge, cx, cy);
+}
+
+void paintBadgeSymbol(cairo_t* cr, Badge badge, double cx, double cy)
+{
     Colour white = rgb(0xffffff);
     setColour(cr, white);
     cairo_set_line_width(cr, 2.6);

@@ -9,7 +9,6 @@ inline Colour ink() { return rgb(0x262b35); }        // givens, labels
 inline Colour inkSoft() { return rgb(0x545b68); }    // body text
 inline Colour inkFaint() { return rgb(0x8d929c); }   // captions
 inline Colour hairline() { return rgb(0xe2dccf); }
-inline Colour cardFill() { return rgb(0xfffdf9); }
 inline Colour accent() { return rgb(0x3d6fdc); }     // buttons, selection, check marks
 inline Colour accentDeep() { return rgb(0x2a55b8); }
 inline Colour accentSoft() { return rgb(0xdde7fb); }

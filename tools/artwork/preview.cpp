@@ -150,14 +150,14 @@ void drawBoard(Screen& s, const BoardState& state)
     for (int x = 0; x < 8; x++)
         for (int y = 0; y < 9; y++)
             if (state.zoneOf(x, y) != state.zoneOf(x + 1, y))
-                s.picture("game_line_vert.png", 174 + cell * (x + 1), 45 + cell * y);
+                s.picture("game_line_vert.png", boardX - 1 + cell * (x + 1), boardY - 1 + cell * y);
     for (int x = 0; x < 9; x++)
         for (int y = 0; y < 8; y++)
             if (state.zoneOf(x, y) != state.zoneOf(x, y + 1))
-                s.picture("game_line_horz.png", 174 + cell * x, 45 + cell * (y + 1));
-    if (!state.paused && !state.solved) s.picture("game_select.png", 176 + cell * 4, 47 + cell * 2);
+                s.picture("game_line_horz.png", boardX - 1 + cell * x, boardY - 1 + cell * (y + 1));
+    if (!state.paused && !state.solved) s.picture("game_select.png", boardX + selectInset + cell * 4, boardY + selectInset + cell * 2);
     if (state.pencilMode) s.picture("game_check.png", pencilBoxX, pencilBoxY);
-    s.picture("game_side_select.png", 726, 77 + slot * state.currentNumber);
+    s.picture("game_side_select.png", panelX + sideSelectOffset, panelY + sideSelectOffset + slot * state.currentNumber);
     s.picture(state.pencilMode ? "game_side_numbers_small.png" : "game_side_numbers.png", panelX, panelY);
     s.picture("game_done.png", panelX, panelY + slot * 3);
     if (state.solved)
@@ -225,86 +225,96 @@ bool writePreview(const Artwork& art, const std::string& path)
     return writeBytes(path, sheet.png());
 }
 
-bool writeMockScreens(const Artwork& art, const std::string& directory)
+namespace {
+
+bool writeMenuScreens(const Artwork& art, const std::string& directory)
 {
     bool ok = true;
-    {
+    Screen s{art};
+    drawMenu(s, 1, 2, "play");
+    ok = save(s, directory, "mock_menu.png") && ok;
+    s.picture("game_loading.png");
+    ok = save(s, directory, "mock_loading.png") && ok;
+
+    Screen settings{art};
+    drawMenu(settings, 0, 1, "");
+    settings.picture("dialog_background.png");
+    settings.picture("dialog_settings.png");
+    settings.picture("game_check.png", settingsLeftX, settingsRows[1]);
+    settings.picture("game_check.png", settingsRightX, settingsRows[0]);
+    settings.picture("clear_highlight.png", clearX, clearY);
+    settings.picture("done_button.png", oneButtonX, dialogRowY);
+    ok = save(settings, directory, "mock_settings.png") && ok;
+    drawDialog(settings, "dialog_clear.png", {{"yes", twoButtonX[0]}, {"no", twoButtonX[1]}});
+    ok = save(settings, directory, "mock_clear.png") && ok;
+
+    Screen help{art};
+    drawMenu(help, 0, 0, "help");
+    help.picture("dialog_help.png");
+    help.picture("done_button.png", helpDoneX, helpDoneY);
+    return save(help, directory, "mock_help.png") && ok;
+}
+
+bool writeBoardScreens(const Artwork& art, const std::string& directory)
+{
+    bool ok = true;
+    const std::pair<BoardState, const char*> boards[] = {
+        {{}, "mock_game.png"},
+        {{bandedZone, false, true, false, false, 0, "Random (Hard)"}, "mock_game_random_pencil.png"},
+        {{scatteredZone, false, false, true, false, 9, "Chaos (Easy)"}, "mock_game_chaos.png"},
+    };
+    for (const auto& [state, name] : boards) {
         Screen s{art};
-        drawMenu(s, 1, 2, "play");
-        ok = save(s, directory, "mock_menu.png") && ok;
-        s.picture("game_loading.png");
-        ok = save(s, directory, "mock_loading.png") && ok;
+        drawBoard(s, state);
+        ok = save(s, directory, name) && ok;
     }
-    {
-        Screen s{art};
-        drawBoard(s, {});
-        ok = save(s, directory, "mock_game.png") && ok;
-    }
-    {
-        Screen s{art};
-        drawBoard(s, {bandedZone, false, true, false, false, 0, "Random (Hard)"});
-        ok = save(s, directory, "mock_game_random_pencil.png") && ok;
-    }
-    {
-        Screen s{art};
-        drawBoard(s, {scatteredZone, false, false, true, false, 9, "Chaos (Easy)"});
-        ok = save(s, directory, "mock_game_chaos.png") && ok;
-    }
-    {
-        Screen s{art};
-        drawBoard(s, {classicZone, true, false, true, false, 5, "Classic (Normal)"});
-        drawDialog(s, "dialog_pause.png", {{"play", oneButtonX}});
-        ok = save(s, directory, "mock_pause.png") && ok;
-    }
-    {
-        Screen s{art};
-        drawBoard(s, {bandedZone, true, false, true, false, 5, "Random (Normal)"});
-        drawDialog(s, "dialog_exit.png", {{"yes", threeButtonX[0]}, {"no", threeButtonX[1]}, {"main", threeButtonX[2]}});
-        ok = save(s, directory, "mock_exit.png") && ok;
-    }
-    {
-        Screen s{art};
-        drawBoard(s, {classicZone, false, false, true, true, 5, "Classic (Normal)"});
-        s.picture("game_over.png");
-        ok = save(s, directory, "mock_solved.png") && ok;
-        s.picture("dialog_background.png");
-        cairo_t* cr = s.canvas.cr();
-        cairo_rectangle(cr, textboxX, textboxY, textboxW, textboxH);
-        cairo_set_source_rgb(cr, 1, 1, 1);
-        cairo_fill(cr);
-        s.text("font_main.fnt", textboxX + 2, textboxY + (textboxH - s.height("font_main.fnt")) / 2, "Ada Lovelace");
-        s.picture("done_highlight.png", oneButtonX, dialogRowY);
-        s.picture("dialog_textbox.png");
-        ok = save(s, directory, "mock_name.png") && ok;
-    }
-    {
-        Screen s{art};
-        drawBoard(s, {classicZone, false, false, true, true, 5, "Classic (Normal)"});
-        drawDialog(s, "dialog_again.png", {{"yes", twoButtonX[0]}, {"no", twoButtonX[1]}});
-        ok = save(s, directory, "mock_again.png") && ok;
-    }
-    {
-        Screen s{art};
-        drawMenu(s, 0, 1, "");
-        s.picture("dialog_background.png");
-        s.picture("dialog_settings.png");
-        s.picture("game_check.png", settingsLeftX, settingsRows[1]);
-        s.picture("game_check.png", settingsRightX, settingsRows[0]);
-        s.picture("clear_highlight.png", clearX, clearY);
-        s.picture("done_button.png", oneButtonX, dialogRowY);
-        ok = save(s, directory, "mock_settings.png") && ok;
-        s.picture("dialog_background.png");
-        for (int i = 0; i < 2; i++) s.picture(i == 0 ? "yes_button.png" : "no_highlight.png", twoButtonX[i], dialogRowY);
-        s.picture("dialog_clear.png");
-        ok = save(s, directory, "mock_clear.png") && ok;
-    }
-    {
-        Screen s{art};
-        drawMenu(s, 0, 0, "help");
-        s.picture("dialog_help.png");
-        s.picture("done_button.png", helpDoneX, helpDoneY);
-        ok = save(s, directory, "mock_help.png") && ok;
-    }
+    return ok;
+}
+
+bool writeGameDialogScreens(const Artwork& art, const std::string& directory)
+{
+    bool ok = true;
+    Screen pause{art};
+    drawBoard(pause, {classicZone, true, false, true, false, 5, "Classic (Normal)"});
+    drawDialog(pause, "dialog_pause.png", {{"play", oneButtonX}});
+    ok = save(pause, directory, "mock_pause.png") && ok;
+
+    Screen exit{art};
+    drawBoard(exit, {bandedZone, true, false, true, false, 5, "Random (Normal)"});
+    drawDialog(exit, "dialog_exit.png", {{"yes", threeButtonX[0]}, {"no", threeButtonX[1]}, {"main", threeButtonX[2]}});
+    ok = save(exit, directory, "mock_exit.png") && ok;
+
+    Screen solved{art};
+    drawBoard(solved, {classicZone, false, false, true, true, 5, "Classic (Normal)"});
+    Screen again{art};
+    cairo_set_source_surface(again.canvas.cr(), solved.canvas.surface(), 0, 0);
+    cairo_paint(again.canvas.cr());
+    solved.picture("game_over.png");
+    ok = save(solved, directory, "mock_solved.png") && ok;
+    drawDialog(again, "dialog_again.png", {{"yes", twoButtonX[0]}, {"no", twoButtonX[1]}});
+    ok = save(again, directory, "mock_again.png") && ok;
+
+    // The name entry: the text box paints its white field and the typed name itself.
+    Screen name{art};
+    drawBoard(name, {classicZone, false, false, true, true, 5, "Classic (Normal)"});
+    name.picture("dialog_background.png");
+    cairo_t* cr = name.canvas.cr();
+    cairo_rectangle(cr, textboxX, textboxY, textboxW, textboxH);
+    cairo_set_source_rgb(cr, 1, 1, 1);
+    cairo_fill(cr);
+    name.text("font_main.fnt", textboxX + 2, textboxY + (textboxH - name.height("font_main.fnt")) / 2, "Ada Lovelace");
+    name.picture("done_highlight.png", oneButtonX, dialogRowY);
+    name.picture("dialog_textbox.png");
+    return save(name, directory, "mock_name.png") && ok;
+}
+
+}  // namespace
+
+bool writeMockScreens(const Artwork& art, const std::string& directory)
+{
+    bool ok = writeMenuScreens(art, directory);
+    ok = writeBoardScreens(art, directory) && ok;
+    ok = writeGameDialogScreens(art, directory) && ok;
     for (const FontSheet& font : art.fonts)
         ok = writeBytes(directory + "/sample_" + font.name + ".png", fontSample(font).png()) && ok;
     return ok;

@@ -21,8 +21,9 @@ void paintSplash(Canvas& canvas)
     const double step = 20;
     for (int x = 0; x < 9; x++)
         for (int y = 0; y < 9; y++) {
-            int kind = (x * 5 + y * 7) % 6;
-            if (kind > 1) continue;
+            int kind = (x * 73 + y * 151 + x * y * 29) % 10;
+            if (kind > 3) continue;
+            kind = kind == 3 ? 1 : 0;
             std::string digit(1, char('1' + (x + 3 * (y % 3) + y / 3) % 9));
             drawText(canvas, {kind == 0 ? Face::Bold : Face::Regular, 13, kind == 0 ? palette::ink() : palette::playerBlue()},
                      310 + x * step + step / 2, 120 + y * step + 15, digit, Align::Centre);
@@ -99,6 +100,23 @@ void paintGameBackground(Canvas& canvas)
     cairo_line_to(cr, gameButtonX + gameButtonWidth - 15.5, 182);
     cairo_stroke(cr);
 
+    // A small cup right of where the best time ends.
+    double cupX = bestTimeRight + 8;
+    setColour(cr, rgb(0xc99a2e));
+    cairo_move_to(cr, cupX, labelY + 2);
+    cairo_line_to(cr, cupX + 12, labelY + 2);
+    cairo_curve_to(cr, cupX + 12, labelY + 10, cupX + 9, labelY + 12, cupX + 6, labelY + 12);
+    cairo_curve_to(cr, cupX + 3, labelY + 12, cupX, labelY + 10, cupX, labelY + 2);
+    cairo_fill(cr);
+    cairo_rectangle(cr, cupX + 5, labelY + 11, 2, 3);
+    cairo_rectangle(cr, cupX + 2.5, labelY + 14, 7, 2);
+    cairo_fill(cr);
+    cairo_set_line_width(cr, 1.3);
+    cairo_arc(cr, cupX, labelY + 5.5, 2.6, M_PI / 2, 3 * M_PI / 2);
+    cairo_stroke(cr);
+    cairo_arc_negative(cr, cupX + 12, labelY + 5.5, 2.6, M_PI / 2, -M_PI / 2);
+    cairo_stroke(cr);
+
     // The pencil-mode box: the check mark picture covers it while pencil mode is on.
     paintCheckSlot(cr, pencilBoxX, pencilBoxY);
     drawText(canvas, {Face::Bold, 10, palette::inkSoft()}, pencilBoxX + check / 2.0, 52, "Pencil",
@@ -159,7 +177,7 @@ void paintGameOver(Canvas& canvas)
 {
     // Centred over the board, which fills the middle of the screen under it.
     double cx = boardX + 9 * cell / 2.0;
-    Box box{cx - 170, 236, 340, 128};
+    Box box{cx - 190, 236, 380, 128};
     paintBanner(canvas, box, "Solved!", "Every row, column and zone is complete", palette::doneGreen());
     cairo_t* cr = canvas.cr();
     for (int i = 0; i < 9; i++) {

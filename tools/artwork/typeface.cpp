@@ -16,13 +16,11 @@ struct FaceFile {
     const char* file;
 };
 
-constexpr std::array<FaceFile, 6> faceFiles{{
+// In the order of Face.
+constexpr std::array<FaceFile, 3> faceFiles{{
     {Face::Regular, "DejaVuSans.ttf"},
     {Face::Bold, "DejaVuSans-Bold.ttf"},
-    {Face::Light, "DejaVuSans-ExtraLight.ttf"},
     {Face::Condensed, "DejaVuSansCondensed.ttf"},
-    {Face::CondensedBold, "DejaVuSansCondensed-Bold.ttf"},
-    {Face::Mono, "DejaVuSansMono.ttf"},
 }};
 
 FT_Library library = nullptr;

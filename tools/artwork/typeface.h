@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-enum class Face { Regular, Bold, Light, Condensed, CondensedBold, Mono };
+enum class Face { Regular, Bold, Condensed };
 
 // Opens every face from the font directory the build names. False when one is missing.
 bool openTypefaces(const std::string& directory);
