@@ -92,6 +92,28 @@ VerticalPlan planHeight(cairo_t* cr, const FontLook& look)
     return {static_cast<int>(2 * half), std::round(half - middle)};
 }
 
+// The sheet in both forms: premultiplied for drawing here, straight ARGB bytes for the file
+// (every pixel the ink colour, the coverage in its alpha).
+void storeSheet(FontSheet& font, cairo_surface_t* coverage, Colour colour)
+{
+    int width = cairo_image_surface_get_width(coverage);
+    int height = cairo_image_surface_get_height(coverage);
+    font.sheet = Canvas(width, height);
+    setColour(font.sheet.cr(), colour);
+    cairo_mask_surface(font.sheet.cr(), coverage, 0, 0);
+    const unsigned char* alpha = cairo_image_surface_get_data(coverage);
+    int stride = cairo_image_surface_get_stride(coverage);
+    auto channel = [](double value) { return static_cast<uint8_t>(std::lround(value * 255)); };
+    font.sheetArgb.reserve(size_t(width) * height * 4);
+    for (int y = 0; y < height; y++)
+        for (int x = 0; x < width; x++) {
+            font.sheetArgb.push_back(alpha[y * stride + x]);
+            font.sheetArgb.push_back(channel(colour.r));
+            font.sheetArgb.push_back(channel(colour.g));
+            font.sheetArgb.push_back(channel(colour.b));
+        }
+}
+
 FontSheet renderFont(const FontLook& look)
 {
     FontSheet font;
@@ -137,20 +159,7 @@ FontSheet renderFont(const FontLook& look)
     cairo_destroy(cr);
     cairo_surface_flush(coverage);
 
-    font.sheet = Canvas(sheetWidth, vertical.height);
-    setColour(font.sheet.cr(), look.colour);
-    cairo_mask_surface(font.sheet.cr(), coverage, 0, 0);
-    const unsigned char* alpha = cairo_image_surface_get_data(coverage);
-    int stride = cairo_image_surface_get_stride(coverage);
-    auto channel = [](double value) { return static_cast<uint8_t>(std::lround(value * 255)); };
-    font.sheetArgb.reserve(size_t(sheetWidth) * vertical.height * 4);
-    for (int y = 0; y < vertical.height; y++)
-        for (int x = 0; x < sheetWidth; x++) {
-            font.sheetArgb.push_back(alpha[y * stride + x]);
-            font.sheetArgb.push_back(channel(look.colour.r));
-            font.sheetArgb.push_back(channel(look.colour.g));
-            font.sheetArgb.push_back(channel(look.colour.b));
-        }
+    storeSheet(font, coverage, look.colour);
     cairo_surface_destroy(coverage);
     return font;
 }

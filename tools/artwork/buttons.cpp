@@ -130,6 +130,7 @@ void paintButton(Canvas& canvas, const ButtonFace& face, State state)
     TextStyle style{Face::Bold, face.height >= 48 ? 15.0 : 15.0, look.label};
     double labelWidth = textAdvance(cr, style, face.label);
     double iconWidth = face.icon == Icon::None ? 0 : 16 + 8;
+    requireFit(cr, style, face.label, body.w - iconWidth - 16);
     double left = body.x + (body.w - labelWidth - iconWidth) / 2;
     double baseline = std::round(body.y + body.h / 2 + 5.5);
     if (face.icon != Icon::None) drawIcon(cr, face.icon, std::round(left), baseline - 13, look.label);

@@ -15,6 +15,9 @@ using namespace layout;
 
 enum class Badge { Pause, Reset, Exit, Clear, Again, Name };
 
+const TextStyle titleStyle{Face::Bold, 22, palette::ink()};
+const TextStyle messageStyle{Face::Regular, 15, palette::inkSoft()};
+
 void paintDialogBackground(Canvas& canvas)
 {
     cairo_t* cr = canvas.cr();
@@ -112,11 +115,13 @@ void paintMessage(Canvas& canvas, Badge badge, const std::string& title,
                   const std::vector<std::string>& lines)
 {
     paintBadge(canvas, badge);
-    drawText(canvas, {Face::Bold, 22, palette::ink()}, screenWidth / 2.0, 258, title, Align::Centre);
+    requireFit(canvas.cr(), titleStyle, title, cardW - 48);
+    drawText(canvas, titleStyle, screenWidth / 2.0, 258, title, Align::Centre);
     double baseline = 290;
+    const double room = cardW - 48;
     for (const std::string& line : lines) {
-        drawText(canvas, {Face::Regular, 15, palette::inkSoft()}, screenWidth / 2.0, baseline, line,
-                 Align::Centre);
+        requireFit(canvas.cr(), messageStyle, line, room);
+        drawText(canvas, messageStyle, screenWidth / 2.0, baseline, line, Align::Centre);
         baseline += 22;
     }
 }

@@ -157,6 +157,7 @@ void paintBanner(Canvas& canvas, Box box, const std::string& title, const std::s
     cairo_fill(cr);
     cairo_restore(cr);
     double cx = box.x + box.w / 2;
+    requireFit(cr, {Face::Regular, 15, palette::inkSoft()}, line, box.w - 32);
     drawText(canvas, {Face::Bold, 30, palette::ink()}, cx, box.y + 56, title, Align::Centre);
     drawText(canvas, {Face::Regular, 15, palette::inkSoft()}, cx, box.y + 84, line, Align::Centre);
 }

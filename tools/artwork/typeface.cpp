@@ -109,6 +109,12 @@ void drawText(Canvas& canvas, const TextStyle& style, double x, double baseline,
     cairo_show_text(cr, text.c_str());
 }
 
+void requireFit(cairo_t* cr, const TextStyle& style, const std::string& text, double room)
+{
+    if (textAdvance(cr, style, text) > room)
+        artworkProblems().push_back("text \"" + text + "\" is wider than its " + std::to_string(int(room)) + " pixels");
+}
+
 double drawParagraph(Canvas& canvas, const TextStyle& style, double x, double baseline,
                      double width, double leading, const std::string& text)
 {

@@ -32,6 +32,9 @@ double textAdvance(cairo_t* cr, const TextStyle& style, const std::string& text)
 void drawText(Canvas& canvas, const TextStyle& style, double x, double baseline,
               const std::string& text, Align align = Align::Left);
 
+// Records a problem when the text is wider than the room it is given (a label in its button).
+void requireFit(cairo_t* cr, const TextStyle& style, const std::string& text, double room);
+
 // Draws text wrapped to `width`, lines `leading` apart; returns the baseline after the last line.
 double drawParagraph(Canvas& canvas, const TextStyle& style, double x, double baseline,
                      double width, double leading, const std::string& text);
