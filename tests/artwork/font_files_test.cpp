@@ -125,3 +125,42 @@ TEST(FontFiles, ConflictsAreRedAndPlayerDigitsBlue)
     EXPECT_GT(blue(inkColour("font_puzzle.fnt")), red(inkColour("font_puzzle.fnt")) + 80);
     EXPECT_NE(inkColour("font_original.fnt"), inkColour("font_puzzle.fnt"));
 }
+
+TEST(FontFiles, NoGlyphIsCutAtTheTopOrBottomOfItsSheet)
+{
+    for (const char* name : fontNames) {
+        FontHeader font;
+        ASSERT_TRUE(readFont(name, font));
+        int strongest = 0;
+        for (int x = 0; x < font.sheetWidth; x++) {
+            strongest = std::max<int>(strongest, font.pixels[size_t(x) * 4]);
+            strongest = std::max<int>(strongest, font.pixels[(size_t(font.sheetHeight - 1) * font.sheetWidth + x) * 4]);
+        }
+        EXPECT_LT(strongest, 96) << name << ": ink reaches the sheet's edge, so a glyph is cut off";
+    }
+}
+
+TEST(FontFiles, BoardDigitsSitInTheMiddleOfTheirSheet)
+{
+    // The game centres the sheet in the cell, so the digits' ink must be centred in the sheet.
+    for (const char* name : {"font_original.fnt", "font_puzzle.fnt", "font_puzzle_small.fnt"}) {
+        FontHeader font;
+        ASSERT_TRUE(readFont(name, font));
+        int glyph = font.glyphOf[int('8')];
+        int left = font.glyphRight[glyph - 1];
+        int top = font.sheetHeight;
+        int bottom = 0;
+        int first = font.glyphRight[glyph];
+        int last = 0;
+        for (int y = 0; y < font.sheetHeight; y++)
+            for (int x = left; x < font.glyphRight[glyph]; x++)
+                if (font.pixels[(size_t(y) * font.sheetWidth + x) * 4] > 128) {
+                    top = std::min(top, y);
+                    bottom = std::max(bottom, y);
+                    first = std::min(first, x - left);
+                    last = std::max(last, x - left);
+                }
+        EXPECT_NEAR((top + bottom) / 2.0, (font.sheetHeight - 1) / 2.0, 1.5) << name;
+        EXPECT_NEAR((first + last) / 2.0, (font.glyphRight[glyph] - left - 1) / 2.0, 1.5) << name;
+    }
+}

@@ -82,8 +82,9 @@ VerticalPlan planHeight(cairo_t* cr, const FontLook& look)
         bottom = std::max(bottom, e.y_bearing + e.height);
     }
     if (!look.boardDigits) {
+        // A pixel of air above and below: hinting may move ink past the measured extents.
         double baseline = std::ceil(-top) + 1;
-        return {static_cast<int>(baseline + std::ceil(bottom)), baseline};
+        return {static_cast<int>(baseline + std::ceil(bottom) + 1), baseline};
     }
     cairo_text_extents_t digit = extentsOf(cr, '8');
     double middle = digit.y_bearing + digit.height / 2;  // above the baseline, so negative
