@@ -48,6 +48,9 @@ void addFonts(Artwork& art);
 void addSounds(Artwork& art);
 void addIcon(Artwork& art);
 
+// The icon drawn for one size (each size is drawn afresh, not scaled).
+Canvas iconPicture(int size);
+
 // The ".fnt" bytes of a sheet: the big-endian header, then the pixel block.
 std::vector<uint8_t> encodeFont(const FontSheet& font);
 

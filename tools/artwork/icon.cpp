@@ -22,7 +22,7 @@ void paintIcon(Canvas& canvas)
         Box square{tile.x + 1.5 * gap + (i % 3) * step, tile.y + 1.5 * gap + (i / 3) * step, step - gap,
                    step - gap};
         fillRounded(cr, square, size / 28, i == 4 ? rgb(0xfffdf9) : palette::zoneColour(i + 1));
-        if (i == 4 && size >= 32)
+        if (i == 4 && size >= 48)
             drawText(canvas, {Face::Bold, square.h * 0.78, palette::playerBlue()},
                      square.x + square.w / 2, square.y + square.h * 0.79, "9", Align::Centre);
     }
@@ -57,15 +57,18 @@ std::vector<uint8_t> encodeIco(const std::vector<std::vector<uint8_t>>& pngs, co
 
 }  // namespace
 
+Canvas iconPicture(int size)
+{
+    Canvas canvas(size, size);
+    paintIcon(canvas);
+    return canvas;
+}
+
 void addIcon(Artwork& art)
 {
     paintIcon(art.add("icon.png", 256, 256));
     const int sizes[4] = {16, 32, 48, 256};
     std::vector<std::vector<uint8_t>> pngs;
-    for (int size : sizes) {
-        Canvas canvas(size, size);
-        paintIcon(canvas);
-        pngs.push_back(canvas.png());
-    }
+    for (int size : sizes) pngs.push_back(iconPicture(size).png());
     art.files.push_back({"icon.ico", encodeIco(pngs, sizes)});
 }

@@ -317,5 +317,7 @@ bool writeMockScreens(const Artwork& art, const std::string& directory)
     ok = writeGameDialogScreens(art, directory) && ok;
     for (const FontSheet& font : art.fonts)
         ok = writeBytes(directory + "/sample_" + font.name + ".png", fontSample(font).png()) && ok;
+    for (int size : {16, 32, 48})
+        ok = writeBytes(directory + "/sample_icon_" + std::to_string(size) + ".png", iconPicture(size).png()) && ok;
     return ok;
 }
