@@ -58,12 +58,12 @@ bool writeAll(const Artwork& art, const std::filesystem::path& folder)
 bool run(const Options& options)
 {
     Artwork art;
+    addFonts(art);  // first: the menu spaces its best-time rows by the text font's line height
     addScreens(art);
     addButtons(art);
     addBoardPieces(art);
     addDialogs(art);
     addHelpPage(art);
-    addFonts(art);
     addSounds(art);
     addIcon(art);
     // Flawed art (clipped text) is never installed, but the previews still show what went wrong.

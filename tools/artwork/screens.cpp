@@ -39,7 +39,7 @@ void paintSplash(Canvas& canvas)
     }
 }
 
-void paintMenu(Canvas& canvas)
+void paintMenu(Canvas& canvas, int rowHeight)
 {
     paintPaper(canvas);
     cairo_t* cr = canvas.cr();
@@ -49,7 +49,7 @@ void paintMenu(Canvas& canvas)
 
     // The new-game card: Play on the left, the two option columns on the right.
     paintCard(cr, {150, 192, 500, 184}, 16);
-    drawCaption(canvas, 232, 226, "NEW GAME", Align::Centre);
+    drawCaption(canvas, 232, 238, "NEW GAME", Align::Centre);
     drawText(canvas, {Face::Regular, 12.5, palette::inkFaint()}, 232, 336, "Choose, then play", Align::Centre);
     setColour(cr, palette::hairline());
     cairo_rectangle(cr, 318, 212, 1, 146);
@@ -72,6 +72,13 @@ void paintMenu(Canvas& canvas)
     setColour(cr, palette::hairline());
     cairo_rectangle(cr, bestNameX, 419, bestTimeX + 74 - bestNameX, 1);
     cairo_fill(cr);
+    // Gold, silver and bronze beside the three rows the game writes, one text line apart.
+    const uint32_t medals[3] = {0xd4a53a, 0xa9b0ba, 0xc27c4a};
+    for (int rank = 0; rank < 3; rank++) {
+        cairo_arc(cr, bestNameX - 12, bestRowsY + rank * rowHeight + rowHeight / 2.0, 4.5, 0, 2 * M_PI);
+        setColour(cr, rgb(medals[rank]));
+        cairo_fill(cr);
+    }
 }
 
 void paintGameBackground(Canvas& canvas)
@@ -193,7 +200,8 @@ void paintGameOver(Canvas& canvas)
 void addScreens(Artwork& art)
 {
     paintSplash(art.add("splash.png", screenWidth, screenHeight));
-    paintMenu(art.add("menu_background.png", screenWidth, screenHeight));
+    const FontSheet* text = art.font("font_main.fnt");
+    paintMenu(art.add("menu_background.png", screenWidth, screenHeight), text ? fontLineHeight(*text) : 18);
     paintGameBackground(art.add("game_background.png", screenWidth, screenHeight));
     paintGameOverlay(art.add("game_overlay.png", screenWidth, screenHeight));
     paintLoading(art.add("game_loading.png", screenWidth, screenHeight));
