@@ -12,20 +12,29 @@ inline Colour hairline() { return rgb(0xe2dccf); }
 inline Colour accent() { return rgb(0x3d6fdc); }     // buttons, selection, check marks
 inline Colour accentDeep() { return rgb(0x2a55b8); }
 inline Colour accentSoft() { return rgb(0xdde7fb); }
-inline Colour playerBlue() { return rgb(0x1f5fd0); } // the player's digits
-inline Colour conflictRed() { return rgb(0xd23a2f); }
-inline Colour pencilGrey() { return rgb(0x6b717d); }
+inline Colour playerBlue() { return rgb(0x1d4fb8); } // the player's digits
+inline Colour conflictRed() { return rgb(0xb8281f); }
+inline Colour pencilGrey() { return rgb(0x555b67); }
 inline Colour doneGreen() { return rgb(0x2f9a5c); }
 inline Colour borderInk() { return rgb(0x353a46); }
 
-// Zone tints: Paul Tol's "light" scheme (built to stay apart for colour-blind eyes) with a
-// lavender in place of its olive, softened towards paper so the digits keep their contrast.
-inline Colour zoneColour(int zone)
+// Zone tints: hues of Paul Tol's "light" scheme, each softened towards paper by its own amount.
+// The amounts and the order were picked so that every pair stays apart under simulated protan,
+// deutan and tritan vision too (most of all the neighbouring classic boxes), while the digits
+// keep their contrast (3.6:1 or more for the red, blue and grey digits on every tint).
+// zoneColour is the unsoftened hue, for small marks such as the icon.
+struct ZoneHue {
+    uint32_t hue;
+    double softening;
+};
+inline const ZoneHue& zoneHue(int zone)
 {
-    static const uint32_t tints[9] = {0x77aadd, 0xee8866, 0xeedd88, 0xffaabb, 0x99ddff,
-                                      0x44bb99, 0xbbcc33, 0xdddddd, 0xc3b1e1};
-    return rgb(tints[(zone - 1) % 9]);
+    static const ZoneHue hues[9] = {{0x77aadd, 0.4}, {0xbbcc33, 0.5}, {0x44bb99, 0.4},
+                                    {0xdddddd, 0.5}, {0xee8866, 0.4}, {0xaaaa00, 0.45},
+                                    {0xffcc99, 0.4}, {0x99ddff, 0.3}, {0xffaabb, 0.3}};
+    return hues[(zone - 1) % 9];
 }
-inline Colour zoneTint(int zone) { return mix(zoneColour(zone), rgb(0xfffdf8), 0.52); }
+inline Colour zoneColour(int zone) { return rgb(zoneHue(zone).hue); }
+inline Colour zoneTint(int zone) { return mix(zoneColour(zone), rgb(0xfffdf8), zoneHue(zone).softening); }
 
 }  // namespace palette
