@@ -48,10 +48,10 @@ void paintRules(Canvas& canvas, double x, double width)
     double sampleX = drawInkSample(canvas, x, y + 8, "7", palette::ink(), "given");
     sampleX = drawInkSample(canvas, sampleX, y + 8, "7", palette::playerBlue(), "yours");
     drawInkSample(canvas, sampleX, y + 8, "7", palette::conflictRed(), "clashes with another 7");
-    y = drawParagraph(canvas, bodyStyle, x, y + 40, width, leading,
+    y = drawParagraph(canvas, bodyStyle, x, y + 34, width, leading,
                       "Pencil marks note the digits a cell might hold. A tick on the number panel "
                       "means all nine of that digit are in place.");
-    drawParagraph(canvas, bodyStyle, x, y + 8, width, leading,
+    drawParagraph(canvas, bodyStyle, x, y + 4, width, leading,
                   "The three best times of each layout and difficulty are kept.");
 }
 

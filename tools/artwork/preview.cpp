@@ -217,9 +217,10 @@ bool writePreview(const Artwork& art, const std::string& path)
         bool isPicture = i < int(art.pictures.size());
         const Canvas& picture = isPicture ? art.pictures[i].canvas : samples[i - art.pictures.size()];
         const std::string& name = isPicture ? art.pictures[i].name : art.fonts[i - art.pictures.size()].name;
+        const Canvas& measured = isPicture ? picture : art.fonts[i - art.pictures.size()].sheet;
         Box box{double(i % columns * cellW + 8), double(i / columns * cellH + 8), cellW - 16.0, cellH - 36.0};
         paintScaled(cr, picture, box);
-        std::string caption = name + "  " + std::to_string(picture.width()) + "\u00d7" + std::to_string(picture.height());
+        std::string caption = name + "  " + std::to_string(measured.width()) + "\u00d7" + std::to_string(measured.height());
         drawText(sheet, label, box.x + box.w / 2, box.y + box.h + 18, caption, Align::Centre);
     }
     return writeBytes(path, sheet.png());
