@@ -5,6 +5,7 @@
 #include "pieces.h"
 #include "typeface.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -43,9 +44,15 @@ void paintMenu(Canvas& canvas, int rowHeight)
 {
     paintPaper(canvas);
     cairo_t* cr = canvas.cr();
-    paintEmblem(cr, 248, 66, 72, classicZone);
-    drawText(canvas, {Face::Bold, 58, palette::ink()}, 340, 124, "Pellix");
-    drawText(canvas, {Face::Regular, 15, palette::inkSoft()}, 342, 152, "A calm number-placement puzzle");
+    // Emblem and name centred as one group over the cards.
+    const TextStyle titleStyle{Face::Bold, 58, palette::ink()};
+    const TextStyle taglineStyle{Face::Regular, 15, palette::inkSoft()};
+    const std::string tagline = "A calm number-placement puzzle";
+    double textWidth = std::max(textAdvance(cr, titleStyle, "Pellix"), textAdvance(cr, taglineStyle, tagline) + 2);
+    double left = std::round(screenWidth / 2.0 - (72 + 20 + textWidth) / 2);
+    paintEmblem(cr, left, 66, 72, classicZone);
+    drawText(canvas, titleStyle, left + 92, 124, "Pellix");
+    drawText(canvas, taglineStyle, left + 94, 152, tagline);
 
     // The new-game card: Play on the left, the two option columns on the right.
     paintCard(cr, {150, 192, 500, 184}, 16);
