@@ -96,6 +96,8 @@ void paintGameBackground(Canvas& canvas)
     Box board{double(boardX - 1), double(boardY - 1), 9.0 * cell + 3, 9.0 * cell + 3};
     softShadow(cr, board, 3, 14, 5, 0.24);
     softShadow(cr, board, 3, 3, 1, 0.14);
+    // The cells cover this; it only keeps the shadow from reading as a grey slab beneath them.
+    fillRounded(cr, board, 3, rgb(0xf7f3ec));
     Box panel{panelX - 4.0, panelY - 6.0, panelWidth + 8.0, panelHeight + 12.0};
     paintCard(cr, panel, 14);
 
