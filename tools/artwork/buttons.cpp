@@ -127,7 +127,7 @@ void paintButton(Canvas& canvas, const ButtonFace& face, State state)
         cairo_restore(cr);
     }
 
-    TextStyle style{Face::Bold, face.height >= 48 ? 15.0 : 15.0, look.label};
+    TextStyle style{Face::Bold, 15, look.label};
     double labelWidth = textAdvance(cr, style, face.label);
     double iconWidth = face.icon == Icon::None ? 0 : 16 + 8;
     requireFit(cr, style, face.label, body.w - iconWidth - 16);

@@ -29,7 +29,8 @@ void paintCheckSlot(cairo_t* cr, double x, double y)
     strokeRounded(cr, inset(box, 0.75), 6.25, 1.5, rgb(0xc4bcad));
 }
 
-// A small board of tinted cells: the mark of the game, used on the splash, the menu and the icon.
+// A small board of tinted cells with its zone borders: the mark of the game on the splash, the
+// menu and the board screen, and the layout pictures of the help page.
 void paintEmblem(cairo_t* cr, double x, double y, double size, int (*zoneOf)(int, int))
 {
     double cellSize = size / 9;

@@ -13,7 +13,8 @@ void drawCaption(Canvas& canvas, double x, double baseline, const std::string& t
 // An empty check box for an option; the check mark picture covers it when chosen.
 void paintCheckSlot(cairo_t* cr, double x, double y);
 
-// A small board of tinted cells: the mark of the game, used on the splash, the menu and the icon.
+// A small board of tinted cells with its zone borders: the mark of the game on the splash, the
+// menu and the board screen, and the layout pictures of the help page.
 void paintEmblem(cairo_t* cr, double x, double y, double size, int (*zoneOf)(int, int));
 
 // A check-mark stroke inside the box.
