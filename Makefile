@@ -7,7 +7,7 @@ ifdef CI
 CMAKE_ARGS += -DPELLIX_WERROR=ON
 endif
 
-.PHONY: all deps build run test test-asan bench clean
+.PHONY: all deps build run test test-asan bench clean artwork-preview
 
 all: build
 
@@ -29,6 +29,9 @@ test-asan: deps
 	@cmake --build $(ASAN_BUILD) -j $(JOBS)
 	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
+
+artwork-preview: build
+	./$(BUILD)/artwork --preview $(BUILD)/artwork-preview.png --mock $(BUILD)/artwork-mock
 
 bench: build
 	./$(BUILD)/pellix-puzzle bench

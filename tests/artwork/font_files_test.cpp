@@ -1,0 +1,195 @@
+// font_files_test.cpp: the six ".fnt" files follow the font format and fit where the game draws them.
+#include "resource_reader.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+namespace {
+
+const char* const fontNames[] = {"font_main.fnt", "font_original.fnt", "font_puzzle.fnt",
+                                 "font_conflict.fnt", "font_puzzle_small.fnt", "font_conflict_small.fnt"};
+const char* const boardFonts[] = {"font_original.fnt", "font_puzzle.fnt", "font_conflict.fnt"};
+const char* const pencilFonts[] = {"font_puzzle_small.fnt", "font_conflict_small.fnt"};
+
+// The pen advance of one character by the font's rules (fixed width, digit width, glyph width).
+int advance(const FontHeader& font, char c)
+{
+    if (c == ' ') return font.spaceWidth;
+    if (font.fixedWidth > 0) return font.fixedWidth;
+    if (font.digitWidth > 0 && c >= '0' && c <= '9') return font.digitWidth;
+    return font.glyphWidth(c);
+}
+
+int textWidth(const FontHeader& font, const std::string& text)
+{
+    int width = 0;
+    for (char c : text) width += advance(font, c) + font.spacing;
+    return width;
+}
+
+// Whether the glyph of a character has any visible pixel.
+bool hasInk(const FontHeader& font, char c)
+{
+    int glyph = font.glyphOf[int(c)];
+    int left = glyph == 0 ? 0 : font.glyphRight[glyph - 1];
+    for (int y = 0; y < font.sheetHeight; y++)
+        for (int x = left; x < font.glyphRight[glyph]; x++)
+            if (font.pixels[(size_t(y) * font.sheetWidth + x) * 4] > 128) return true;
+    return false;
+}
+
+}  // namespace
+
+TEST(FontFiles, HeaderIsVersionTwoBigEndianWithAGlyphForEveryPrintableCharacter)
+{
+    for (const char* name : fontNames) {
+        std::vector<uint8_t> bytes = readResource(name);
+        ASSERT_GE(bytes.size(), 676u) << name;
+        EXPECT_EQ(bytes[4], 0);
+        EXPECT_EQ(bytes[7], 2) << name << ": the version word is big-endian";
+        FontHeader font;
+        ASSERT_TRUE(readFont(name, font)) << name;
+        EXPECT_EQ(font.version, 2);
+        EXPECT_EQ(font.fixedWidth, 0) << name;
+        EXPECT_GT(font.spaceWidth, 0) << name;
+        int right = 0;
+        for (int code = 32; code <= 126; code++) {
+            ASSERT_GE(font.glyphOf[code], 0) << name << " lacks a glyph for " << code;
+            EXPECT_GT(font.glyphWidth(code), 0) << name << " glyph " << code;
+            right = std::max(right, font.glyphRight[font.glyphOf[code]]);
+        }
+        EXPECT_LE(right, font.sheetWidth) << name << ": glyphs run past the sheet";
+        for (char digit = '0'; digit <= '9'; digit++) EXPECT_TRUE(hasInk(font, digit)) << name << " " << digit;
+        EXPECT_TRUE(hasInk(font, 'A')) << name;
+    }
+}
+
+TEST(FontFiles, MainTextFitsTheNameBoxAndTheClockCard)
+{
+    FontHeader font;
+    ASSERT_TRUE(readFont("font_main.fnt", font));
+    EXPECT_LE(font.lineHeight(), 20) << "the name box is 20 pixels high";
+    EXPECT_GE(font.sheetHeight, 12) << "too small to read";
+    // The clock is drawn at x = 32 inside the left column, which ends before the buttons' edge.
+    EXPECT_LE(32 + textWidth(font, "00:00:00"), 20 + 136);
+    // The digits keep one width so the running clock does not jitter.
+    EXPECT_EQ(advance(font, '1'), advance(font, '8'));
+    // The best time ends at x = 670 and must not run into the label starting at x = 185.
+    EXPECT_LT(textWidth(font, "Classic (Normal)") + textWidth(font, "Anonymous - 10:00:00"), 670 - 185);
+}
+
+TEST(FontFiles, BoardDigitsFitACellAndPencilMarksAThirdOfOne)
+{
+    Picture zone;
+    ASSERT_TRUE(readPicture("game_zone1.png", zone));
+    for (const char* name : boardFonts) {
+        FontHeader font;
+        ASSERT_TRUE(readFont(name, font));
+        EXPECT_LE(font.lineHeight(), zone.height - 4) << name;
+        EXPECT_LE(textWidth(font, "8"), zone.width - 4) << name;
+        EXPECT_EQ(advance(font, '1'), advance(font, '7')) << name << ": digits share one width";
+    }
+    for (const char* name : pencilFonts) {
+        FontHeader font;
+        ASSERT_TRUE(readFont(name, font));
+        EXPECT_LE(font.lineHeight(), zone.height / 3) << name;
+        EXPECT_LE(textWidth(font, "8"), zone.width / 3) << name;
+    }
+}
+
+TEST(FontFiles, NoGlyphIsCutAtTheTopOrBottomOfItsSheet)
+{
+    for (const char* name : fontNames) {
+        FontHeader font;
+        ASSERT_TRUE(readFont(name, font));
+        int strongest = 0;
+        for (int x = 0; x < font.sheetWidth; x++) {
+            strongest = std::max<int>(strongest, font.pixels[size_t(x) * 4]);
+            strongest = std::max<int>(strongest, font.pixels[(size_t(font.sheetHeight - 1) * font.sheetWidth + x) * 4]);
+        }
+        EXPECT_LT(strongest, 96) << name << ": ink reaches the sheet's edge, so a glyph is cut off";
+    }
+}
+
+TEST(FontFiles, BoardDigitsSitInTheMiddleOfTheirSheet)
+{
+    // The game centres the sheet in the cell, so the digits' ink must be centred in the sheet.
+    for (const char* name : {"font_original.fnt", "font_puzzle.fnt", "font_puzzle_small.fnt"}) {
+        FontHeader font;
+        ASSERT_TRUE(readFont(name, font));
+        int glyph = font.glyphOf[int('8')];
+        int left = font.glyphRight[glyph - 1];
+        int top = font.sheetHeight;
+        int bottom = 0;
+        int first = font.glyphRight[glyph];
+        int last = 0;
+        for (int y = 0; y < font.sheetHeight; y++)
+            for (int x = left; x < font.glyphRight[glyph]; x++)
+                if (font.pixels[(size_t(y) * font.sheetWidth + x) * 4] > 128) {
+                    top = std::min(top, y);
+                    bottom = std::max(bottom, y);
+                    first = std::min(first, x - left);
+                    last = std::max(last, x - left);
+                }
+        EXPECT_NEAR((top + bottom) / 2.0, (font.sheetHeight - 1) / 2.0, 1.5) << name;
+        EXPECT_NEAR((first + last) / 2.0, (font.glyphRight[glyph] - left - 1) / 2.0, 1.5) << name;
+    }
+}
+
+namespace {
+
+double relativeLuminance(uint32_t rgb)
+{
+    double sum = 0;
+    const double weights[3] = {0.2126, 0.7152, 0.0722};
+    for (int i = 0; i < 3; i++) {
+        double c = ((rgb >> (16 - 8 * i)) & 0xff) / 255.0;
+        sum += weights[i] * (c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4));
+    }
+    return sum;
+}
+
+double contrast(uint32_t a, uint32_t b)
+{
+    double la = relativeLuminance(a);
+    double lb = relativeLuminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The colour of a glyph sheet's fully inked pixels.
+uint32_t inkOf(const char* name)
+{
+    FontHeader font;
+    EXPECT_TRUE(readFont(name, font)) << name;
+    for (size_t i = 0; i < font.pixels.size(); i += 4)
+        if (font.pixels[i] == 255) return uint32_t(font.pixels[i + 1]) << 16 | uint32_t(font.pixels[i + 2]) << 8 | font.pixels[i + 3];
+    return 0;
+}
+
+}  // namespace
+
+TEST(FontFiles, EveryDigitInkStandsOutOnEveryZoneTint)
+{
+    // 3:1 is the least contrast large text may have; the pencil marks are small but bold.
+    for (int zone = 1; zone <= 9; zone++) {
+        Picture cell;
+        ASSERT_TRUE(readPicture("game_zone" + std::to_string(zone) + ".png", cell));
+        uint32_t tint = cell.colour(cell.width / 2, cell.height / 2);
+        for (const char* name : {"font_original.fnt", "font_puzzle.fnt", "font_conflict.fnt",
+                                 "font_puzzle_small.fnt", "font_conflict_small.fnt"})
+            EXPECT_GE(contrast(inkOf(name), tint), 3.0) << name << " on zone " << zone;
+    }
+    EXPECT_GE(contrast(inkOf("font_main.fnt"), 0xffffff), 7.0) << "the name box is white";
+}
+
+TEST(FontFiles, ConflictsAreRedAndPlayerDigitsBlue)
+{
+    auto red = [](uint32_t c) { return int(c >> 16); };
+    auto blue = [](uint32_t c) { return int(c & 0xff); };
+    EXPECT_GT(red(inkOf("font_conflict.fnt")), blue(inkOf("font_conflict.fnt")) + 80);
+    EXPECT_GT(red(inkOf("font_conflict_small.fnt")), blue(inkOf("font_conflict_small.fnt")) + 80);
+    EXPECT_GT(blue(inkOf("font_puzzle.fnt")), red(inkOf("font_puzzle.fnt")) + 80);
+    EXPECT_NE(inkOf("font_original.fnt"), inkOf("font_puzzle.fnt"));
+}

@@ -1,0 +1,70 @@
+// artwork.h: every file the generator makes, kept in memory until it is written out.
+#pragma once
+
+#include "canvas.h"
+
+#include <string>
+#include <vector>
+
+struct NamedPicture {
+    std::string name;
+    Canvas canvas;
+};
+
+// A bitmap font as the game reads it: one row of glyphs plus the metrics of the ".fnt" header.
+struct FontSheet {
+    std::string name;
+    int spacing = 0;
+    int spaceWidth = 0;
+    int fixedWidth = 0;
+    int digitWidth = 0;
+    int glyphRight[128] = {};
+    signed char glyphOf[128] = {};
+    Canvas sheet{1, 1};  // straight colour in the file, premultiplied here
+    std::vector<uint8_t> sheetArgb;  // the file's pixel block: alpha, red, green, blue per pixel
+};
+
+struct OutputFile {
+    std::string name;
+    std::vector<uint8_t> bytes;
+};
+
+struct Artwork {
+    std::vector<NamedPicture> pictures;
+    std::vector<FontSheet> fonts;
+    std::vector<OutputFile> files;  // everything that is not a picture: fonts, sounds, icon
+
+    Canvas& add(const std::string& name, int width, int height);
+    const Canvas* find(const std::string& name) const;
+    const FontSheet* font(const std::string& name) const;
+};
+
+void addButtons(Artwork& art);
+void addBoardPieces(Artwork& art);
+void addScreens(Artwork& art);
+void addDialogs(Artwork& art);
+void addHelpPage(Artwork& art);
+void addFonts(Artwork& art);
+void addSounds(Artwork& art);
+void addIcon(Artwork& art);
+
+// The icon drawn for one size (each size is drawn afresh, not scaled).
+Canvas iconPicture(int size);
+
+// The ".fnt" bytes of a sheet: the big-endian header, then the pixel block.
+std::vector<uint8_t> encodeFont(const FontSheet& font);
+
+// Draws text with a bitmap font the way the game does (advance, centring and spacing rules),
+// with the first line's top-left corner at (x, y); and measures it the same way.
+void drawFontText(cairo_t* cr, const FontSheet& font, int x, int y, const std::string& text);
+int fontTextWidth(const FontSheet& font, const std::string& text);
+int fontLineHeight(const FontSheet& font);
+
+// A contact sheet of every picture, and screens put together from the pictures at their places.
+bool writePreview(const Artwork& art, const std::string& path);
+bool writeMockScreens(const Artwork& art, const std::string& directory);
+
+// Zone layouts used to illustrate the help page and the mock screens.
+int classicZone(int x, int y);
+int bandedZone(int x, int y);
+int scatteredZone(int x, int y);

@@ -1,0 +1,76 @@
+// canvas.h: a cairo drawing surface and the shapes, shadows and text every picture is made of.
+#pragma once
+
+#include <cairo.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// A straight (not premultiplied) colour with channels in 0..1.
+struct Colour {
+    double r = 0.0;
+    double g = 0.0;
+    double b = 0.0;
+    double a = 1.0;
+};
+
+// 0xRRGGBB with an opacity.
+Colour rgb(uint32_t hex, double alpha = 1.0);
+// The colour a fraction t of the way from a to b.
+Colour mix(Colour a, Colour b, double t);
+Colour withAlpha(Colour colour, double alpha);
+void setColour(cairo_t* cr, Colour colour);
+
+struct Box {
+    double x = 0.0;
+    double y = 0.0;
+    double w = 0.0;
+    double h = 0.0;
+};
+Box inset(Box box, double by);
+
+// An ARGB picture with its own cairo context. Movable, not copyable.
+class Canvas {
+public:
+    Canvas(int width, int height);
+    ~Canvas();
+    Canvas(Canvas&& other) noexcept;
+    Canvas& operator=(Canvas&& other) noexcept;
+    Canvas(const Canvas&) = delete;
+    Canvas& operator=(const Canvas&) = delete;
+
+    cairo_t* cr() const { return context; }
+    cairo_surface_t* surface() const { return pixels; }
+    int width() const { return pixelWidth; }
+    int height() const { return pixelHeight; }
+    Box bounds() const { return {0.0, 0.0, double(pixelWidth), double(pixelHeight)}; }
+
+    // The picture as PNG bytes: cairo writes no time stamp, so equal pixels give equal bytes.
+    std::vector<uint8_t> png() const;
+
+private:
+    void release();
+
+    cairo_surface_t* pixels = nullptr;
+    cairo_t* context = nullptr;
+    int pixelWidth = 0;
+    int pixelHeight = 0;
+};
+
+void roundedRect(cairo_t* cr, Box box, double radius);
+void fillRounded(cairo_t* cr, Box box, double radius, Colour colour);
+void strokeRounded(cairo_t* cr, Box box, double radius, double lineWidth, Colour colour);
+// A top-to-bottom gradient through the given rounded shape.
+void fillRoundedGradient(cairo_t* cr, Box box, double radius, Colour top, Colour bottom);
+
+// A soft shadow under a rounded rectangle: the shape blurred by about `blur` pixels, moved down
+// by `drop`, painted in a warm dark tone at `opacity`. Draw the shape itself afterwards.
+void softShadow(cairo_t* cr, Box box, double radius, double blur, double drop, double opacity);
+
+// The calm paper backdrop shared by every full screen: warm off-white, a faint dot grid and a
+// gentle darkening towards the corners.
+void paintPaper(Canvas& canvas);
+
+// A raised card: soft shadow, white fill, hairline edge.
+void paintCard(cairo_t* cr, Box box, double radius);

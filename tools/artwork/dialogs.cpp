@@ -1,0 +1,183 @@
+// dialogs.cpp: the dimmed dialog backdrop with its card, the message pictures and the settings panel.
+#include "artwork.h"
+#include "layout.h"
+#include "palette.h"
+#include "pieces.h"
+#include "typeface.h"
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace layout;
+
+enum class Badge { Pause, Reset, Exit, Clear, Again, Name };
+
+const TextStyle titleStyle{Face::Bold, 22, palette::ink()};
+const TextStyle messageStyle{Face::Regular, 15, palette::inkSoft()};
+
+void paintDialogBackground(Canvas& canvas)
+{
+    cairo_t* cr = canvas.cr();
+    setColour(cr, rgb(0x1e1a14, 0.42));
+    cairo_paint(cr);
+    Box card{double(cardX), double(cardY), double(cardW), double(cardH)};
+    softShadow(cr, card, 18, 24, 10, 0.45);
+    paintCard(cr, card, 18);
+}
+
+void paintBadgeSymbol(cairo_t* cr, Badge badge, double cx, double cy);
+
+// The round badge that crowns each dialog, its symbol telling the dialogs apart at a glance.
+void paintBadge(Canvas& canvas, Badge badge)
+{
+    cairo_t* cr = canvas.cr();
+    double cx = screenWidth / 2.0;
+    double cy = cardY + 2.0;
+    Colour fill = badge == Badge::Clear || badge == Badge::Reset ? rgb(0xd9574b)
+                  : badge == Badge::Again ? palette::doneGreen() : palette::accent();
+    softShadow(cr, {cx - 24, cy - 24, 48, 48}, 24, 6, 3, 0.3);
+    cairo_arc(cr, cx, cy, 24, 0, 2 * M_PI);
+    setColour(cr, rgb(0xfffdf9));
+    cairo_fill(cr);
+    cairo_arc(cr, cx, cy, 20.5, 0, 2 * M_PI);
+    setColour(cr, fill);
+    cairo_fill(cr);
+    paintBadgeSymbol(cr, badge, cx, cy);
+}
+
+void paintBadgeSymbol(cairo_t* cr, Badge badge, double cx, double cy)
+{
+    Colour white = rgb(0xffffff);
+    setColour(cr, white);
+    cairo_set_line_width(cr, 2.6);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+    switch (badge) {
+    case Badge::Pause:
+        fillRounded(cr, {cx - 7, cy - 8, 5, 16}, 1.5, white);
+        fillRounded(cr, {cx + 2, cy - 8, 5, 16}, 1.5, white);
+        break;
+    case Badge::Reset:
+        cairo_arc(cr, cx, cy + 1, 8, -0.3 * M_PI, 1.5 * M_PI);
+        cairo_stroke(cr);
+        cairo_move_to(cr, cx + 1.5, cy - 11.5);
+        cairo_line_to(cr, cx + 6, cy - 7.5);
+        cairo_line_to(cr, cx + 1.5, cy - 3.5);
+        cairo_stroke(cr);
+        break;
+    case Badge::Exit:
+        cairo_move_to(cr, cx - 1, cy - 9);
+        cairo_line_to(cr, cx - 9, cy - 9);
+        cairo_line_to(cr, cx - 9, cy + 9);
+        cairo_line_to(cr, cx - 1, cy + 9);
+        cairo_stroke(cr);
+        cairo_move_to(cr, cx - 3, cy);
+        cairo_line_to(cr, cx + 10, cy);
+        cairo_move_to(cr, cx + 5.5, cy - 4.5);
+        cairo_line_to(cr, cx + 10, cy);
+        cairo_line_to(cr, cx + 5.5, cy + 4.5);
+        cairo_stroke(cr);
+        break;
+    case Badge::Clear:
+        cairo_move_to(cr, cx - 9, cy - 6);
+        cairo_line_to(cr, cx + 9, cy - 6);
+        cairo_stroke(cr);
+        cairo_move_to(cr, cx - 3, cy - 9.5);
+        cairo_line_to(cr, cx + 3, cy - 9.5);
+        cairo_stroke(cr);
+        cairo_move_to(cr, cx - 6.5, cy - 3);
+        cairo_line_to(cr, cx - 5.5, cy + 9.5);
+        cairo_line_to(cr, cx + 5.5, cy + 9.5);
+        cairo_line_to(cr, cx + 6.5, cy - 3);
+        cairo_stroke(cr);
+        break;
+    case Badge::Again:
+        paintTick(cr, {cx - 13, cy - 13, 26, 26}, 3, white);
+        break;
+    case Badge::Name:
+        for (int i = 0; i < 10; i++) {
+            double angle = -M_PI / 2 + i * M_PI / 5;
+            double radius = i % 2 == 0 ? 11.5 : 4.8;
+            cairo_line_to(cr, cx + radius * std::cos(angle), cy + 1 + radius * std::sin(angle));
+        }
+        cairo_close_path(cr);
+        cairo_fill(cr);
+        break;
+    }
+}
+
+// A message picture: transparent everywhere except its badge, title and text, which lie on the
+// card above the button row, so the buttons drawn beneath stay visible.
+void paintMessage(Canvas& canvas, Badge badge, const std::string& title,
+                  const std::vector<std::string>& lines)
+{
+    paintBadge(canvas, badge);
+    requireFit(canvas.cr(), titleStyle, title, cardW - 48);
+    drawText(canvas, titleStyle, screenWidth / 2.0, 258, title, Align::Centre);
+    double baseline = 290;
+    const double room = cardW - 48;
+    for (const std::string& line : lines) {
+        requireFit(canvas.cr(), messageStyle, line, room);
+        drawText(canvas, messageStyle, screenWidth / 2.0, baseline, line, Align::Centre);
+        baseline += 22;
+    }
+}
+
+void paintNameMessage(Canvas& canvas)
+{
+    paintMessage(canvas, Badge::Name, "A new best time!", {"Enter your name for the table:"});
+    // A frame around the text box; the box itself paints its white field inside it.
+    Box field{textboxX - 3.0, textboxY - 3.0, textboxW + 6.0, textboxH + 6.0};
+    strokeRounded(canvas.cr(), inset(field, 0.75), 4, 1.5, palette::accent());
+    strokeRounded(canvas.cr(), inset(field, -1.5), 6, 3, withAlpha(palette::accent(), 0.18));
+}
+
+void paintSettings(Canvas& canvas)
+{
+    cairo_t* cr = canvas.cr();
+    // The options start close under the card's top edge, so this dialog carries no badge.
+    drawText(canvas, {Face::Bold, 20, palette::ink()}, screenWidth / 2.0, 230, "Settings", Align::Centre);
+    drawCaption(canvas, settingsLeftX, 256, "DISPLAY");
+    drawCaption(canvas, settingsRightX, 256, "SOUND");
+    drawCaption(canvas, clearX, 256, "BEST TIMES");
+    const TextStyle option{Face::Regular, 15, palette::ink()};
+    const char* left[2] = {"Full screen", "Window"};
+    const char* right[2] = {"On", "Off"};
+    for (int row = 0; row < 2; row++) {
+        paintCheckSlot(cr, settingsLeftX, settingsRows[row]);
+        paintCheckSlot(cr, settingsRightX, settingsRows[row]);
+        drawText(canvas, option, settingsLeftX + check + 10, settingsRows[row] + 19.5, left[row]);
+        drawText(canvas, option, settingsRightX + check + 10, settingsRows[row] + 19.5, right[row]);
+    }
+    drawText(canvas, {Face::Regular, 12, palette::inkFaint()}, clearX + dialogButtonWidth / 2.0, 340,
+             "All nine tables", Align::Centre);
+    setColour(cr, palette::hairline());
+    cairo_rectangle(cr, 354, 250, 1, 90);
+    cairo_rectangle(cr, 484, 250, 1, 90);
+    cairo_fill(cr);
+}
+
+}  // namespace
+
+void addDialogs(Artwork& art)
+{
+    paintDialogBackground(art.add("dialog_background.png", screenWidth, screenHeight));
+    paintMessage(art.add("dialog_pause.png", screenWidth, screenHeight), Badge::Pause, "Paused",
+                 {"The clock is stopped and the board is hidden.", "Press Play to carry on."});
+    paintMessage(art.add("dialog_reset.png", screenWidth, screenHeight), Badge::Reset,
+                 "Reset the board?",
+                 {"Every digit and pencil mark you entered is cleared.", "The clock keeps running."});
+    paintMessage(art.add("dialog_exit.png", screenWidth, screenHeight), Badge::Exit,
+                 "Leave this game?",
+                 {"Yes quits Pellix, No returns to the board,", "Menu gives up this game for the menu."});
+    paintMessage(art.add("dialog_clear.png", screenWidth, screenHeight), Badge::Clear,
+                 "Clear the best times?",
+                 {"All nine tables go back to their defaults.", "This cannot be undone."});
+    paintMessage(art.add("dialog_again.png", screenWidth, screenHeight), Badge::Again, "Well played!",
+                 {"The puzzle is solved.", "Would you like to play another one?"});
+    paintNameMessage(art.add("dialog_textbox.png", screenWidth, screenHeight));
+    paintSettings(art.add("dialog_settings.png", screenWidth, screenHeight));
+}

@@ -1,0 +1,87 @@
+// pieces.cpp: small drawings shared by several pictures: captions, check boxes, ticks, the emblem.
+#include "pieces.h"
+
+#include "layout.h"
+#include "palette.h"
+
+#include <algorithm>
+#include <cmath>
+
+static const TextStyle captionStyle{Face::Bold, 10.5, palette::inkFaint()};
+
+// Letter-spaced capitals for small section captions.
+void drawCaption(Canvas& canvas, double x, double baseline, const std::string& text,
+                 Align align)
+{
+    std::string spaced;
+    for (char c : text) {
+        if (!spaced.empty()) spaced += "\u2009";
+        spaced += c;
+    }
+    drawText(canvas, captionStyle, x, baseline, spaced, align);
+}
+
+// An empty check box for an option; the check mark picture covers it when chosen.
+void paintCheckSlot(cairo_t* cr, double x, double y)
+{
+    Box box{x + 1, y + 1, double(layout::check - 2), double(layout::check - 2)};
+    fillRounded(cr, box, 7, rgb(0xffffff));
+    strokeRounded(cr, inset(box, 0.75), 6.25, 1.5, rgb(0xc4bcad));
+}
+
+// A small board of tinted cells with its zone borders: the mark of the game on the splash, the
+// menu and the board screen, and the layout pictures of the help page.
+void paintEmblem(cairo_t* cr, double x, double y, double size, int (*zoneOf)(int, int))
+{
+    double cellSize = size / 9;
+    softShadow(cr, {x, y, size, size}, size / 16, size / 24, size / 60, 0.22);
+    cairo_save(cr);
+    roundedRect(cr, {x, y, size, size}, size / 16);
+    cairo_clip(cr);
+    for (int cx = 0; cx < 9; cx++)
+        for (int cy = 0; cy < 9; cy++) {
+            setColour(cr, palette::zoneTint(zoneOf(cx, cy)));
+            cairo_rectangle(cr, x + cx * cellSize, y + cy * cellSize, cellSize + 0.5, cellSize + 0.5);
+            cairo_fill(cr);
+        }
+    setColour(cr, withAlpha(palette::borderInk(), 0.18));
+    cairo_set_line_width(cr, std::max(0.6, size / 220));
+    for (int i = 1; i < 9; i++) {
+        cairo_move_to(cr, x + i * cellSize, y);
+        cairo_line_to(cr, x + i * cellSize, y + size);
+        cairo_move_to(cr, x, y + i * cellSize);
+        cairo_line_to(cr, x + size, y + i * cellSize);
+    }
+    cairo_stroke(cr);
+    // Zone borders wherever neighbouring cells belong to different zones.
+    setColour(cr, palette::borderInk());
+    cairo_set_line_width(cr, std::max(1.2, size / 90));
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_SQUARE);
+    for (int cx = 0; cx < 9; cx++)
+        for (int cy = 0; cy < 9; cy++) {
+            if (cx < 8 && zoneOf(cx, cy) != zoneOf(cx + 1, cy)) {
+                cairo_move_to(cr, x + (cx + 1) * cellSize, y + cy * cellSize);
+                cairo_line_to(cr, x + (cx + 1) * cellSize, y + (cy + 1) * cellSize);
+            }
+            if (cy < 8 && zoneOf(cx, cy) != zoneOf(cx, cy + 1)) {
+                cairo_move_to(cr, x + cx * cellSize, y + (cy + 1) * cellSize);
+                cairo_line_to(cr, x + (cx + 1) * cellSize, y + (cy + 1) * cellSize);
+            }
+        }
+    cairo_stroke(cr);
+    cairo_restore(cr);
+    strokeRounded(cr, inset({x, y, size, size}, size / 180), size / 16, std::max(1.5, size / 90), palette::borderInk());
+}
+
+void paintTick(cairo_t* cr, Box box, double width, Colour colour)
+{
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+    cairo_set_line_width(cr, width);
+    setColour(cr, colour);
+    cairo_move_to(cr, box.x + box.w * 0.22, box.y + box.h * 0.52);
+    cairo_line_to(cr, box.x + box.w * 0.42, box.y + box.h * 0.72);
+    cairo_line_to(cr, box.x + box.w * 0.78, box.y + box.h * 0.30);
+    cairo_stroke(cr);
+}
+
