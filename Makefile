@@ -19,7 +19,7 @@ build: deps
 	@cmake --build $(BUILD) -j $(JOBS)
 
 run: build
-	./$(BUILD)/pellix-puzzle generate --layout classic --difficulty normal
+	./$(BUILD)/pellix
 
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)

@@ -1,0 +1,43 @@
+// keys.h: the framework's key codes, their names, and the translation from virtual keys.
+//
+// Layers never see a keyboard's virtual keys: codes 0 to 104 are small platform-neutral
+// numbers with display names (some stand for keys only other keyboards have, such as the Apple
+// key or a keypad equals sign). Keys without a code travel as negative numbers.
+#pragma once
+
+#include "base/bw_string.h"
+
+#include <cstdint>
+
+// Codes of the keys the game itself names.
+enum BWKeyCode : int32_t {
+    keyNull = 0,
+    keyEscape = 1,
+    keyEnter = 2,
+    keyBackspace = 3,
+    keySpace = 4,
+    keyTab = 5,
+    keyControl = 8,
+    keyA = 12,
+    keyZ = 37,
+    key0 = 38,
+    key9 = 47,
+    keyDelete = 61,
+    keyHome = 62,
+    keyEnd = 63,
+    keyLeft = 66,
+    keyUp = 67,
+    keyRight = 68,
+    keyDown = 69,
+    keyPad0 = 70,
+    keyPad9 = 79,
+    keyPadEnter = 81,
+    keyF1 = 89,
+    keyLastCode = 104,
+};
+
+// The code of a virtual key (plus 1000 for an extended key), or ~key (always negative) for a
+// key without one.
+int32_t mapVirtualKey(int32_t key);
+// "Escape", "Enter (10-Key)" ... for codes 0 to 104; "Unknown (<code>)" for any other.
+BWString keyName(int32_t code);

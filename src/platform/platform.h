@@ -1,0 +1,176 @@
+// platform.h: the operating-system services the framework stands on (window, GL context,
+// messages, clock, audio device, clipboard, cursors, notices), behind plain C++ types.
+//
+// This is the only interface to SDL and the system; everything above it sees window messages
+// with the values the framework expects (virtual keys with an extended flag, button numbers,
+// wheel deltas) and a millisecond clock that counts from program start. Test runs can swap the
+// clock for a manual one and the system's message queue for a scripted source (see the end).
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// ---- Clock.
+
+// Milliseconds since the program started (64-bit: no wrap, no loss of precision with uptime).
+// Under the manual clock this is the virtual time.
+uint64_t platformMilliseconds();
+// Sleeps at least that long; under the manual clock it advances virtual time at once.
+void platformSleepMilliseconds(uint32_t ms);
+
+// Milliseconds since the machine started: varies from run to run, so it seeds random numbers.
+uint32_t platformUptimeMilliseconds();
+
+// ---- Calendar.
+
+struct PlatformLocalTime {
+    int32_t year = 0;
+    int32_t month = 0;   // 1-12
+    int32_t day = 0;     // 1-31
+    int32_t hour = 0;    // 0-23
+    int32_t minute = 0;  // 0-59
+    int32_t second = 0;  // 0-59
+    int32_t weekday = 0; // 0 Sunday to 6 Saturday
+};
+PlatformLocalTime platformLocalTime();
+
+// ---- Audio device: interleaved stereo signed 16-bit at 44100 Hz.
+
+// Fills `frames` stereo frames (2 * frames samples); called on the audio thread.
+using PlatformAudioCallback = void (*)(void* user, int16_t* samples, int frames);
+// Opens the one device (or takes over the one a beep opened); false when no device opens.
+bool platformOpenAudio(PlatformAudioCallback callback, void* user);
+void platformCloseAudio();
+// Keeps the callback from running while the caller changes what it reads.
+void platformLockAudio();
+void platformUnlockAudio();
+
+// ---- Notices.
+
+// A short tone. Every call is counted; under the manual clock it is counted but not played.
+void platformBeep();
+int platformBeepCount();
+// A modal notice with an empty caption, returning when dismissed. Under the manual clock it
+// is counted but not shown (a scripted run has nobody to dismiss it).
+void platformMessageBox(const char* text);
+int platformMessageBoxCount();
+
+// ---- Clipboard, shell, files.
+
+std::string platformClipboardText();
+bool platformSetClipboardText(const char* text);
+bool platformOpenUrl(const char* url);
+// The running executable's full path, or "" when the system does not tell.
+std::string platformExecutablePath();
+// Changes the process's current directory; false when it does not exist.
+bool platformChangeDirectory(const char* path);
+bool platformDirectoryExists(const char* path);
+
+// ---- Window and OpenGL context.
+
+struct PlatformRect {
+    int32_t x = 0;
+    int32_t y = 0;
+    int32_t w = 0;
+    int32_t h = 0;
+};
+
+// Creates the one window, hidden, with its client area width x height, and makes an
+// OpenGL 1.1-capable compatibility context (double buffer, 32-bit colour, 16-bit depth)
+// current on it. On failure nothing is left behind and platformLastError() names what failed,
+// with the system's own text.
+bool platformCreateWindow(const char* title, int32_t width, int32_t height);
+void platformDestroyWindow();
+bool platformHasWindow();
+bool platformHasGLContext();
+const char* platformLastError();
+
+void platformShowWindow();
+void platformHideWindow();
+void platformMinimiseWindow();
+bool platformWindowVisible();
+// Positions the client area's top-left corner on the desktop.
+void platformMoveWindow(int32_t x, int32_t y);
+// The frame's thickness on each side of the client area (zeros when the system does not tell).
+PlatformRect platformWindowBorders();
+// The desktop area left free by panels, in desktop pixels.
+PlatformRect platformWorkArea();
+// Desktop-sized full screen without a mode change, or back to the window.
+void platformSetFullscreen(bool fullscreen);
+bool platformIsFullscreen();
+// How often the window went into or out of full screen since the program started.
+int platformFullscreenSwitchCount();
+// The size in pixels of what GL draws into (the desktop's size in full screen).
+void platformDrawableSize(int32_t& width, int32_t& height);
+// Where the picture is shown inside the drawable, and its own size: pointer positions are
+// mapped from the shown rectangle back to picture pixels.
+void platformSetPresentation(PlatformRect shown, int32_t pictureWidth, int32_t pictureHeight);
+void platformSwapBuffers();
+
+// ---- Cursor.
+
+enum class PlatformCursor { Arrow, IBeam };
+void platformSetCursor(PlatformCursor cursor);
+// Makes the pointer visible or invisible; false when the system refused.
+bool platformSetCursorVisible(bool visible);
+bool platformCursorVisible();
+// Places the pointer at a point of the picture (client pixels).
+void platformWarpCursor(int32_t x, int32_t y);
+
+// ---- Messages.
+
+enum class PlatformMessageKind {
+    None,
+    Move,
+    Size,
+    Paint,
+    DisplayChange,
+    Activate,   // active: gained (true) or lost (false)
+    Close,      // the close button, or a termination request
+    KeyDown,    // virtualKey, extended, repeat
+    KeyUp,      // virtualKey, extended
+    Char,       // character, repeat (typed while its key auto-repeats)
+    MouseMove,  // x, y
+    MouseDown,  // x, y, button
+    MouseUp,    // x, y, button
+    MouseWheel, // x, y, wheelDelta (120 per notch, positive away from the user)
+};
+
+// One window message. Positions are client pixels of the picture, y downwards; buttons are
+// 1 left, 2 right, 3 middle, 4 and 5 the X buttons.
+struct PlatformMessage {
+    PlatformMessageKind kind = PlatformMessageKind::None;
+    int32_t virtualKey = 0;
+    bool extended = false;
+    bool repeat = false;
+    uint8_t character = 0;
+    bool active = false;
+    int32_t x = 0;
+    int32_t y = 0;
+    int32_t button = 0;
+    int32_t wheelDelta = 0;
+};
+
+// Waits for no timeout.
+constexpr uint32_t platformWaitForever = UINT32_MAX;
+// Takes one message, waiting at most timeoutMs for one to arrive; false when none came
+// (also for system events that carry no window message).
+bool platformWaitMessage(PlatformMessage& message, uint32_t timeoutMs);
+
+// The virtual key and extended flag an SDL scancode produces; false for keys without one.
+bool platformScancodeVirtualKey(int32_t scancode, int32_t& virtualKey, bool& extended);
+// Scancodes are below this bound.
+int32_t platformScancodeLimit();
+
+// ---- Scripted runs (the test harness).
+
+// From now on time moves only by platformAdvanceClock and sleeps; starts at startMs.
+void platformUseManualClock(uint64_t startMs);
+void platformUseRealClock();
+bool platformClockIsManual();
+void platformAdvanceClock(uint64_t ms);
+
+// Replaces the system's queue: platformWaitMessage asks the source instead. A null source
+// restores the system's queue.
+using PlatformMessageSource = bool (*)(void* user, PlatformMessage& message, uint32_t timeoutMs);
+void platformSetMessageSource(PlatformMessageSource source, void* user);
