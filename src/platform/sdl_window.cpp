@@ -44,11 +44,9 @@ bool startVideo()
         fail("cannot start the video system");
         return false;
     }
-    static bool quitRegistered = false;
-    if (!quitRegistered) {
-        std::atexit(SDL_Quit);
-        quitRegistered = true;
-    }
+    // Held for the life of the program: SDL would otherwise unload the GL driver with every
+    // window, and a second window would load it all over again.
+    SDL_GL_LoadLibrary(nullptr);
     return true;
 }
 
