@@ -1,6 +1,5 @@
 // image_draw_test.cpp: pictures uploaded as texture tiles and drawn into a real GL window,
 // checked on captured frames.
-#include "frame/app.h"
 #include "gl_window.h"
 #include "media/image.h"
 #include "media/texture_tiling.h"
@@ -58,14 +57,14 @@ TEST_F(ImageDraw, PositionedDrawLandsTopRowUp)
                            return y < 25 ? 0xffff0000u : 0xff0000ffu;
                        })));
     image.draw(10, 20);
-    FrameCapture frame = captureFrame();
+    Capture frame = captureFrame();
     // Window rows 20..69 are GL rows 530..579 of the 600-high window.
-    EXPECT_EQ(frame.count(red, 10, 20, 100, 25), 100 * 25);
-    EXPECT_EQ(frame.count(blue, 10, 45, 100, 25), 100 * 25);
-    EXPECT_EQ(frame.rgb(9, 20), 0u);
-    EXPECT_EQ(frame.rgb(110, 20), 0u);
-    EXPECT_EQ(frame.rgb(10, 19), 0u);
-    EXPECT_EQ(frame.rgb(10, 70), 0u);
+    EXPECT_EQ(countExactly(frame, red, BWRect(10, 20, 100, 25)), 100 * 25);
+    EXPECT_EQ(countExactly(frame, blue, BWRect(10, 45, 100, 25)), 100 * 25);
+    EXPECT_EQ(rgbAt(frame, 9, 20), 0u);
+    EXPECT_EQ(rgbAt(frame, 110, 20), 0u);
+    EXPECT_EQ(rgbAt(frame, 10, 19), 0u);
+    EXPECT_EQ(rgbAt(frame, 10, 70), 0u);
     EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D));
 }
 
@@ -77,20 +76,21 @@ TEST_F(ImageDraw, StretchedDrawPicksNearestTexels)
     params.source = image.bounds();
     params.destination = BWRect(100, 100, 64, 16);
     image.draw(params);
-    FrameCapture frame = captureFrame();
-    saveCapture(frame, "stretched.png");
+    Capture frame = captureFrame();
+    saveCapture(frame, "media_stretched");
     // Columns: each texel twice. Rows: one of each pair of texel rows (the pixel centres fall
     // on the boundary between the two, so either is the nearest).
     for (int32_t y = 0; y < 16; ++y) {
-        uint32_t row = (frame.rgb(100, 100 + y) >> 8) & 0xff;
+        uint32_t row = (rgbAt(frame, 100, 100 + y) >> 8) & 0xff;
         ASSERT_TRUE(row == uint32_t(2 * y) || row == uint32_t(2 * y + 1)) << y;
         for (int32_t x = 0; x < 64; ++x) {
-            ASSERT_EQ(frame.rgb(100 + x, 100 + y), positionColour(x / 2, int32_t(row)) & 0xffffffu)
+            ASSERT_EQ(rgbAt(frame, 100 + x, 100 + y),
+                      positionColour(x / 2, int32_t(row)) & 0xffffffu)
                 << x << ", " << y;
         }
     }
-    EXPECT_EQ(frame.rgb(164, 100), 0u);
-    EXPECT_EQ(frame.rgb(100, 116), 0u);
+    EXPECT_EQ(rgbAt(frame, 164, 100), 0u);
+    EXPECT_EQ(rgbAt(frame, 100, 116), 0u);
 }
 
 TEST_F(ImageDraw, AlphaIsClampedToOpaqueAndInvisible)
@@ -108,10 +108,10 @@ TEST_F(ImageDraw, AlphaIsClampedToOpaqueAndInvisible)
     params.destination = BWRect(40, 0, 8, 8);
     params.alpha = 0.5f;
     white.draw(params);
-    FrameCapture frame = captureFrame();
-    EXPECT_EQ(frame.count(0xffffff, 0, 0, 8, 8), 64);
-    EXPECT_EQ(frame.count(0x000000, 20, 0, 8, 8), 64);
-    EXPECT_NEAR(int(frame.rgb(44, 4) & 0xff), 128, 1);
+    Capture frame = captureFrame();
+    EXPECT_EQ(countExactly(frame, 0xffffff, BWRect(0, 0, 8, 8)), 64);
+    EXPECT_EQ(countExactly(frame, 0x000000, BWRect(20, 0, 8, 8)), 64);
+    EXPECT_NEAR(int(rgbAt(frame, 44, 4) & 0xff), 128, 1);
     // The colour is opaque white again for whatever draws next.
     GLfloat colour[4] = {};
     glGetFloatv(GL_CURRENT_COLOR, colour);
@@ -120,7 +120,7 @@ TEST_F(ImageDraw, AlphaIsClampedToOpaqueAndInvisible)
 
 // Draws a 40 x 20 picture, red on the left and green on the right, turned about the centre
 // of (200, 200, 40, 20).
-FrameCapture turned(int32_t degrees)
+Capture turned(int32_t degrees)
 {
     clearScreen();
     BWImage image;
@@ -137,29 +137,29 @@ FrameCapture turned(int32_t degrees)
 
 TEST_F(ImageDraw, RotationTurnsClockwiseAboutTheCentre)
 {
-    FrameCapture quarter = turned(90);
+    Capture quarter = turned(90);
     // Clockwise: the left half now lies above the centre (220, 210).
-    EXPECT_EQ(quarter.count(red, 211, 191, 18, 18), 18 * 18);
-    EXPECT_EQ(quarter.count(green, 211, 211, 18, 18), 18 * 18);
-    EXPECT_EQ(quarter.rgb(205, 210), 0u);
-    EXPECT_EQ(quarter.rgb(235, 210), 0u);
-    FrameCapture fiveQuarters = turned(450);
+    EXPECT_EQ(countExactly(quarter, red, BWRect(211, 191, 18, 18)), 18 * 18);
+    EXPECT_EQ(countExactly(quarter, green, BWRect(211, 211, 18, 18)), 18 * 18);
+    EXPECT_EQ(rgbAt(quarter, 205, 210), 0u);
+    EXPECT_EQ(rgbAt(quarter, 235, 210), 0u);
+    Capture fiveQuarters = turned(450);
     EXPECT_EQ(fiveQuarters.pixels, quarter.pixels);
-    FrameCapture back = turned(-90);
-    EXPECT_EQ(back.count(green, 211, 191, 18, 18), 18 * 18);
-    EXPECT_EQ(back.count(red, 211, 211, 18, 18), 18 * 18);
+    Capture back = turned(-90);
+    EXPECT_EQ(countExactly(back, green, BWRect(211, 191, 18, 18)), 18 * 18);
+    EXPECT_EQ(countExactly(back, red, BWRect(211, 211, 18, 18)), 18 * 18);
     // The matrix is restored: an unturned draw lands where it should.
-    FrameCapture plain = turned(0);
-    EXPECT_EQ(plain.count(red, 200, 200, 20, 20), 400);
+    Capture plain = turned(0);
+    EXPECT_EQ(countExactly(plain, red, BWRect(200, 200, 20, 20)), 400);
 }
 
 // Every window pixel must show the picture's own pixel: no gap, no overlap, no shift at
 // any seam between the tiles.
-void expectWholePicture(const FrameCapture& frame)
+void expectWholePicture(const Capture& frame)
 {
     for (int32_t y = 0; y < 600; ++y) {
         for (int32_t x = 0; x < 800; ++x) {
-            ASSERT_EQ(frame.rgb(x, y), positionColour(x, y) & 0xffffffu) << x << ", " << y;
+            ASSERT_EQ(rgbAt(frame, x, y), positionColour(x, y) & 0xffffffu) << x << ", " << y;
         }
     }
 }
@@ -173,8 +173,8 @@ TEST_F(ImageDraw, BackgroundCoversTheWindowAcrossItsTiles)
     EXPECT_EQ(tiles.rowHeights, (std::vector<int32_t>{512, 64, 16, 8}));
     EXPECT_EQ(tiles.textures.size(), 12u);
     background.draw();
-    FrameCapture frame = captureFrame();
-    saveCapture(frame, "background.png");
+    Capture frame = captureFrame();
+    saveCapture(frame, "media_background");
     expectWholePicture(frame);
 }
 
@@ -201,9 +201,9 @@ TEST_F(ImageDraw, SourceInsideOneTileColumnDrawsFromThatColumn)
     params.source = BWRect(256, 0, 32, 32);
     params.destination = BWRect(50, 60, 32, 32);
     sheet.draw(params);
-    FrameCapture frame = captureFrame();
-    EXPECT_EQ(frame.count(green, 50, 60, 32, 32), 32 * 32);
-    EXPECT_EQ(frame.count(0, 40, 50, 52, 52), 52 * 52 - 32 * 32);
+    Capture frame = captureFrame();
+    EXPECT_EQ(countExactly(frame, green, BWRect(50, 60, 32, 32)), 32 * 32);
+    EXPECT_EQ(countExactly(frame, 0, BWRect(40, 50, 52, 52)), 52 * 52 - 32 * 32);
 }
 
 TEST_F(ImageDraw, UploadReversesEachPixelAndPutsTheBottomRowFirst)
@@ -235,7 +235,7 @@ TEST_F(ImageDraw, FailedLoadsLeaveAnEmptyImageThatDrawsNothing)
     }
     BWImage tiny;
     EXPECT_FALSE(create(tiny, 0, 5, {}));
-    EXPECT_EQ(captureFrame().count(0, 0, 0, 800, 600), 800 * 600);
+    EXPECT_EQ(countExactly(captureFrame(), 0, BWRect(0, 0, 800, 600)), 800 * 600);
 }
 
 TEST_F(ImageDraw, ReleaseAfterTheContextIsGone)
