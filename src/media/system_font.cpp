@@ -14,19 +14,25 @@
 namespace {
 
 // The file and face index of the installed face closest to the name, asked for in bold.
+// A configuration of its own, freed afterwards: the library's shared one would stay
+// allocated for the rest of the run although a system font is made once, if ever.
 bool findFace(const char* name, int32_t pixelHeight, std::string& file, int& index)
 {
-    FcPattern* pattern = FcPatternCreate();
+    FcConfig* config = FcInitLoadConfigAndFonts();
+    FcPattern* pattern = config ? FcPatternCreate() : nullptr;
     if (!pattern) {
+        if (config) {
+            FcConfigDestroy(config);
+        }
         return false;
     }
     FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(name));
     FcPatternAddInteger(pattern, FC_WEIGHT, FC_WEIGHT_BOLD);
     FcPatternAddDouble(pattern, FC_PIXEL_SIZE, double(pixelHeight));
-    FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+    FcConfigSubstitute(config, pattern, FcMatchPattern);
     FcDefaultSubstitute(pattern);
     FcResult result = FcResultNoMatch;
-    FcPattern* match = FcFontMatch(nullptr, pattern, &result);
+    FcPattern* match = FcFontMatch(config, pattern, &result);
     FcPatternDestroy(pattern);
     FcChar8* path = nullptr;
     bool found = match && FcPatternGetString(match, FC_FILE, 0, &path) == FcResultMatch;
@@ -39,6 +45,7 @@ bool findFace(const char* name, int32_t pixelHeight, std::string& file, int& ind
     if (match) {
         FcPatternDestroy(match);
     }
+    FcConfigDestroy(config);
     return found;
 }
 

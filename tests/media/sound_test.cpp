@@ -236,3 +236,28 @@ TEST_F(Sound, WithoutADeviceEverySoundIsSilent)
 }
 
 } // namespace
+
+namespace {
+
+// The platform's device under SDL's dummy driver: opened by the first sound, closed by the
+// last, and the sound plays on it.
+TEST(SoundOnPlatformDevice, OpensWithTheFirstSoundAndClosesWithTheLast)
+{
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
+    setSoundDevice(platformSoundDevice());
+    TempDir dir;
+    WavFile wav;
+    wav.data = constantFrames(4410, 500);
+    writeBytes(dir.path("tick.wav"), wavBytes(wav));
+    {
+        BWSound sound;
+        ASSERT_TRUE(sound.load(BWString("%s", dir.path("tick.wav").c_str())));
+        EXPECT_TRUE(isSoundDeviceOpen());
+        EXPECT_NE(sound.play(), 0);
+        sound.setVolume(0.5f);
+        EXPECT_FLOAT_EQ(sound.duration(), 0.1f);
+    }
+    EXPECT_FALSE(isSoundDeviceOpen());
+}
+
+} // namespace
