@@ -88,7 +88,8 @@ bool BWImage::load(const BWString& fileName)
 bool BWImage::create(const uint8_t* pixels, int32_t width, int32_t height)
 {
     release();
-    if (!pixels || width < 1 || height < 1) {
+    // Texture names come only from a live context; without one there is nothing to upload to.
+    if (!pixels || width < 1 || height < 1 || !hasGLContext()) {
         return false;
     }
     std::unique_ptr<uint8_t[]> upload = uploadBuffer(pixels, width, height);

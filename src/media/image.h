@@ -47,8 +47,8 @@ public:
 
     // Decodes the PNG file and uploads it; false leaves the image empty.
     bool load(const BWString& fileName);
-    // Uploads a decoded pixel block (the caller keeps it); needs the window's GL context.
-    // Replaces what the image held before. False for a size below 1 x 1.
+    // Uploads a decoded pixel block (the caller keeps it). Replaces what the image held
+    // before. False without the window's GL context or for a size below 1 x 1.
     bool create(const uint8_t* pixels, int32_t width, int32_t height);
     // Deletes the textures (only while a GL context exists: without one they went with it)
     // and returns to the empty state.

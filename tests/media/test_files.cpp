@@ -8,15 +8,13 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <stdexcept>
 
 TempDir::TempDir()
 {
-    std::string pattern = (std::filesystem::temp_directory_path() / "pellix-media-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) {
-        throw std::runtime_error("no temporary directory");
+    root_ = (std::filesystem::temp_directory_path() / "pellix-media-XXXXXX").string();
+    if (!mkdtemp(root_.data())) {
+        std::abort();
     }
-    root_ = pattern;
 }
 
 TempDir::~TempDir()
@@ -27,8 +25,8 @@ TempDir::~TempDir()
 
 void writeBytes(const std::string& path, const std::vector<uint8_t>& bytes)
 {
-    std::ofstream file(path, std::ios::binary);
-    file.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
 }
 
 std::vector<uint8_t> readBytes(const std::string& path)
@@ -48,20 +46,17 @@ void writePng(const std::string& path, const PngPicture& picture)
                  picture.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE,
                  PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     if (!picture.palette.empty()) {
-        std::vector<png_color> colours;
-        for (size_t i = 0; i + 2 < picture.palette.size(); i += 3) {
-            colours.push_back({picture.palette[i], picture.palette[i + 1], picture.palette[i + 2]});
-        }
-        png_set_PLTE(png, info, colours.data(), int(colours.size()));
+        png_set_PLTE(png, info, reinterpret_cast<png_const_colorp>(picture.palette.data()),
+                     int(picture.palette.size() / 3));
     }
     if (!picture.transparency.empty()) {
         png_set_tRNS(png, info, picture.transparency.data(), int(picture.transparency.size()),
                      nullptr);
     }
     png_write_info(png, info);
-    size_t rowBytes = picture.rows.size() / size_t(picture.height);
     std::vector<png_bytep> rows;
     for (int row = 0; row < picture.height; ++row) {
+        size_t rowBytes = picture.rows.size() / size_t(picture.height);
         rows.push_back(const_cast<png_bytep>(picture.rows.data() + size_t(row) * rowBytes));
     }
     png_write_image(png, rows.data());
@@ -70,13 +65,9 @@ void writePng(const std::string& path, const PngPicture& picture)
     std::fclose(file);
 }
 
-void writeArgbPng(const std::string& path, int width, int height,
-                  const std::vector<uint32_t>& argb)
+void writeArgbPng(const std::string& path, int width, int height, const std::vector<uint32_t>& argb)
 {
-    PngPicture picture;
-    picture.width = width;
-    picture.height = height;
-    picture.colourType = PNG_COLOR_TYPE_RGB_ALPHA;
+    PngPicture picture{width, height, PNG_COLOR_TYPE_RGB_ALPHA, 8, false, {}, {}, {}};
     for (uint32_t pixel : argb) {
         picture.rows.insert(picture.rows.end(), {uint8_t(pixel >> 16), uint8_t(pixel >> 8),
                                                  uint8_t(pixel), uint8_t(pixel >> 24)});
@@ -86,23 +77,11 @@ void writeArgbPng(const std::string& path, int width, int height,
 
 namespace {
 
-void append32(std::vector<uint8_t>& bytes, uint32_t value)
+// Little-endian unless bigEndian: RIFF words are little-endian, ".fnt" words big-endian.
+void append(std::vector<uint8_t>& bytes, uint32_t value, int size, bool bigEndian = false)
 {
-    for (int shift = 0; shift < 32; shift += 8) {
-        bytes.push_back(uint8_t(value >> shift));
-    }
-}
-
-void append16(std::vector<uint8_t>& bytes, uint16_t value)
-{
-    bytes.push_back(uint8_t(value));
-    bytes.push_back(uint8_t(value >> 8));
-}
-
-void appendBigEndian(std::vector<uint8_t>& bytes, int32_t value)
-{
-    for (int shift = 24; shift >= 0; shift -= 8) {
-        bytes.push_back(uint8_t(uint32_t(value) >> shift));
+    for (int i = 0; i < size; ++i) {
+        bytes.push_back(uint8_t(value >> (8 * (bigEndian ? size - 1 - i : i))));
     }
 }
 
@@ -110,24 +89,24 @@ void appendBigEndian(std::vector<uint8_t>& bytes, int32_t value)
 
 std::vector<uint8_t> wavBytes(const WavFile& wav)
 {
-    std::vector<uint8_t> body = {'W', 'A', 'V', 'E', 'f', 'm', 't', ' '};
-    append32(body, wav.fmtBytes);
+    std::vector<uint8_t> bytes = {'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V', 'E', 'f', 'm', 't', ' '};
+    append(bytes, wav.fmtBytes, 4);
     uint16_t blockAlign = uint16_t(wav.channels * wav.bitsPerSample / 8);
-    append16(body, wav.formatTag);
-    append16(body, wav.channels);
-    append32(body, wav.sampleRate);
-    append32(body, wav.sampleRate * blockAlign);
-    append16(body, blockAlign);
-    append16(body, wav.bitsPerSample);
-    // "WAVE" and the chunk header come before the format bytes.
-    body.resize(12 + wav.fmtBytes + (wav.fmtBytes & 1), 0);
-    body.insert(body.end(), wav.between.begin(), wav.between.end());
-    body.insert(body.end(), {'d', 'a', 't', 'a'});
-    append32(body, uint32_t(wav.data.size()));
-    body.insert(body.end(), wav.data.begin(), wav.data.end());
-    std::vector<uint8_t> bytes = {'R', 'I', 'F', 'F'};
-    append32(bytes, uint32_t(body.size()));
-    bytes.insert(bytes.end(), body.begin(), body.end());
+    append(bytes, wav.formatTag, 2);
+    append(bytes, wav.channels, 2);
+    append(bytes, wav.sampleRate, 4);
+    append(bytes, wav.sampleRate * blockAlign, 4);
+    append(bytes, blockAlign, 2);
+    append(bytes, wav.bitsPerSample, 2);
+    bytes.resize(20 + wav.fmtBytes + (wav.fmtBytes & 1), 0);
+    bytes.insert(bytes.end(), wav.between.begin(), wav.between.end());
+    bytes.insert(bytes.end(), {'d', 'a', 't', 'a'});
+    append(bytes, uint32_t(wav.data.size()), 4);
+    bytes.insert(bytes.end(), wav.data.begin(), wav.data.end());
+    uint32_t riffSize = uint32_t(bytes.size() - 8);
+    for (int i = 0; i < 4; ++i) {
+        bytes[size_t(4 + i)] = uint8_t(riffSize >> (8 * i));
+    }
     return bytes;
 }
 
@@ -135,7 +114,7 @@ std::vector<uint8_t> constantFrames(int frames, int16_t level)
 {
     std::vector<uint8_t> bytes;
     for (int i = 0; i < frames * 2; ++i) {
-        append16(bytes, uint16_t(level));
+        append(bytes, uint16_t(level), 2);
     }
     return bytes;
 }
@@ -143,20 +122,16 @@ std::vector<uint8_t> constantFrames(int frames, int16_t level)
 std::vector<uint8_t> fntBytes(const FntFile& font)
 {
     std::vector<uint8_t> bytes = {'P', 'F', 'N', 'T'};
-    appendBigEndian(bytes, font.version);
-    appendBigEndian(bytes, 0);
-    for (int32_t word : {font.sheetWidth, font.sheetHeight, font.spacing, font.spaceWidth,
-                         font.fixedWidth, font.digitWidth}) {
-        appendBigEndian(bytes, word);
+    for (int32_t word : {font.version, 0, font.sheetWidth, font.sheetHeight, font.spacing,
+                         font.spaceWidth, font.fixedWidth, font.digitWidth}) {
+        append(bytes, uint32_t(word), 4, true);
     }
     for (int32_t right : font.glyphRight) {
-        appendBigEndian(bytes, right);
+        append(bytes, uint32_t(right), 4, true);
     }
-    for (int8_t glyph : font.glyphOf) {
-        bytes.push_back(uint8_t(glyph));
-    }
+    bytes.insert(bytes.end(), font.glyphOf, font.glyphOf + 128);
     for (uint32_t pixel : font.sheet) {
-        appendBigEndian(bytes, int32_t(pixel));
+        append(bytes, pixel, 4, true);
     }
     return bytes;
 }
@@ -166,22 +141,16 @@ FntFile fontWithGlyphs(const std::string& chars, const std::vector<int32_t>& wid
 {
     FntFile font;
     std::fill(std::begin(font.glyphOf), std::end(font.glyphOf), int8_t(-1));
-    int32_t right = 0;
+    std::vector<uint32_t> row;
     for (size_t glyph = 0; glyph < chars.size(); ++glyph) {
-        right += widths[glyph];
-        font.glyphRight[glyph] = right;
+        font.sheetWidth += widths[glyph];
+        font.glyphRight[glyph] = font.sheetWidth;
         font.glyphOf[static_cast<unsigned char>(chars[glyph])] = int8_t(glyph);
+        row.insert(row.end(), size_t(widths[glyph]), glyph < colours.size() ? colours[glyph] : ~0u);
     }
-    font.sheetWidth = right;
     font.sheetHeight = sheetHeight;
     for (int32_t y = 0; y < sheetHeight; ++y) {
-        size_t glyph = 0;
-        for (int32_t x = 0; x < right; ++x) {
-            while (x >= font.glyphRight[glyph]) {
-                ++glyph;
-            }
-            font.sheet.push_back(glyph < colours.size() ? colours[glyph] : 0xffffffffu);
-        }
+        font.sheet.insert(font.sheet.end(), row.begin(), row.end());
     }
     return font;
 }

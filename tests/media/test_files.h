@@ -10,8 +10,6 @@ class TempDir {
 public:
     TempDir();
     ~TempDir();
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
     std::string path(const std::string& name) const { return root_ + "/" + name; }
 
 private:
@@ -21,12 +19,11 @@ private:
 void writeBytes(const std::string& path, const std::vector<uint8_t>& bytes);
 std::vector<uint8_t> readBytes(const std::string& path);
 
-// A PNG as libpng writes it. rows holds the packed pixel rows exactly as the colour type
-// and bit depth store them (16-bit samples big-endian), top row first.
+// A PNG as libpng writes it; rows are packed as the colour type and depth store them.
 struct PngPicture {
     int width = 0;
     int height = 0;
-    int colourType = 0;  // PNG_COLOR_TYPE_*
+    int colourType = 0;
     int bitDepth = 8;
     bool interlaced = false;
     std::vector<uint8_t> palette;  // red, green, blue triples
@@ -34,14 +31,11 @@ struct PngPicture {
     std::vector<uint8_t> rows;
 };
 void writePng(const std::string& path, const PngPicture& picture);
+// An 8-bit RGBA PNG of packed ARGB pixels, top row first.
+void writeArgbPng(const std::string& path, int width, int height, const std::vector<uint32_t>& argb);
 
-// An 8-bit RGBA picture from alpha-red-green-blue pixels, top row first.
-void writeArgbPng(const std::string& path, int width, int height,
-                  const std::vector<uint32_t>& argb);
-
-// A RIFF/WAVE file: the "fmt " chunk with fmtBytes bytes (16 for the plain PCM header, more
-// for the extended ones with zeros after it, fewer to cut it short), then `between` (whole
-// chunks), then the "data" chunk.
+// A RIFF/WAVE file: a "fmt " chunk of fmtBytes bytes (fewer than 16 cut it short, more are
+// zero-filled), the chunks in `between`, then the "data" chunk.
 struct WavFile {
     uint16_t formatTag = 1;
     uint16_t channels = 2;
@@ -52,13 +46,10 @@ struct WavFile {
     std::vector<uint8_t> data;
 };
 std::vector<uint8_t> wavBytes(const WavFile& wav);
-
-// Stereo 16-bit frames at 44100 Hz of a constant level on both channels: a "tone" whose
-// mixed value is easy to predict.
+// Stereo 16-bit frames holding one level on both channels.
 std::vector<uint8_t> constantFrames(int frames, int16_t level);
 
-// A ".fnt" file: the header words in big-endian order, the glyph table and the sheet pixels
-// (alpha, red, green, blue, top row first).
+// A ".fnt" file: big-endian header words, the glyph table, ARGB sheet pixels.
 struct FntFile {
     int32_t version = 2;
     int32_t sheetWidth = 0;
@@ -72,9 +63,7 @@ struct FntFile {
     std::vector<uint32_t> sheet;
 };
 std::vector<uint8_t> fntBytes(const FntFile& font);
-
-// A font whose characters map to glyphs of the given widths laid side by side, glyph g
-// for chars[g]; every other character has no glyph. The sheet is sheetHeight pixels high,
-// each glyph filled with its own colour from colours (opaque white when there are fewer).
+// Glyph g is chars[g], widths[g] wide, filled with colours[g] (white when missing); other
+// characters have no glyph.
 FntFile fontWithGlyphs(const std::string& chars, const std::vector<int32_t>& widths,
                        int32_t sheetHeight, const std::vector<uint32_t>& colours = {});
