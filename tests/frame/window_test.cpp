@@ -176,6 +176,16 @@ TEST_F(WindowTest, ShutdownResetsEveryGetterAndTheWindowCanBeMadeAgain)
     EXPECT_TRUE(frame.regionIs(screenRect(), red));
 }
 
+TEST_F(WindowTest, TheCursorIsShownOrHiddenWhateverWasAskedBefore)
+{
+    EXPECT_TRUE(hideCursor());
+    EXPECT_TRUE(hideCursor());
+    EXPECT_FALSE(platformCursorVisible());
+    EXPECT_TRUE(showCursor());
+    EXPECT_TRUE(platformCursorVisible());
+    setCursorPos(10, 20);
+}
+
 TEST_F(WindowTest, TheFrameRateCapTakesNegativeAsTenThousand)
 {
     setFrameRate(-1);
