@@ -191,9 +191,10 @@ void fillRect(BWColor color, BWRect rect)
         return;
     }
     const int32_t height = screenHeight();
-    if ((color.value >> 24) == 0xffu && !pictureScaled) {
+    if ((color.value >> 24) == 0xffu && !pictureScaled && !glIsEnabled(GL_SCISSOR_TEST)) {
         // An opaque fill is a clear of that rectangle: the same pixels at a fraction of the
-        // cost of a blended quad on a software renderer.
+        // cost of a blended quad on a software renderer. (Where a caller clips with its own
+        // scissor box, or the picture is scaled, the quad keeps to the rules instead.)
         if (rect.w > 0 && rect.h > 0) {
             glEnable(GL_SCISSOR_TEST);
             glScissor(rect.x, pictureBottom + height - rect.y - rect.h, rect.w, rect.h);
