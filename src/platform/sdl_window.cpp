@@ -47,6 +47,12 @@ bool startVideo()
     // Held for the life of the program: SDL would otherwise unload the GL driver with every
     // window, and a second window would load it all over again.
     SDL_GL_LoadLibrary(nullptr);
+    static bool quitRegistered = false;
+    if (!quitRegistered) {
+        // Closes the display connection in order before the libraries' own exit handlers run.
+        std::atexit(SDL_Quit);
+        quitRegistered = true;
+    }
     return true;
 }
 
@@ -400,9 +406,15 @@ bool platformWaitMessage(PlatformMessage& message, uint32_t timeoutMs)
         return false;
     }
     SDL_Event event;
-    int arrived = timeoutMs == platformWaitForever ? SDL_WaitEvent(&event)
-                                                   : SDL_WaitEventTimeout(&event, static_cast<int>(std::min<uint32_t>(timeoutMs, INT32_MAX)));
-    return arrived && convertEvent(event, message);
+    if (timeoutMs != platformWaitForever) {
+        return SDL_WaitEventTimeout(&event, static_cast<int>(std::min<uint32_t>(timeoutMs, INT32_MAX))) &&
+               convertEvent(event, message);
+    }
+    // SDL turns a termination signal into a close request only when it next looks at its
+    // queue, so waiting for ever is done in slices.
+    while (!SDL_WaitEventTimeout(&event, 250)) {
+    }
+    return convertEvent(event, message);
 }
 
 void platformSetMessageSource(PlatformMessageSource source, void* user)

@@ -32,6 +32,8 @@ TEST_F(LoopTest, FramesAtTheCapAreAtLeastOneFrameTimeApart)
         // Sleeping until the frame is due, not long after it.
         EXPECT_LE(ticks[i] - ticks[i - 1], 68u) << "tick " << i;
     }
+    // One sleep per frame (and a spare for rounding), not a spinning poll.
+    EXPECT_LE(script.waits(), 2 * static_cast<int64_t>(ticks.size()) + 4);
     EXPECT_FALSE(script.ranOut());
 }
 
@@ -48,6 +50,7 @@ TEST_F(LoopTest, WithoutAFrameRateNothingTicksAndTheLoopWaitsForMessages)
     EXPECT_EQ(journal, (std::vector<std::string>{"move @10,20", "canclose"}));
     // The loop slept until the close came rather than counting up the time in small steps.
     EXPECT_EQ(milliseconds(), 90000u);
+    EXPECT_LE(script.waits(), 3);
 }
 
 TEST_F(LoopTest, ACloseDuringANestedLoopEndsOnlyThatLoop)

@@ -15,6 +15,7 @@ public:
         : journal_(journal), name_(std::move(name)) {}
 
     bool closeAnswer = true;
+    bool insertAnswer = true;
     std::function<void()> onTickAction;
 
     void onCommand(int32_t id) override { note("command " + std::to_string(id)); }
@@ -22,6 +23,12 @@ public:
     void onChar(char character) override { note(std::string("char ") + character); }
     void onKeyDown(int32_t code) override { note("keydown " + std::to_string(code)); }
     void onKeyUp(int32_t code) override { note("keyup " + std::to_string(code)); }
+    void onMouseDoubleClick(int32_t x, int32_t y, int32_t button) override { note("double " + std::to_string(button) + at(x, y)); }
+    bool canInsertChar(int32_t id, char character) override
+    {
+        note("insert " + std::to_string(id) + " " + character);
+        return insertAnswer;
+    }
     void onMouseDown(int32_t x, int32_t y, int32_t button) override { note("down " + std::to_string(button) + at(x, y)); }
     void onMouseUp(int32_t x, int32_t y, int32_t button) override { note("up " + std::to_string(button) + at(x, y)); }
     void onMouseMove(int32_t x, int32_t y) override { note("move" + at(x, y)); }

@@ -83,15 +83,27 @@ TEST_F(WindowTest, FillingBelowTheBottomEdgeCoversNothing)
     EXPECT_EQ(frame.countMatching(screenRect(), red), 0);
 }
 
-TEST_F(WindowTest, FillingLeavesTexturingOnAndTheColourWhite)
+TEST_F(WindowTest, FillingLeavesTexturingOnBlendingOnAndTheColourWhite)
 {
-    glDisable(GL_TEXTURE_2D);
-    fillRect(BWColor(0x80112233u), BWRect(1, 1, 5, 5));
-    EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D));
-    EXPECT_TRUE(glIsEnabled(GL_BLEND));
-    GLfloat colour[4] = {0, 0, 0, 0};
-    glGetFloatv(GL_CURRENT_COLOR, colour);
-    EXPECT_EQ(colour[0] + colour[1] + colour[2] + colour[3], 4.0f);
+    for (BWColor color : {BWColor(0x80112233u), BWColor(0xff112233u)}) {
+        glDisable(GL_TEXTURE_2D);
+        glColor4f(0.5f, 0.5f, 0.5f, 0.5f);
+        fillRect(color, BWRect(1, 1, 5, 5));
+        EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D));
+        EXPECT_TRUE(glIsEnabled(GL_BLEND));
+        EXPECT_FALSE(glIsEnabled(GL_SCISSOR_TEST));
+        GLfloat colour[4] = {0, 0, 0, 0};
+        glGetFloatv(GL_CURRENT_COLOR, colour);
+        EXPECT_EQ(colour[0] + colour[1] + colour[2] + colour[3], 4.0f);
+    }
+}
+
+TEST_F(WindowTest, TranslucentFillsBlendWithWhatIsBeneath)
+{
+    FillLayer layer(BWRect(0, 0, 400, 600), BWColor(0x80ff0000u)); // half-opaque red over black
+    Capture frame = captureFrame();
+    EXPECT_TRUE(frame.regionIs(BWRect(0, 0, 400, 600), BWColor(0xff800000u), 2));
+    EXPECT_TRUE(frame.regionIs(BWRect(400, 0, 400, 600), black));
 }
 
 TEST_F(WindowTest, FullScreenCanBeEnteredLeftAndEnteredAgain)
@@ -162,6 +174,16 @@ TEST_F(WindowTest, ShutdownResetsEveryGetterAndTheWindowCanBeMadeAgain)
     Capture frame = captureFrame();
     EXPECT_EQ(frame.width, 320);
     EXPECT_TRUE(frame.regionIs(screenRect(), red));
+}
+
+TEST_F(WindowTest, TheCursorIsShownOrHiddenWhateverWasAskedBefore)
+{
+    EXPECT_TRUE(hideCursor());
+    EXPECT_TRUE(hideCursor());
+    EXPECT_FALSE(platformCursorVisible());
+    EXPECT_TRUE(showCursor());
+    EXPECT_TRUE(platformCursorVisible());
+    setCursorPos(10, 20);
 }
 
 TEST_F(WindowTest, TheFrameRateCapTakesNegativeAsTenThousand)

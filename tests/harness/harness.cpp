@@ -126,6 +126,7 @@ bool ScriptedRun::nextMessage(void* user, PlatformMessage& message, uint32_t tim
 
 bool ScriptedRun::next(PlatformMessage& message, uint32_t timeoutMs)
 {
+    ++waits_;
     const uint64_t now = platformMilliseconds();
     if (now > timeLimit_) {
         std::fprintf(stderr, "scripted run passed its time limit of %llu ms\n",

@@ -65,6 +65,8 @@ public:
     void setTimeLimit(uint64_t ms) { timeLimit_ = ms; }
     bool ranOut() const { return ranOut_; }
     size_t pendingEntries() const { return timeline_.size(); }
+    // How often the run loop asked for its next message (each ask is one sleep of the loop).
+    int64_t waits() const { return waits_; }
 
 private:
     struct Entry {
@@ -77,6 +79,7 @@ private:
     std::multimap<uint64_t, Entry> timeline_;
     uint64_t timeLimit_ = 600000;
     bool ranOut_ = false;
+    int64_t waits_ = 0;
 };
 
 // createWindow("Pellix", 800, 600, 32, framesPerSecond).

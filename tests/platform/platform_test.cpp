@@ -1,7 +1,6 @@
 // platform_test.cpp: the SDL platform layer: events turned into window messages, the clock,
 // the audio device, the clipboard and the files, on real SDL (offscreen video, dummy audio).
 #include "platform/platform.h"
-#include "tests/harness/harness.h"
 
 #include <SDL.h>
 #include <gtest/gtest.h>
@@ -202,26 +201,6 @@ TEST_F(EventTest, TheClipboardKeepsText)
     EXPECT_TRUE(platformSetClipboardText("12:34 pellix"));
     EXPECT_EQ(platformClipboardText(), "12:34 pellix");
     EXPECT_FALSE(platformSetClipboardText(nullptr));
-}
-
-TEST_F(EventTest, ASecondWindowIsRefusedAndNamed)
-{
-    EXPECT_FALSE(platformCreateWindow("again", 10, 10));
-    EXPECT_STRNE(platformLastError(), "");
-    EXPECT_TRUE(platformHasWindow());
-}
-
-TEST(ManualClock, SleepsAdvanceItAtOnceAndTheRealClockResumes)
-{
-    uint64_t real = platformMilliseconds();
-    platformUseManualClock(5000);
-    EXPECT_TRUE(platformClockIsManual());
-    platformSleepMilliseconds(60000);
-    platformAdvanceClock(1);
-    EXPECT_EQ(platformMilliseconds(), 65001u);
-    platformUseRealClock();
-    EXPECT_GE(platformMilliseconds(), real);
-    EXPECT_LT(platformMilliseconds(), real + 60000);
 }
 
 TEST(Audio, TheDeviceOpensOnTheDummyDriverAndCallsBack)
