@@ -9,32 +9,8 @@
 
 #include <cstdint>
 
-// Codes of the keys the game itself names.
-enum BWKeyCode : int32_t {
-    keyNull = 0,
-    keyEscape = 1,
-    keyEnter = 2,
-    keyBackspace = 3,
-    keySpace = 4,
-    keyTab = 5,
-    keyControl = 8,
-    keyA = 12,
-    keyZ = 37,
-    key0 = 38,
-    key9 = 47,
-    keyDelete = 61,
-    keyHome = 62,
-    keyEnd = 63,
-    keyLeft = 66,
-    keyUp = 67,
-    keyRight = 68,
-    keyDown = 69,
-    keyPad0 = 70,
-    keyPad9 = 79,
-    keyPadEnter = 81,
-    keyF1 = 89,
-    keyLastCode = 104,
-};
+// The highest defined key code.
+constexpr int32_t keyLastCode = 104;
 
 // The code of a virtual key (plus 1000 for an extended key), or ~key (always negative) for a
 // key without one.

@@ -7,6 +7,8 @@
 
 #include <condition_variable>
 #include <mutex>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -24,32 +26,31 @@ struct EventTest : ::testing::Test {
     }
     void TearDown() override { platformDestroyWindow(); }
 
-    static void push(SDL_Event event) { ASSERT_EQ(SDL_PushEvent(&event), 1); }
-    static void pushKey(Uint32 type, SDL_Scancode scancode, Uint8 repeat = 0)
+    static SDL_Event key(Uint32 type, SDL_Scancode scancode, Uint8 repeat = 0)
     {
         SDL_Event event{};
         event.type = type;
         event.key.keysym.scancode = scancode;
         event.key.repeat = repeat;
-        push(event);
+        return event;
     }
-    static void pushText(const char* text)
+    static SDL_Event text(const char* typed)
     {
         SDL_Event event{};
         event.type = SDL_TEXTINPUT;
-        SDL_strlcpy(event.text.text, text, sizeof event.text.text);
-        push(event);
+        SDL_strlcpy(event.text.text, typed, sizeof event.text.text);
+        return event;
     }
-    static void pushButton(Uint32 type, Uint8 button, int x, int y)
+    static SDL_Event button(Uint32 type, Uint8 which, int x = 1, int y = 2)
     {
         SDL_Event event{};
         event.type = type;
-        event.button.button = button;
+        event.button.button = which;
         event.button.x = x;
         event.button.y = y;
-        push(event);
+        return event;
     }
-    static void pushWheel(int y, Uint32 direction)
+    static SDL_Event wheel(int y, Uint32 direction)
     {
         SDL_Event event{};
         event.type = SDL_MOUSEWHEEL;
@@ -57,104 +58,86 @@ struct EventTest : ::testing::Test {
         event.wheel.direction = direction;
         event.wheel.mouseX = 30;
         event.wheel.mouseY = 40;
-        push(event);
+        return event;
+    }
+    static SDL_Event windowEvent(Uint8 which)
+    {
+        SDL_Event event{};
+        event.type = SDL_WINDOWEVENT;
+        event.window.event = which;
+        return event;
     }
 
-    // The next message, or one of kind None when nothing more is queued.
-    static PlatformMessage take()
+    // Pushes the events and answers the messages they became, one line each.
+    static std::vector<std::string> convert(std::initializer_list<SDL_Event> events)
     {
+        for (SDL_Event event : events) {
+            EXPECT_EQ(SDL_PushEvent(&event), 1);
+        }
+        std::vector<std::string> lines;
         PlatformMessage message;
-        for (int attempt = 0; attempt < 8; ++attempt) {
+        for (int attempt = 0; attempt < 64; ++attempt) {
             if (platformWaitMessage(message, 0)) {
-                return message;
+                lines.push_back(describe(message));
             }
         }
-        return PlatformMessage{};
+        return lines;
+    }
+
+    static std::string describe(const PlatformMessage& message)
+    {
+        const std::string at = " @" + std::to_string(message.x) + "," + std::to_string(message.y);
+        switch (message.kind) {
+        case PlatformMessageKind::KeyDown:
+        case PlatformMessageKind::KeyUp:
+            return std::string(message.kind == PlatformMessageKind::KeyDown ? "keydown " : "keyup ") +
+                   std::to_string(message.virtualKey) + (message.extended ? " ext" : "") +
+                   (message.repeat ? " repeat" : "");
+        case PlatformMessageKind::Char:
+            return "char " + std::to_string(message.character) + (message.repeat ? " repeat" : "");
+        case PlatformMessageKind::MouseMove: return "move" + at;
+        case PlatformMessageKind::MouseDown: return "down " + std::to_string(message.button) + at;
+        case PlatformMessageKind::MouseUp: return "up " + std::to_string(message.button) + at;
+        case PlatformMessageKind::MouseWheel: return "wheel " + std::to_string(message.wheelDelta) + at;
+        case PlatformMessageKind::Close: return "close";
+        case PlatformMessageKind::Activate: return message.active ? "active" : "inactive";
+        default: return "other";
+        }
     }
 };
+
+using Lines = std::vector<std::string>;
 
 } // namespace
 
 TEST_F(EventTest, KeysCarryTheirVirtualKeyExtendedFlagAndRepeat)
 {
-    pushKey(SDL_KEYDOWN, SDL_SCANCODE_KP_ENTER);
-    pushKey(SDL_KEYUP, SDL_SCANCODE_RETURN);
-    pushKey(SDL_KEYDOWN, SDL_SCANCODE_RCTRL, 1);
-    pushKey(SDL_KEYDOWN, SDL_SCANCODE_KP_7);
-    pushKey(SDL_KEYDOWN, SDL_SCANCODE_VOLUMEUP); // no virtual key: no message
-    pushKey(SDL_KEYDOWN, SDL_SCANCODE_0);
-
-    PlatformMessage message = take();
-    EXPECT_EQ(message.kind, PlatformMessageKind::KeyDown);
-    EXPECT_EQ(message.virtualKey, 13);
-    EXPECT_TRUE(message.extended);
-    message = take();
-    EXPECT_EQ(message.kind, PlatformMessageKind::KeyUp);
-    EXPECT_EQ(message.virtualKey, 13);
-    EXPECT_FALSE(message.extended);
-    message = take();
-    EXPECT_EQ(message.virtualKey, 17);
-    EXPECT_TRUE(message.extended);
-    EXPECT_TRUE(message.repeat);
-    EXPECT_EQ(take().virtualKey, 103);
-    message = take();
-    EXPECT_EQ(message.virtualKey, '0');
-    EXPECT_EQ(take().kind, PlatformMessageKind::None);
+    EXPECT_EQ(convert({key(SDL_KEYDOWN, SDL_SCANCODE_KP_ENTER), key(SDL_KEYUP, SDL_SCANCODE_RETURN),
+                       key(SDL_KEYDOWN, SDL_SCANCODE_RCTRL, 1), key(SDL_KEYDOWN, SDL_SCANCODE_KP_7),
+                       key(SDL_KEYDOWN, SDL_SCANCODE_VOLUMEUP), key(SDL_KEYDOWN, SDL_SCANCODE_0)}),
+              (Lines{"keydown 13 ext", "keyup 13", "keydown 17 ext repeat", "keydown 103", "keydown 48"}));
 }
 
 TEST_F(EventTest, TypedTextGivesOneCharacterPerByteMarkedWhileItsKeyRepeats)
 {
-    pushKey(SDL_KEYDOWN, SDL_SCANCODE_A, 1);
-    pushText("ab");
-    pushKey(SDL_KEYDOWN, SDL_SCANCODE_E);
-    pushText("\xc3\xa9");
-    EXPECT_TRUE(take().repeat);
-    for (uint8_t expected : {uint8_t{'a'}, uint8_t{'b'}}) {
-        PlatformMessage message = take();
-        EXPECT_EQ(message.kind, PlatformMessageKind::Char);
-        EXPECT_EQ(message.character, expected);
-        EXPECT_TRUE(message.repeat);
-    }
-    EXPECT_FALSE(take().repeat);
-    for (uint8_t expected : {uint8_t{0xc3}, uint8_t{0xa9}}) {
-        PlatformMessage message = take();
-        EXPECT_EQ(message.character, expected);
-        EXPECT_FALSE(message.repeat);
-    }
+    EXPECT_EQ(convert({key(SDL_KEYDOWN, SDL_SCANCODE_A, 1), text("ab"), key(SDL_KEYDOWN, SDL_SCANCODE_E),
+                       text("\xc3\xa9")}),
+              (Lines{"keydown 65 repeat", "char 97 repeat", "char 98 repeat", "keydown 69", "char 195", "char 169"}));
 }
 
 TEST_F(EventTest, ButtonsAreNumberedLeftRightMiddleAndTheXButtons)
 {
-    pushButton(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, 1, 2);
-    pushButton(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT, 1, 2);
-    pushButton(SDL_MOUSEBUTTONUP, SDL_BUTTON_MIDDLE, 1, 2);
-    pushButton(SDL_MOUSEBUTTONUP, SDL_BUTTON_X1, 1, 2);
-    pushButton(SDL_MOUSEBUTTONUP, SDL_BUTTON_X2, 1, 2);
-    PlatformMessage message = take();
-    EXPECT_EQ(message.kind, PlatformMessageKind::MouseDown);
-    EXPECT_EQ(message.button, 1);
-    EXPECT_EQ(message.x, 1);
-    EXPECT_EQ(message.y, 2);
-    EXPECT_EQ(take().button, 2);
-    message = take();
-    EXPECT_EQ(message.kind, PlatformMessageKind::MouseUp);
-    EXPECT_EQ(message.button, 3);
-    EXPECT_EQ(take().button, 4);
-    EXPECT_EQ(take().button, 5);
+    EXPECT_EQ(convert({button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT), button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT),
+                       button(SDL_MOUSEBUTTONUP, SDL_BUTTON_MIDDLE), button(SDL_MOUSEBUTTONUP, SDL_BUTTON_X1),
+                       button(SDL_MOUSEBUTTONUP, SDL_BUTTON_X2)}),
+              (Lines{"down 1 @1,2", "down 2 @1,2", "up 3 @1,2", "up 4 @1,2", "up 5 @1,2"}));
 }
 
 TEST_F(EventTest, TheWheelCountsNotchesAwayFromTheUserAndIgnoresSidewaysTurns)
 {
-    pushWheel(1, SDL_MOUSEWHEEL_NORMAL);
-    pushWheel(0, SDL_MOUSEWHEEL_NORMAL);
-    pushWheel(2, SDL_MOUSEWHEEL_FLIPPED);
-    PlatformMessage message = take();
-    EXPECT_EQ(message.kind, PlatformMessageKind::MouseWheel);
-    EXPECT_EQ(message.wheelDelta, 120);
-    EXPECT_EQ(message.x, 30);
-    EXPECT_EQ(message.y, 40);
-    EXPECT_EQ(take().wheelDelta, -240);
-    EXPECT_EQ(take().kind, PlatformMessageKind::None);
+    EXPECT_EQ(convert({wheel(1, SDL_MOUSEWHEEL_NORMAL), wheel(0, SDL_MOUSEWHEEL_NORMAL),
+                       wheel(2, SDL_MOUSEWHEEL_FLIPPED)}),
+              (Lines{"wheel 120 @30,40", "wheel -240 @30,40"}));
 }
 
 TEST_F(EventTest, PointerPositionsInAScaledPictureMapBackToPicturePixels)
@@ -164,36 +147,17 @@ TEST_F(EventTest, PointerPositionsInAScaledPictureMapBackToPicturePixels)
     motion.type = SDL_MOUSEMOTION;
     motion.motion.x = 240 + 720;
     motion.motion.y = 540;
-    push(motion);
-    pushButton(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, 240, 1079);
-    PlatformMessage message = take();
-    EXPECT_EQ(message.kind, PlatformMessageKind::MouseMove);
-    EXPECT_EQ(message.x, 400);
-    EXPECT_EQ(message.y, 300);
-    message = take();
-    EXPECT_EQ(message.x, 0);
-    EXPECT_EQ(message.y, 599);
+    EXPECT_EQ(convert({motion, button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, 240, 1079)}),
+              (Lines{"move @400,300", "down 1 @0,599"}));
 }
 
 TEST_F(EventTest, TheCloseButtonAndTerminationAreCloseRequestsFocusIsActivation)
 {
-    SDL_Event event{};
-    event.type = SDL_WINDOWEVENT;
-    event.window.event = SDL_WINDOWEVENT_CLOSE;
-    push(event);
-    event.window.event = SDL_WINDOWEVENT_FOCUS_LOST;
-    push(event);
-    event.window.event = SDL_WINDOWEVENT_FOCUS_GAINED;
-    push(event);
     SDL_Event quit{};
     quit.type = SDL_QUIT;
-    push(quit);
-    EXPECT_EQ(take().kind, PlatformMessageKind::Close);
-    PlatformMessage message = take();
-    EXPECT_EQ(message.kind, PlatformMessageKind::Activate);
-    EXPECT_FALSE(message.active);
-    EXPECT_TRUE(take().active);
-    EXPECT_EQ(take().kind, PlatformMessageKind::Close);
+    EXPECT_EQ(convert({windowEvent(SDL_WINDOWEVENT_CLOSE), windowEvent(SDL_WINDOWEVENT_FOCUS_LOST),
+                       windowEvent(SDL_WINDOWEVENT_FOCUS_GAINED), quit}),
+              (Lines{"close", "inactive", "active", "close"}));
 }
 
 TEST_F(EventTest, TheClipboardKeepsText)
