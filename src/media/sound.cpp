@@ -100,7 +100,10 @@ uint32_t cursorBytes(const SoundVoice& voice)
 
 float positionSeconds(const SoundVoice& voice)
 {
-    return voice.bytesPerSecond == 0 ? 0.0f : float(cursorBytes(voice)) / float(voice.bytesPerSecond);
+    if (voice.bytesPerSecond == 0) {
+        return 0.0f;
+    }
+    return float(cursorBytes(voice)) / float(voice.bytesPerSecond);
 }
 
 void setPositionBytes(SoundVoice& voice, uint32_t bytes)

@@ -50,7 +50,8 @@ using ImageDraw = GLWindowTest;
 TEST_F(ImageDraw, PositionedDrawLandsTopRowUp)
 {
     BWImage image;
-    ASSERT_TRUE(create(image, 100, 50, [](int32_t, int32_t y) { return y < 25 ? 0xffff0000u : 0xff0000ffu; }));
+    ASSERT_TRUE(create(image, 100, 50,
+                       [](int32_t, int32_t y) { return y < 25 ? 0xffff0000u : 0xff0000ffu; }));
     image.draw(10, 20);
     Capture frame = captureFrame();
     // Window rows 20..69 are GL rows 530..579 of the 600-high window.
@@ -98,7 +99,8 @@ TEST_F(ImageDraw, AlphaIsClampedAndTheColourLeftWhite)
 TEST_F(ImageDraw, RotationTurnsClockwiseAboutTheCentre)
 {
     BWImage image;  // red on the left half, green on the right
-    ASSERT_TRUE(create(image, 40, 20, [](int32_t x, int32_t) { return x < 20 ? 0xffff0000u : 0xff00ff00u; }));
+    ASSERT_TRUE(create(image, 40, 20,
+                       [](int32_t x, int32_t) { return x < 20 ? 0xffff0000u : 0xff00ff00u; }));
     auto turned = [&](int32_t degrees) {
         clearScreen();
         image.draw(whole(image, BWRect(200, 200, 40, 20), 1.0f, degrees));
@@ -126,14 +128,17 @@ TEST_F(ImageDraw, BackgroundCoversTheWindowWithoutGapsAtTheTileSeams)
         ASSERT_TRUE(create(background, 800, 600, positionColour));
         setMaxTextureSize(-1);
         const ImageTiles& tiles = background.tiles();
-        EXPECT_EQ(tiles.columnWidths, limit < 0 ? Lengths({512, 256, 32}) : Lengths({256, 256, 256, 32}));
-        EXPECT_EQ(tiles.rowHeights, limit < 0 ? Lengths({512, 64, 16, 8}) : Lengths({256, 256, 64, 16, 8}));
+        EXPECT_EQ(tiles.columnWidths,
+                  limit < 0 ? Lengths({512, 256, 32}) : Lengths({256, 256, 256, 32}));
+        EXPECT_EQ(tiles.rowHeights,
+                  limit < 0 ? Lengths({512, 64, 16, 8}) : Lengths({256, 256, 64, 16, 8}));
         background.draw();
         Capture frame = captureFrame();
         saveCapture(frame, "media_background");
         // Every pixel, the seam rows and columns included, shows the picture's own pixel.
         for (int32_t i = 0; i < 800 * 600; ++i) {
-            ASSERT_EQ(frame.pixels[size_t(i)] & 0xffffff, positionColour(i % 800, i / 800) & 0xffffff)
+            ASSERT_EQ(frame.pixels[size_t(i)] & 0xffffff,
+                      positionColour(i % 800, i / 800) & 0xffffff)
                 << i % 800 << ", " << i / 800;
         }
     }
@@ -163,7 +168,8 @@ TEST_F(ImageDraw, LoadReversesEachPixelAndPutsTheBottomRowFirst)
     glBindTexture(GL_TEXTURE_2D, image.tiles().textures[0]);
     glGetTexImage(GL_TEXTURE_2D, 0, GL_BGRA, GL_UNSIGNED_BYTE, texels);
     // Upload position (0, 1), the second row from the bottom, holds the top-left pixel.
-    EXPECT_EQ(std::vector<uint8_t>(texels + 8, texels + 12), (std::vector<uint8_t>{0x30, 0x20, 0x10, 0x80}));
+    EXPECT_EQ(std::vector<uint8_t>(texels + 8, texels + 12),
+              (std::vector<uint8_t>{0x30, 0x20, 0x10, 0x80}));
     EXPECT_EQ(texels[0], 0x02);
 
     BWImage missing(BWString("%s", dir.path("none.png").c_str()));

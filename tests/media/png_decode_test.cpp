@@ -14,9 +14,11 @@ protected:
     // Writes the picture and decodes it into packed ARGB values.
     std::vector<uint32_t> decoded(int width, int height, int colourType, int bitDepth,
                                   std::vector<uint8_t> rows, bool interlaced = false,
-                                  std::vector<uint8_t> palette = {}, std::vector<uint8_t> alpha = {})
+                                  std::vector<uint8_t> palette = {},
+                                  std::vector<uint8_t> alpha = {})
     {
-        writePng(dir.path("p.png"), {width, height, colourType, bitDepth, interlaced, palette, alpha, rows});
+        writePng(dir.path("p.png"),
+                 {width, height, colourType, bitDepth, interlaced, palette, alpha, rows});
         return decodeFile("p.png");
     }
 
@@ -27,7 +29,8 @@ protected:
         std::vector<uint32_t> argb;
         for (int32_t i = 0; pixels && i < width * height; ++i) {
             const uint8_t* p = pixels.get() + i * 4;
-            argb.push_back(uint32_t(p[0]) << 24 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 8 | p[3]);
+            argb.push_back(uint32_t(p[0]) << 24 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 8 |
+                           p[3]);
         }
         return argb;
     }
@@ -87,7 +90,8 @@ TEST_F(PngDecode, DamagedOrMissingFilesGiveNothing)
     writeBytes(dir.path("corrupt.png"), corrupt);
     writeBytes(dir.path("text.png"), {'n', 'o', 't', ' ', 'a', ' ', 'p', 'n', 'g'});
     writeBytes(dir.path("signature.png"), {whole.begin(), whole.begin() + 8});
-    for (const char* name : {"truncated.png", "corrupt.png", "text.png", "signature.png", "none.png"}) {
+    for (const char* name :
+         {"truncated.png", "corrupt.png", "text.png", "signature.png", "none.png"}) {
         width = height = -1;
         EXPECT_TRUE(decodeFile(name).empty()) << name;
         EXPECT_EQ(width + height, 0) << name;

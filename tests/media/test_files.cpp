@@ -65,7 +65,8 @@ void writePng(const std::string& path, const PngPicture& picture)
     std::fclose(file);
 }
 
-void writeArgbPng(const std::string& path, int width, int height, const std::vector<uint32_t>& argb)
+void writeArgbPng(const std::string& path, int width, int height,
+                  const std::vector<uint32_t>& argb)
 {
     PngPicture picture{width, height, PNG_COLOR_TYPE_RGB_ALPHA, 8, false, {}, {}, {}};
     for (uint32_t pixel : argb) {
@@ -89,7 +90,8 @@ void append(std::vector<uint8_t>& bytes, uint32_t value, int size, bool bigEndia
 
 std::vector<uint8_t> wavBytes(const WavFile& wav)
 {
-    std::vector<uint8_t> bytes = {'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V', 'E', 'f', 'm', 't', ' '};
+    std::vector<uint8_t> bytes = {'R', 'I', 'F', 'F', 0,   0,   0,   0,
+                                  'W', 'A', 'V', 'E', 'f', 'm', 't', ' '};
     append(bytes, wav.fmtBytes, 4);
     uint16_t blockAlign = uint16_t(wav.channels * wav.bitsPerSample / 8);
     append(bytes, wav.formatTag, 2);

@@ -32,7 +32,8 @@ struct PngPicture {
 };
 void writePng(const std::string& path, const PngPicture& picture);
 // An 8-bit RGBA PNG of packed ARGB pixels, top row first.
-void writeArgbPng(const std::string& path, int width, int height, const std::vector<uint32_t>& argb);
+void writeArgbPng(const std::string& path, int width, int height,
+                  const std::vector<uint32_t>& argb);
 
 // A RIFF/WAVE file: a "fmt " chunk of fmtBytes bytes (fewer than 16 cut it short, more are
 // zero-filled), the chunks in `between`, then the "data" chunk.

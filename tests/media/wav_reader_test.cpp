@@ -30,9 +30,11 @@ TEST(WavReader, EveryFaultLeavesNothingToPlay)
     WavFile good;
     good.data = constantFrames(100, 300);
     std::vector<std::vector<uint8_t>> faults;
-    for (auto damage : {+[](WavFile& w) { w.formatTag = 2; }, +[](WavFile& w) { w.fmtBytes = 14; },
-                        +[](WavFile& w) { w.bitsPerSample = 12; }, +[](WavFile& w) { w.channels = 0; },
-                        +[](WavFile& w) { w.sampleRate = 0; }}) {
+    for (auto damage : {+[](WavFile& w) { w.formatTag = 2; },  // ADPCM
+                        +[](WavFile& w) { w.fmtBytes = 14; },
+                        +[](WavFile& w) { w.bitsPerSample = 12; },
+                        +[](WavFile& w) { w.channels = 0; },
+                        +[](WavFile& w) { w.sampleRate = 0; }}) {  // no bytes per second
         WavFile bad = good;
         damage(bad);
         faults.push_back(wavBytes(bad));
@@ -61,8 +63,9 @@ TEST(WavConversion, DeviceFramesAreStereoSixteenBitAt44100)
     WavClip clip;
     ASSERT_TRUE(parses(wavBytes(mono8), clip));
     // Twice the frames, both channels, halfway values between the source frames.
-    EXPECT_EQ(toDeviceFrames(clip), (std::vector<int16_t>{0, 0, 16256, 16256, 32512, 32512,
-                                                          -128, -128, -32768, -32768, -32768, -32768}));
+    EXPECT_EQ(toDeviceFrames(clip),
+              (std::vector<int16_t>{0, 0, 16256, 16256, 32512, 32512, -128, -128, -32768, -32768,
+                                    -32768, -32768}));
     WavFile stereo;
     stereo.data = {0x34, 0x12, 0xcc, 0xed};
     ASSERT_TRUE(parses(wavBytes(stereo), clip));
