@@ -19,7 +19,7 @@ build: deps
 	@cmake --build $(BUILD) -j $(JOBS)
 
 run: build
-	./$(BUILD)/pellix-puzzle generate --layout classic --difficulty normal
+	./$(BUILD)/pellix
 
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
@@ -28,6 +28,7 @@ test-asan: deps
 	@cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DPELLIX_SANITIZE=ON $(CMAKE_ARGS) >/dev/null
 	@cmake --build $(ASAN_BUILD) -j $(JOBS)
 	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan-suppressions.txt:print_suppressions=0 \
 	  ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
 
 artwork-preview: build

@@ -59,6 +59,8 @@ void shutdown();
 void setFrameRate(int32_t framesPerSecond);
 // The executable's file name without its folder and extension, computed once per process.
 BWString defaultAppName();
+// The file name of a program path without its folder and extension ("/usr/bin/x.exe" gives "x").
+BWString appNameFromPath(const char* path);
 
 // ---- Window placement and full screen.
 

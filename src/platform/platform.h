@@ -18,6 +18,9 @@ uint64_t platformMilliseconds();
 // Sleeps at least that long; under the manual clock it advances virtual time at once.
 void platformSleepMilliseconds(uint32_t ms);
 
+// Milliseconds since the machine started: varies from run to run, so it seeds random numbers.
+uint32_t platformUptimeMilliseconds();
+
 // ---- Calendar.
 
 struct PlatformLocalTime {
@@ -94,6 +97,9 @@ PlatformRect platformWindowBorders();
 PlatformRect platformWorkArea();
 // Desktop-sized full screen without a mode change, or back to the window.
 void platformSetFullscreen(bool fullscreen);
+bool platformIsFullscreen();
+// How often the window went into or out of full screen since the program started.
+int platformFullscreenSwitchCount();
 // The size in pixels of what GL draws into (the desktop's size in full screen).
 void platformDrawableSize(int32_t& width, int32_t& height);
 // Where the picture is shown inside the drawable, and its own size: pointer positions are

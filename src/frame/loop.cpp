@@ -1,0 +1,187 @@
+// loop.cpp: the run loop, exitLoop, present and the walks over the layer stack.
+#include "frame/loop.h"
+
+#include "frame/app.h"
+#include "frame/clock.h"
+#include "frame/display.h"
+#include "frame/held_input.h"
+#include "frame/layer_stack.h"
+#include "frame/window_proc.h"
+#include "platform/platform.h"
+#include "ui/layer.h"
+
+#include <cmath>
+
+namespace {
+
+// How long the loop may sleep before the next frame is due; forever without a frame cap.
+uint32_t millisecondsUntilFrame()
+{
+    const BWApp& app = appState();
+    if (app.frameRate == 0) {
+        return platformWaitForever;
+    }
+    double due = app.lastFrameTime + 1.0 / app.frameRate;
+    double left = std::ceil((due - seconds()) * 1000.0);
+    if (!(left > 0.0)) {
+        return 0;
+    }
+    return left > 60000.0 ? 60000u : static_cast<uint32_t>(left);
+}
+
+void frameIfDue()
+{
+    BWApp& app = appState();
+    if (app.frameRate == 0) {
+        return;
+    }
+    if (1.0 / app.frameRate <= seconds() - app.lastFrameTime) {
+        app.lastFrameTime = seconds();
+        tickLayers();
+        present();
+    }
+}
+
+} // namespace
+
+void run()
+{
+    BWApp& app = appState();
+    if (!app.window) {
+        return;
+    }
+    ++app.loopDepth;
+    showWindow();
+    const int32_t level = app.loopDepth;
+    while (level <= app.loopDepth) {
+        PlatformMessage message;
+        if (platformWaitMessage(message, millisecondsUntilFrame())) {
+            windowProcedure(message);
+        }
+        frameIfDue();
+    }
+}
+
+void exitLoop()
+{
+    BWApp& app = appState();
+    if (app.loopDepth > 1) {
+        --app.loopDepth;
+    } else if (app.loopDepth == 1 && canCloseAll()) {
+        app.loopDepth = 0;
+    }
+}
+
+void drawFrame()
+{
+    preparePresentation();
+    drawLayers();
+}
+
+void present()
+{
+    drawFrame();
+    if (appState().window && appState().glContext && platformWindowVisible()) {
+        platformSwapBuffers();
+    }
+}
+
+void sendCommand(int32_t id)
+{
+    if (BWLayer* top = topLayer()) top->onCommand(id);
+}
+
+void sendChar(char character)
+{
+    if (BWLayer* top = topLayer()) top->onChar(character);
+}
+
+void sendKeyDown(int32_t keyCode)
+{
+    if (!topLayer()) return;
+    pressInput(keyCode, HeldKind::Key, 0, 0);
+    if (BWLayer* top = topLayer()) top->onKeyDown(keyCode);
+}
+
+void sendKeyUp(int32_t keyCode)
+{
+    if (!topLayer()) return;
+    if (releaseInput(keyCode, HeldKind::Key, 0, 0)) {
+        if (BWLayer* top = topLayer()) top->onKeyUp(keyCode);
+    }
+}
+
+void sendMouseDoubleClick(int32_t x, int32_t y, int32_t button)
+{
+    if (BWLayer* top = topLayer()) top->onMouseDoubleClick(x, y, button);
+}
+
+void sendMouseDown(int32_t x, int32_t y, int32_t button)
+{
+    if (!topLayer()) return;
+    pressInput(button, HeldKind::MouseButton, x, y);
+    if (BWLayer* top = topLayer()) top->onMouseDown(x, y, button);
+}
+
+void sendMouseMove(int32_t x, int32_t y)
+{
+    if (BWLayer* top = topLayer()) top->onMouseMove(x, y);
+}
+
+void sendMouseUp(int32_t x, int32_t y, int32_t button)
+{
+    if (!topLayer()) return;
+    if (releaseInput(button, HeldKind::MouseButton, x, y)) {
+        if (BWLayer* top = topLayer()) top->onMouseUp(x, y, button);
+    }
+}
+
+void sendMouseWheel(int32_t x, int32_t y, int32_t z, int32_t direction)
+{
+    if (BWLayer* top = topLayer()) top->onMouseWheel(x, y, z, direction);
+}
+
+bool askInsertChar(int32_t textboxId, char character)
+{
+    BWLayer* top = topLayer();
+    return top ? top->canInsertChar(textboxId, character) : true;
+}
+
+// Each walk reads the next link after the call returns, so a handler may move layers.
+void drawLayers()
+{
+    for (BWLayer* layer = bottomLayer(); layer; layer = layer->layerAbove()) {
+        layer->onDraw();
+    }
+}
+
+void tickLayers()
+{
+    for (BWLayer* layer = bottomLayer(); layer; layer = layer->layerAbove()) {
+        layer->onTick();
+    }
+}
+
+bool canCloseAll()
+{
+    for (BWLayer* layer = topLayer(); layer; layer = layer->layerBelow()) {
+        if (!layer->canClose()) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void deactivateLayers()
+{
+    for (BWLayer* layer = topLayer(); layer; layer = layer->layerBelow()) {
+        layer->onDeactivate();
+    }
+}
+
+void activateLayers()
+{
+    for (BWLayer* layer = topLayer(); layer; layer = layer->layerBelow()) {
+        layer->onActivate();
+    }
+}

@@ -1,0 +1,165 @@
+// font.cpp: loading, measuring, drawing and releasing a BWFont of either kind.
+#include "media/font.h"
+
+#include "frame/app.h"
+#include "media/system_font.h"
+
+#include <GL/gl.h>
+
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+// The whole file, or an empty block when it cannot be read.
+std::vector<uint8_t> readWholeFile(const char* fileName)
+{
+    std::vector<uint8_t> bytes;
+    FILE* file = fileName ? std::fopen(fileName, "rb") : nullptr;
+    if (!file) {
+        return bytes;
+    }
+    if (std::fseek(file, 0, SEEK_END) == 0) {
+        long size = std::ftell(file);
+        if (size > 0 && std::fseek(file, 0, SEEK_SET) == 0) {
+            bytes.resize(size_t(size));
+            if (std::fread(bytes.data(), 1, bytes.size(), file) != bytes.size()) {
+                bytes.clear();
+            }
+        }
+    }
+    std::fclose(file);
+    return bytes;
+}
+
+} // namespace
+
+BWFont::BWFont() : record_(std::make_unique<Record>()) {}
+
+BWFont::BWFont(const BWString& fileName) : BWFont()
+{
+    load(fileName);
+}
+
+BWFont::BWFont(const BWString& face, int32_t pointSize, BWColor colour) : BWFont()
+{
+    createSystem(face, pointSize, colour);
+}
+
+BWFont::~BWFont()
+{
+    release();
+}
+
+bool BWFont::load(const BWString& fileName)
+{
+    release();
+    std::vector<uint8_t> bytes = readWholeFile(fileName.chars());
+    if (!parseFnt(bytes.data(), bytes.size(), record_->metrics)) {
+        return false;
+    }
+    const FontMetrics& metrics = record_->metrics;
+    return record_->sheet.create(metrics.pixels.data(), metrics.sheetWidth, metrics.sheetHeight);
+}
+
+bool BWFont::createSystem(const BWString& face, int32_t pointSize, BWColor colour)
+{
+    release();
+    record_->kind = System;
+    record_->pointSize = pointSize < 1 ? 12 : pointSize;
+    record_->colour = colour.value == 0 ? BWColor(0xff000000u) : colour;
+    GLuint listBase = hasGLContext() ? glGenLists(256) : 0;
+    if (listBase == 0) {
+        return false;
+    }
+    record_->listBase = listBase;
+    compileSystemFontLists(face.chars() ? face.chars() : "", pointsToPixels(record_->pointSize),
+                           listBase);
+    return true;
+}
+
+void BWFont::release()
+{
+    if (record_->kind == System && record_->listBase != 0 && hasGLContext()) {
+        glDeleteLists(record_->listBase, 256);
+    }
+    record_->sheet.release();
+    record_->metrics = FontMetrics();
+    record_->kind = Bitmap;
+    record_->pointSize = 0;
+    record_->colour = BWColor();
+    record_->listBase = 0;
+}
+
+int32_t BWFont::charWidth(char ch) const
+{
+    return fontCharWidth(record_->metrics, static_cast<unsigned char>(ch));
+}
+
+int32_t BWFont::textWidth(const BWString& text) const
+{
+    return record_->kind == System ? 0 : fontTextWidth(record_->metrics, text.chars());
+}
+
+int32_t BWFont::textHeight(const BWString& text) const
+{
+    int32_t lineHeight =
+        record_->kind == System ? record_->pointSize : fontLineHeight(record_->metrics);
+    return linesHeight(lineHeight, text.chars());
+}
+
+void BWFont::draw(int32_t x, int32_t y, const BWString& text) const
+{
+    if (!text.chars()) {
+        return;
+    }
+    if (record_->kind == System) {
+        drawSystemText(x, y, text.chars());
+    } else {
+        drawBitmapText(x, y, text.chars());
+    }
+}
+
+void BWFont::drawBitmapText(int32_t x, int32_t y, const char* text) const
+{
+    const FontMetrics& metrics = record_->metrics;
+    int64_t penX = x;
+    int64_t penY = y;
+    for (const char* at = text; *at; ++at) {
+        if (*at == '\n') {
+            penX = x;
+            penY += fontLineHeight(metrics);
+            continue;
+        }
+        GlyphPlacement placement = placeGlyph(metrics, static_cast<unsigned char>(*at));
+        if (placement.kind == GlyphPlacement::Skipped) {
+            continue;
+        }
+        if (placement.kind == GlyphPlacement::Glyph) {
+            BWDrawParams params;
+            params.source = BWRect(placement.sheetX, 0, placement.width, metrics.sheetHeight);
+            params.destination = BWRect(clampedToInt32(penX + placement.shift),
+                                        clampedToInt32(penY), placement.width,
+                                        metrics.sheetHeight);
+            record_->sheet.draw(params);
+        }
+        penX += int64_t(placement.advance) + metrics.spacing;
+    }
+}
+
+void BWFont::drawSystemText(int32_t x, int32_t y, const char* text) const
+{
+    if (record_->listBase == 0) {
+        return;
+    }
+    BWColor colour = record_->colour;
+    glDisable(GL_TEXTURE_2D);
+    glColor4f(colour.red(), colour.green(), colour.blue(), colour.alpha());
+    // The baseline lies pointSize pixels below y.
+    glRasterPos2i(x, screenHeight() - (y + record_->pointSize));
+    glListBase(record_->listBase);
+    glCallLists(GLsizei(std::strlen(text)), GL_UNSIGNED_BYTE, text);
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    glEnable(GL_TEXTURE_2D);
+}

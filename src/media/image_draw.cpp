@@ -1,0 +1,94 @@
+// image_draw.cpp: the draw forms of BWImage, one textured quad per tile in immediate mode.
+#include "media/image.h"
+
+#include "frame/app.h"
+#include "media/sprite_quads.h"
+
+#include <GL/gl.h>
+
+namespace {
+
+// Turns the model-view about the pivot for every non-zero rotation, in x, y, z order.
+// The axes point away from the viewer so that positive z turns clockwise on screen.
+void rotateAbout(const BWPoint& pivot, const BWDrawParams& params)
+{
+    glPushMatrix();
+    glTranslatef(float(pivot.x), float(pivot.y), 0.0f);
+    if (params.rotationX != 0) {
+        glRotatef(float(params.rotationX % 360), -1.0f, 0.0f, 0.0f);
+    }
+    if (params.rotationY != 0) {
+        glRotatef(float(params.rotationY % 360), 0.0f, -1.0f, 0.0f);
+    }
+    if (params.rotationZ != 0) {
+        glRotatef(float(params.rotationZ % 360), 0.0f, 0.0f, -1.0f);
+    }
+}
+
+void emitQuad(const SpriteQuad& quad, const BWPoint& pivot)
+{
+    glBindTexture(GL_TEXTURE_2D, quad.texture);
+    glBegin(GL_POLYGON);
+    glTexCoord2f(quad.s0, quad.t0);
+    glVertex2i(quad.left - pivot.x, quad.bottom - pivot.y);
+    glTexCoord2f(quad.s1, quad.t0);
+    glVertex2i(quad.right - pivot.x, quad.bottom - pivot.y);
+    glTexCoord2f(quad.s1, quad.t1);
+    glVertex2i(quad.right - pivot.x, quad.top - pivot.y);
+    glTexCoord2f(quad.s0, quad.t1);
+    glVertex2i(quad.left - pivot.x, quad.top - pivot.y);
+    glEnd();
+}
+
+} // namespace
+
+void BWImage::draw(const BWDrawParams& params) const
+{
+    int32_t screenHeight = ::screenHeight();
+    std::vector<SpriteQuad> quads = spriteQuads(*tiles_, params, screenHeight);
+    if (quads.empty()) {
+        return;
+    }
+    bool rotated = params.rotationX != 0 || params.rotationY != 0 || params.rotationZ != 0;
+    BWPoint pivot;
+    if (rotated) {
+        pivot = spritePivot(params.destination, screenHeight);
+        rotateAbout(pivot, params);
+    }
+    glColor4f(1.0f, 1.0f, 1.0f, spriteAlpha(params.alpha));
+    for (const SpriteQuad& quad : quads) {
+        // Tiles outside the source have no area and would leave no mark.
+        if (quad.left != quad.right && quad.bottom != quad.top) {
+            emitQuad(quad, pivot);
+        }
+    }
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    if (rotated) {
+        glPopMatrix();
+    }
+}
+
+void BWImage::draw(const BWRect& destination) const
+{
+    BWDrawParams params;
+    params.source = bounds();
+    params.destination = destination;
+    draw(params);
+}
+
+void BWImage::draw(const BWPoint& topLeft) const
+{
+    BWRect destination = bounds();
+    destination.offset(topLeft);
+    draw(destination);
+}
+
+void BWImage::draw(int32_t x, int32_t y) const
+{
+    draw(BWPoint(x, y));
+}
+
+void BWImage::draw() const
+{
+    draw(bounds());
+}

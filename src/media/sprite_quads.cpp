@@ -1,0 +1,96 @@
+// sprite_quads.cpp: clipping a draw's source rectangle to each tile and scaling it.
+#include "media/sprite_quads.h"
+
+#include <cmath>
+
+namespace {
+
+// A product and quotient in floating point, truncated toward zero.
+int32_t scaled(double numerator, double denominator)
+{
+    return int32_t(std::trunc(numerator / denominator));
+}
+
+// The source clipped to one tile, in tile texels (x to the right, y upwards from the
+// tile's bottom); the far edges are raised to the near ones where they fall short.
+struct TileClip {
+    int32_t s0 = 0;
+    int32_t t0 = 0;
+    int32_t s1 = 0;
+    int32_t t1 = 0;
+};
+
+// sumX and sumY are the tile's offsets from the image's left and bottom edges.
+TileClip clipToTile(const BWRect& source, int32_t imageHeight, int32_t sumX, int32_t sumY,
+                    int32_t tileWidth, int32_t tileHeight)
+{
+    int32_t sourceBottom = imageHeight - (source.y + source.h);
+    int32_t sourceTop = imageHeight - source.y;
+    TileClip clip;
+    clip.s0 = sumX < source.x ? source.x - sumX : 0;
+    clip.t0 = sumY < sourceBottom ? sourceBottom - sumY : 0;
+    clip.s1 = source.x + source.w - sumX < tileWidth ? source.x + source.w - sumX : tileWidth;
+    clip.t1 = sourceTop - sumY < tileHeight ? sourceTop - sumY : tileHeight;
+    if (clip.s1 < clip.s0) {
+        clip.s1 = clip.s0;
+    }
+    if (clip.t1 < clip.t0) {
+        clip.t1 = clip.t0;
+    }
+    return clip;
+}
+
+} // namespace
+
+std::vector<SpriteQuad> spriteQuads(const ImageTiles& tiles, const BWDrawParams& params,
+                                    int32_t screenHeight)
+{
+    std::vector<SpriteQuad> quads;
+    const BWRect& src = params.source;
+    const BWRect& dst = params.destination;
+    if (tiles.textures.empty() || tiles.columnWidths.empty() || tiles.rowHeights.empty() ||
+        src.w == 0 || src.h == 0) {
+        return quads;
+    }
+    int32_t imageHeight = tiles.bounds.h;
+    int32_t sumX = 0;
+    int32_t sumY = 0;
+    for (size_t i = 0; i < tiles.textures.size(); ++i) {
+        int32_t tileWidth = tiles.columnWidths[i % size_t(tiles.columns)];
+        int32_t tileHeight = tiles.rowHeights[i / size_t(tiles.columns)];
+        TileClip clip = clipToTile(src, imageHeight, sumX, sumY, tileWidth, tileHeight);
+        SpriteQuad quad;
+        quad.texture = tiles.textures[i];
+        quad.left = dst.x + scaled(double(dst.w) * (sumX + clip.s0 - src.x), src.w);
+        quad.bottom = screenHeight - (dst.y + dst.h) +
+                      scaled(double(dst.h) * ((src.y + src.h) + sumY + clip.t0 - imageHeight),
+                             src.h);
+        quad.right = quad.left + scaled(double(clip.s1 - clip.s0) * dst.w, src.w);
+        quad.top = quad.bottom + scaled(double(clip.t1 - clip.t0) * dst.h, src.h);
+        quad.s0 = float(clip.s0) / float(tileWidth);
+        quad.t0 = float(clip.t0) / float(tileHeight);
+        quad.s1 = float(clip.s1) / float(tileWidth);
+        quad.t1 = float(clip.t1) / float(tileHeight);
+        quads.push_back(quad);
+        sumX += tileWidth;
+        if ((i + 1) % size_t(tiles.columns) == 0) {
+            sumX = 0;
+            sumY += tileHeight;
+        }
+    }
+    return quads;
+}
+
+BWPoint spritePivot(const BWRect& destination, int32_t screenHeight)
+{
+    return BWPoint(destination.x + destination.w / 2,
+                   screenHeight - (destination.y + destination.h) + destination.h / 2);
+}
+
+float spriteAlpha(float alpha)
+{
+    if (!(alpha > 0.0f)) {
+        return 0.0f;
+    }
+    return alpha >= 1.0f ? 1.0f : alpha;
+}

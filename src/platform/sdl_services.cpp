@@ -1,0 +1,261 @@
+// sdl_services.cpp: the clock, calendar, audio device, beep, notices, clipboard and files.
+#include "platform/platform.h"
+
+#include <SDL.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <ctime>
+
+namespace {
+
+// ---- Clock: program start is the first use of this file, at static initialisation.
+
+const std::chrono::steady_clock::time_point programStart = std::chrono::steady_clock::now();
+bool manualClock = false;
+uint64_t manualNow = 0;
+
+// ---- Audio: one device, shared by the caller's mixer and the beep.
+
+constexpr int sampleRate = 44100;
+constexpr int beepFrames = sampleRate / 8;
+constexpr double beepHertz = 880.0;
+
+SDL_AudioDeviceID audioDevice = 0;
+PlatformAudioCallback audioCallback = nullptr;
+void* audioUser = nullptr;
+int beepFramesLeft = 0;
+int beepCount = 0;
+int messageBoxCount = 0;
+
+// Adds what is left of the beep on top of the mixed samples: a sine with a short fade out so
+// the end does not click.
+void mixBeep(int16_t* samples, int frames)
+{
+    for (int frame = 0; frame < frames && beepFramesLeft > 0; ++frame, --beepFramesLeft) {
+        double played = static_cast<double>(beepFrames - beepFramesLeft);
+        double fade = std::min(1.0, beepFramesLeft / (sampleRate * 0.02));
+        double level = std::sin(2.0 * M_PI * beepHertz * played / sampleRate) * 6000.0 * fade;
+        for (int channel = 0; channel < 2; ++channel) {
+            int mixed = samples[frame * 2 + channel] + static_cast<int>(level);
+            samples[frame * 2 + channel] = static_cast<int16_t>(std::clamp(mixed, -32768, 32767));
+        }
+    }
+}
+
+void fillAudio(void*, Uint8* stream, int length)
+{
+    auto* samples = reinterpret_cast<int16_t*>(stream);
+    int frames = length / static_cast<int>(2 * sizeof(int16_t));
+    if (audioCallback) {
+        audioCallback(audioUser, samples, frames);
+    } else {
+        SDL_memset(stream, 0, static_cast<size_t>(length));
+    }
+    mixBeep(samples, frames);
+}
+
+bool ensureAudioDevice()
+{
+    if (audioDevice != 0) {
+        return true;
+    }
+    if (!SDL_WasInit(SDL_INIT_AUDIO) && SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        return false;
+    }
+    SDL_AudioSpec wanted{};
+    wanted.freq = sampleRate;
+    wanted.format = AUDIO_S16SYS;
+    wanted.channels = 2;
+    wanted.samples = 1024;
+    wanted.callback = fillAudio;
+    SDL_AudioSpec obtained{};
+    // No changes allowed: SDL converts to whatever the hardware wants.
+    audioDevice = SDL_OpenAudioDevice(nullptr, 0, &wanted, &obtained, 0);
+    if (audioDevice == 0) {
+        return false;
+    }
+    SDL_PauseAudioDevice(audioDevice, 0);
+    return true;
+}
+
+} // namespace
+
+uint64_t platformMilliseconds()
+{
+    if (manualClock) {
+        return manualNow;
+    }
+    auto elapsed = std::chrono::steady_clock::now() - programStart;
+    return static_cast<uint64_t>(std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count());
+}
+
+void platformSleepMilliseconds(uint32_t ms)
+{
+    if (manualClock) {
+        manualNow += ms;
+        return;
+    }
+    SDL_Delay(ms);
+}
+
+uint32_t platformUptimeMilliseconds()
+{
+    timespec uptime{};
+    if (clock_gettime(CLOCK_BOOTTIME, &uptime) != 0) {
+        return 0;
+    }
+    return static_cast<uint32_t>(static_cast<uint64_t>(uptime.tv_sec) * 1000u + static_cast<uint64_t>(uptime.tv_nsec) / 1000000u);
+}
+
+void platformUseManualClock(uint64_t startMs)
+{
+    manualClock = true;
+    manualNow = startMs;
+}
+
+void platformUseRealClock()
+{
+    manualClock = false;
+}
+
+bool platformClockIsManual()
+{
+    return manualClock;
+}
+
+void platformAdvanceClock(uint64_t ms)
+{
+    manualNow += ms;
+}
+
+PlatformLocalTime platformLocalTime()
+{
+    std::time_t now = std::time(nullptr);
+    std::tm fields{};
+    PlatformLocalTime local;
+    if (!localtime_r(&now, &fields)) {
+        return local;
+    }
+    local.year = fields.tm_year + 1900;
+    local.month = fields.tm_mon + 1;
+    local.day = fields.tm_mday;
+    local.hour = fields.tm_hour;
+    local.minute = fields.tm_min;
+    local.second = std::min(fields.tm_sec, 59); // a leap second reads as the minute's last
+    local.weekday = fields.tm_wday;
+    return local;
+}
+
+bool platformOpenAudio(PlatformAudioCallback callback, void* user)
+{
+    if (!ensureAudioDevice()) {
+        return false;
+    }
+    SDL_LockAudioDevice(audioDevice);
+    audioCallback = callback;
+    audioUser = user;
+    SDL_UnlockAudioDevice(audioDevice);
+    return true;
+}
+
+void platformCloseAudio()
+{
+    if (audioDevice == 0) {
+        return;
+    }
+    SDL_CloseAudioDevice(audioDevice);
+    audioDevice = 0;
+    audioCallback = nullptr;
+    audioUser = nullptr;
+    beepFramesLeft = 0;
+}
+
+void platformLockAudio()
+{
+    if (audioDevice != 0) {
+        SDL_LockAudioDevice(audioDevice);
+    }
+}
+
+void platformUnlockAudio()
+{
+    if (audioDevice != 0) {
+        SDL_UnlockAudioDevice(audioDevice);
+    }
+}
+
+void platformBeep()
+{
+    ++beepCount;
+    if (manualClock || !ensureAudioDevice()) {
+        return;
+    }
+    SDL_LockAudioDevice(audioDevice);
+    beepFramesLeft = beepFrames;
+    SDL_UnlockAudioDevice(audioDevice);
+}
+
+int platformBeepCount()
+{
+    return beepCount;
+}
+
+void platformMessageBox(const char* text)
+{
+    ++messageBoxCount;
+    if (manualClock) {
+        return;
+    }
+    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, "", text, nullptr);
+}
+
+int platformMessageBoxCount()
+{
+    return messageBoxCount;
+}
+
+std::string platformClipboardText()
+{
+    if (!SDL_WasInit(SDL_INIT_VIDEO)) {
+        return "";
+    }
+    char* text = SDL_GetClipboardText();
+    std::string copy = text ? text : "";
+    SDL_free(text);
+    return copy;
+}
+
+bool platformSetClipboardText(const char* text)
+{
+    return text && SDL_WasInit(SDL_INIT_VIDEO) && SDL_SetClipboardText(text) == 0;
+}
+
+bool platformOpenUrl(const char* url)
+{
+    return url && *url && SDL_OpenURL(url) == 0;
+}
+
+std::string platformExecutablePath()
+{
+    char path[4096];
+    ssize_t length = readlink("/proc/self/exe", path, sizeof path - 1);
+    if (length <= 0) {
+        return "";
+    }
+    return std::string(path, static_cast<size_t>(length));
+}
+
+bool platformChangeDirectory(const char* path)
+{
+    return path && chdir(path) == 0;
+}
+
+bool platformDirectoryExists(const char* path)
+{
+    struct stat info {};
+    return path && stat(path, &info) == 0 && S_ISDIR(info.st_mode);
+}

@@ -1,0 +1,230 @@
+// window_test.cpp: the real window: filling, full screen, activation, shutdown and start-up failure.
+#include "frame/app.h"
+#include "frame/display.h"
+#include "frame/loop.h"
+#include "platform/platform.h"
+#include "tests/frame/recording_layer.h"
+#include "tests/harness/harness.h"
+
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace {
+
+const BWColor red(0xffff0000u);
+const BWColor black(0xff000000u);
+
+class FillLayer : public BWLayer {
+public:
+    explicit FillLayer(BWRect rect, BWColor color = red) : rect_(rect), color_(color) {}
+    void onDraw() override
+    {
+        clearScreen();
+        fillRect(color_, rect_);
+    }
+
+private:
+    BWRect rect_;
+    BWColor color_;
+};
+
+struct WindowTest : ::testing::Test {
+    void SetUp() override { openTestWindow(15); }
+    void TearDown() override { shutdown(); }
+    ScriptedRun script;
+};
+
+} // namespace
+
+TEST_F(WindowTest, CreationSetsTheStateAndLeavesTheWindowHidden)
+{
+    EXPECT_EQ(screenRect(), BWRect(0, 0, 800, 600));
+    EXPECT_EQ(screenWidth(), 800);
+    EXPECT_EQ(screenHeight(), 600);
+    EXPECT_EQ(bitsPerPixel(), 32);
+    EXPECT_EQ(frameRate(), 15);
+    EXPECT_EQ(loopDepth(), 0);
+    EXPECT_TRUE(hasWindow());
+    EXPECT_TRUE(hasGLContext());
+    EXPECT_FALSE(isFullscreen());
+    EXPECT_FALSE(platformWindowVisible());
+    std::vector<std::string> journal;
+    RecordingLayer layer(journal);
+    script.at(10, [] { EXPECT_TRUE(platformWindowVisible()); });
+    script.close(20);
+    run();
+}
+
+TEST_F(WindowTest, FillingTheScreenRectCoversExactlyTheClientArea)
+{
+    FillLayer layer(screenRect());
+    Capture frame = captureFrame();
+    saveCapture(frame, "fill_whole_window");
+    ASSERT_EQ(frame.width, 800);
+    ASSERT_EQ(frame.height, 600);
+    EXPECT_TRUE(frame.regionIs(screenRect(), red));
+}
+
+TEST_F(WindowTest, FillingUsesWindowCoordinatesWithYDownwards)
+{
+    FillLayer layer(BWRect(100, 50, 30, 20));
+    Capture frame = captureFrame();
+    EXPECT_TRUE(frame.regionIs(BWRect(100, 50, 30, 20), red));
+    EXPECT_EQ(frame.countMatching(screenRect(), red), 30 * 20);
+    EXPECT_TRUE(frame.regionIs(BWRect(0, 0, 800, 50), black));
+}
+
+TEST_F(WindowTest, FillingBelowTheBottomEdgeCoversNothing)
+{
+    FillLayer layer(BWRect(0, 600, 800, 600));
+    Capture frame = captureFrame();
+    EXPECT_EQ(frame.countMatching(screenRect(), red), 0);
+}
+
+TEST_F(WindowTest, FillingLeavesTexturingOnBlendingOnAndTheColourWhite)
+{
+    for (BWColor color : {BWColor(0x80112233u), BWColor(0xff112233u)}) {
+        glDisable(GL_TEXTURE_2D);
+        glColor4f(0.5f, 0.5f, 0.5f, 0.5f);
+        fillRect(color, BWRect(1, 1, 5, 5));
+        EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D));
+        EXPECT_TRUE(glIsEnabled(GL_BLEND));
+        EXPECT_FALSE(glIsEnabled(GL_SCISSOR_TEST));
+        GLfloat colour[4] = {0, 0, 0, 0};
+        glGetFloatv(GL_CURRENT_COLOR, colour);
+        EXPECT_EQ(colour[0] + colour[1] + colour[2] + colour[3], 4.0f);
+    }
+}
+
+TEST_F(WindowTest, TranslucentFillsBlendWithWhatIsBeneath)
+{
+    FillLayer layer(BWRect(0, 0, 400, 600), BWColor(0x80ff0000u)); // half-opaque red over black
+    Capture frame = captureFrame();
+    EXPECT_TRUE(frame.regionIs(BWRect(0, 0, 400, 600), BWColor(0xff800000u), 2));
+    EXPECT_TRUE(frame.regionIs(BWRect(400, 0, 400, 600), black));
+}
+
+TEST_F(WindowTest, FullScreenCanBeEnteredLeftAndEnteredAgain)
+{
+    FillLayer layer(screenRect());
+    const int switches = platformFullscreenSwitchCount();
+    enterFullscreen();
+    enterFullscreen(); // already there: nothing changes
+    EXPECT_TRUE(isFullscreen());
+    EXPECT_TRUE(platformIsFullscreen());
+    EXPECT_TRUE(platformWindowVisible());
+    EXPECT_EQ(platformFullscreenSwitchCount(), switches + 1);
+    leaveFullscreen();
+    leaveFullscreen();
+    EXPECT_FALSE(isFullscreen());
+    EXPECT_FALSE(platformIsFullscreen());
+    EXPECT_EQ(platformFullscreenSwitchCount(), switches + 2);
+    enterFullscreen();
+    EXPECT_TRUE(platformIsFullscreen());
+    EXPECT_EQ(platformFullscreenSwitchCount(), switches + 3);
+    suspendFullscreen();
+    EXPECT_FALSE(isFullscreen());
+    EXPECT_FALSE(platformWindowVisible());
+}
+
+TEST_F(WindowTest, LosingActivationInFullScreenMinimisesAndComingBackReentersIt)
+{
+    std::vector<std::string> journal;
+    RecordingLayer layer(journal);
+    script.at(10, [] { enterFullscreen(); });
+    script.activate(20, false);
+    script.at(30, [&] {
+        EXPECT_FALSE(isFullscreen());
+        // Still shown (minimised), so the player can bring it back.
+        EXPECT_TRUE(platformWindowVisible());
+        journal.push_back("left");
+    });
+    script.activate(40, true);
+    script.at(50, [&] { EXPECT_TRUE(isFullscreen()); });
+    script.close(60);
+    run();
+    EXPECT_EQ(journal, (std::vector<std::string>{"deactivate", "left", "activate", "canclose"}));
+}
+
+TEST_F(WindowTest, ShutdownResetsEveryGetterAndTheWindowCanBeMadeAgain)
+{
+    enterFullscreen();
+    shutdown();
+    EXPECT_EQ(screenRect(), BWRect());
+    EXPECT_EQ(screenWidth(), 0);
+    EXPECT_EQ(screenHeight(), 0);
+    EXPECT_EQ(bitsPerPixel(), 0);
+    EXPECT_EQ(frameRate(), 0);
+    EXPECT_EQ(loopDepth(), 0);
+    EXPECT_FALSE(isFullscreen());
+    EXPECT_FALSE(hasWindow());
+    EXPECT_FALSE(hasGLContext());
+    EXPECT_FALSE(platformHasWindow());
+    fillRect(red, BWRect(0, 0, 10, 10)); // without a context: nothing
+    centreWindow();
+    enterFullscreen();
+    EXPECT_FALSE(isFullscreen());
+
+    createWindow(BWString(""), 320, 240, 32, 30);
+    EXPECT_EQ(screenRect(), BWRect(0, 0, 320, 240));
+    EXPECT_EQ(appState().applicationName, defaultAppName());
+    FillLayer layer(screenRect());
+    Capture frame = captureFrame();
+    EXPECT_EQ(frame.width, 320);
+    EXPECT_TRUE(frame.regionIs(screenRect(), red));
+}
+
+TEST_F(WindowTest, TheCursorIsShownOrHiddenWhateverWasAskedBefore)
+{
+    EXPECT_TRUE(hideCursor());
+    EXPECT_TRUE(hideCursor());
+    EXPECT_FALSE(platformCursorVisible());
+    EXPECT_TRUE(showCursor());
+    EXPECT_TRUE(platformCursorVisible());
+    setCursorPos(10, 20);
+}
+
+TEST_F(WindowTest, TheFrameRateCapTakesNegativeAsTenThousand)
+{
+    setFrameRate(-1);
+    EXPECT_EQ(frameRate(), 10000);
+    setFrameRate(0);
+    EXPECT_EQ(frameRate(), 0);
+}
+
+TEST(Display, FullScreenScalesThePictureToFitAndCentresIt)
+{
+    EXPECT_EQ(fitPicture(1920, 1080, 800, 600), BWRect(240, 0, 1440, 1080));
+    EXPECT_EQ(fitPicture(1024, 768, 800, 600), BWRect(0, 0, 1024, 768));
+    EXPECT_EQ(fitPicture(800, 1000, 800, 600), BWRect(0, 200, 800, 600));
+    EXPECT_EQ(fitPicture(0, 0, 800, 600), BWRect(0, 0, 800, 600));
+}
+
+TEST(Display, CentringInASmallerWorkAreaGivesNegativeCoordinates)
+{
+    EXPECT_EQ(centredPosition(1280, 1000, 806, 629), BWPoint(237, 185));
+    EXPECT_EQ(centredPosition(640, 480, 806, 629), BWPoint(-83, -74));
+}
+
+TEST(AppName, IsTheExecutablesFileNameWithoutFolderOrExtension)
+{
+    EXPECT_EQ(appNameFromPath("C:\\Games\\Puzzle.exe"), "Puzzle");
+    EXPECT_EQ(appNameFromPath("/usr/games/pellix"), "pellix");
+    EXPECT_EQ(appNameFromPath("/opt/a.b/run"), "run");
+    EXPECT_EQ(appNameFromPath(".hidden"), ".hidden");
+    EXPECT_EQ(appNameFromPath(nullptr), "");
+    EXPECT_EQ(defaultAppName(), "test_frame");
+}
+
+TEST(StartupFailure, NoDisplayEndsTheProgramWithOneLineAndStatusOne)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            setenv("SDL_VIDEODRIVER", "no-such-driver", 1);
+            createWindow(BWString("Pellix"), 800, 600, 32, 15);
+        },
+        ::testing::ExitedWithCode(1), "^Pellix: cannot start the video system: [^\n]+\n$");
+}

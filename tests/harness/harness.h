@@ -1,0 +1,108 @@
+// harness.h: scripted runs of the real frame for tests: a manual clock, input queued at
+// virtual times, code run at chosen moments, and captured frames.
+//
+// A ScriptedRun switches the platform to a manual clock starting at 0 ms (waits and the run
+// loop's sleeps advance it at once) and replaces the system's message queue with a timeline.
+// The run loop takes the timeline's messages one per pass, exactly as it takes the system's,
+// so they travel the real window procedure and routing into the layers. Windows are real:
+// GL through Mesa on SDL's offscreen driver unless SDL_VIDEODRIVER says otherwise (x11 under
+// xvfb-run works too); audio uses SDL's dummy driver.
+//
+//     ScriptedRun script;
+//     openTestWindow(15);                   // "Pellix", 800 x 600, 15 frames per second
+//     MyScreen screen;                      // a layer
+//     script.click(100, 400, 300);          // left press and release at 100 ms
+//     script.keyDown(200, 13);              // virtual key 13 (Enter) at 200 ms
+//     script.at(500, [&] {                  // runs between two passes of the loop at 500 ms
+//         Capture frame = captureFrame();
+//         EXPECT_TRUE(frame.regionIs(BWRect(10, 10, 20, 20), BWColor(0xffff0000u)));
+//         saveCapture(frame, "my_screen");  // build/tests/captures/my_screen.png
+//     });
+//     script.close(1000);                   // the close button; run returns when accepted
+//     run();
+//     shutdown();
+//
+// When the timeline is empty and the loop would wait forever, the run gets a close request
+// and ranOut() answers true; a run that passes its virtual time limit aborts the test program
+// rather than hang it.
+#pragma once
+
+#include "base/geometry.h"
+#include "platform/platform.h"
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+class ScriptedRun {
+public:
+    ScriptedRun();
+    ~ScriptedRun();
+    ScriptedRun(const ScriptedRun&) = delete;
+    ScriptedRun& operator=(const ScriptedRun&) = delete;
+
+    // Runs the action when virtual time reaches ms (between two passes of the loop).
+    void at(uint64_t ms, std::function<void()> action);
+    // Delivers the message when virtual time reaches ms. Entries with the same time keep the
+    // order they were queued in.
+    void send(uint64_t ms, const PlatformMessage& message);
+
+    void keyDown(uint64_t ms, int32_t virtualKey, bool extended = false, bool repeat = false);
+    void keyUp(uint64_t ms, int32_t virtualKey, bool extended = false);
+    void typeChar(uint64_t ms, uint8_t character, bool repeat = false);
+    void mouseMove(uint64_t ms, int32_t x, int32_t y);
+    void mouseDown(uint64_t ms, int32_t x, int32_t y, int32_t button = 1);
+    void mouseUp(uint64_t ms, int32_t x, int32_t y, int32_t button = 1);
+    // Press and release at the same moment (on consecutive passes).
+    void click(uint64_t ms, int32_t x, int32_t y, int32_t button = 1);
+    // 120 per notch, positive away from the user.
+    void wheel(uint64_t ms, int32_t x, int32_t y, int32_t delta);
+    void activate(uint64_t ms, bool active);
+    void close(uint64_t ms);
+
+    void setTimeLimit(uint64_t ms) { timeLimit_ = ms; }
+    bool ranOut() const { return ranOut_; }
+    size_t pendingEntries() const { return timeline_.size(); }
+    // How often the run loop asked for its next message (each ask is one sleep of the loop).
+    int64_t waits() const { return waits_; }
+
+private:
+    struct Entry {
+        PlatformMessage message;
+        std::function<void()> action;
+    };
+    static bool nextMessage(void* user, PlatformMessage& message, uint32_t timeoutMs);
+    bool next(PlatformMessage& message, uint32_t timeoutMs);
+
+    std::multimap<uint64_t, Entry> timeline_;
+    uint64_t timeLimit_ = 600000;
+    bool ranOut_ = false;
+    int64_t waits_ = 0;
+};
+
+// createWindow("Pellix", 800, 600, 32, framesPerSecond).
+void openTestWindow(int32_t framesPerSecond);
+
+// One frame read back from GL: every pixel as packed ARGB, top row first.
+struct Capture {
+    int32_t width = 0;
+    int32_t height = 0;
+    std::vector<uint32_t> pixels;
+
+    // The pixel's colour, 0 outside the picture.
+    uint32_t pixel(int32_t x, int32_t y) const;
+    // Pixels of the rectangle (clipped to the picture) whose red, green and blue each lie
+    // within tolerance of the colour's; alpha is not compared.
+    int32_t countMatching(BWRect rect, BWColor color, int32_t tolerance = 2) const;
+    // Every pixel of the rectangle matches (and the rectangle lies inside the picture).
+    bool regionIs(BWRect rect, BWColor color, int32_t tolerance = 2) const;
+};
+
+// Draws every layer as the next frame would be drawn and reads the whole drawable back.
+Capture captureFrame();
+// Writes the capture as an RGB PNG file; false when the file cannot be written.
+bool writePng(const Capture& capture, const char* path);
+// Writes it to the captures folder of the test build as <name>.png and returns the path.
+std::string saveCapture(const Capture& capture, const char* name);

@@ -1,0 +1,209 @@
+// platform_test.cpp: the SDL platform layer: events turned into window messages, the clock,
+// the audio device, the clipboard and the files, on real SDL (offscreen video, dummy audio).
+#include "platform/platform.h"
+
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include <condition_variable>
+#include <mutex>
+#include <string>
+#include <vector>
+
+namespace {
+
+// A real window on the headless drivers, receiving real SDL events.
+struct EventTest : ::testing::Test {
+    void SetUp() override
+    {
+        setenv("SDL_VIDEODRIVER", "offscreen", 0);
+        ASSERT_TRUE(platformCreateWindow("events", 800, 600)) << platformLastError();
+        // Whatever the system queued on creation is not under test.
+        PlatformMessage ignored;
+        while (platformWaitMessage(ignored, 0)) {
+        }
+        SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+    }
+    void TearDown() override { platformDestroyWindow(); }
+
+    static SDL_Event key(Uint32 type, SDL_Scancode scancode, Uint8 repeat = 0)
+    {
+        SDL_Event event{};
+        event.type = type;
+        event.key.keysym.scancode = scancode;
+        event.key.repeat = repeat;
+        return event;
+    }
+    static SDL_Event text(const char* typed)
+    {
+        SDL_Event event{};
+        event.type = SDL_TEXTINPUT;
+        SDL_strlcpy(event.text.text, typed, sizeof event.text.text);
+        return event;
+    }
+    static SDL_Event button(Uint32 type, Uint8 which, int x = 1, int y = 2)
+    {
+        SDL_Event event{};
+        event.type = type;
+        event.button.button = which;
+        event.button.x = x;
+        event.button.y = y;
+        return event;
+    }
+    static SDL_Event wheel(int y, Uint32 direction)
+    {
+        SDL_Event event{};
+        event.type = SDL_MOUSEWHEEL;
+        event.wheel.y = y;
+        event.wheel.direction = direction;
+        event.wheel.mouseX = 30;
+        event.wheel.mouseY = 40;
+        return event;
+    }
+    static SDL_Event windowEvent(Uint8 which)
+    {
+        SDL_Event event{};
+        event.type = SDL_WINDOWEVENT;
+        event.window.event = which;
+        return event;
+    }
+
+    // Pushes the events and answers the messages they became, one line each.
+    static std::vector<std::string> convert(std::initializer_list<SDL_Event> events)
+    {
+        for (SDL_Event event : events) {
+            EXPECT_EQ(SDL_PushEvent(&event), 1);
+        }
+        std::vector<std::string> lines;
+        PlatformMessage message;
+        for (int attempt = 0; attempt < 64; ++attempt) {
+            if (platformWaitMessage(message, 0)) {
+                lines.push_back(describe(message));
+            }
+        }
+        return lines;
+    }
+
+    static std::string describe(const PlatformMessage& message)
+    {
+        const std::string at = " @" + std::to_string(message.x) + "," + std::to_string(message.y);
+        switch (message.kind) {
+        case PlatformMessageKind::KeyDown:
+        case PlatformMessageKind::KeyUp:
+            return std::string(message.kind == PlatformMessageKind::KeyDown ? "keydown " : "keyup ") +
+                   std::to_string(message.virtualKey) + (message.extended ? " ext" : "") +
+                   (message.repeat ? " repeat" : "");
+        case PlatformMessageKind::Char:
+            return "char " + std::to_string(message.character) + (message.repeat ? " repeat" : "");
+        case PlatformMessageKind::MouseMove: return "move" + at;
+        case PlatformMessageKind::MouseDown: return "down " + std::to_string(message.button) + at;
+        case PlatformMessageKind::MouseUp: return "up " + std::to_string(message.button) + at;
+        case PlatformMessageKind::MouseWheel: return "wheel " + std::to_string(message.wheelDelta) + at;
+        case PlatformMessageKind::Close: return "close";
+        case PlatformMessageKind::Activate: return message.active ? "active" : "inactive";
+        default: return "other";
+        }
+    }
+};
+
+using Lines = std::vector<std::string>;
+
+} // namespace
+
+TEST_F(EventTest, KeysCarryTheirVirtualKeyExtendedFlagAndRepeat)
+{
+    EXPECT_EQ(convert({key(SDL_KEYDOWN, SDL_SCANCODE_KP_ENTER), key(SDL_KEYUP, SDL_SCANCODE_RETURN),
+                       key(SDL_KEYDOWN, SDL_SCANCODE_RCTRL, 1), key(SDL_KEYDOWN, SDL_SCANCODE_KP_7),
+                       key(SDL_KEYDOWN, SDL_SCANCODE_VOLUMEUP), key(SDL_KEYDOWN, SDL_SCANCODE_0)}),
+              (Lines{"keydown 13 ext", "keyup 13", "keydown 17 ext repeat", "keydown 103", "keydown 48"}));
+}
+
+TEST_F(EventTest, TypedTextGivesOneCharacterPerByteMarkedWhileItsKeyRepeats)
+{
+    EXPECT_EQ(convert({key(SDL_KEYDOWN, SDL_SCANCODE_A, 1), text("ab"), key(SDL_KEYDOWN, SDL_SCANCODE_E),
+                       text("\xc3\xa9")}),
+              (Lines{"keydown 65 repeat", "char 97 repeat", "char 98 repeat", "keydown 69", "char 195", "char 169"}));
+}
+
+TEST_F(EventTest, ButtonsAreNumberedLeftRightMiddleAndTheXButtons)
+{
+    EXPECT_EQ(convert({button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT), button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT),
+                       button(SDL_MOUSEBUTTONUP, SDL_BUTTON_MIDDLE), button(SDL_MOUSEBUTTONUP, SDL_BUTTON_X1),
+                       button(SDL_MOUSEBUTTONUP, SDL_BUTTON_X2)}),
+              (Lines{"down 1 @1,2", "down 2 @1,2", "up 3 @1,2", "up 4 @1,2", "up 5 @1,2"}));
+}
+
+TEST_F(EventTest, TheWheelCountsNotchesAwayFromTheUserAndIgnoresSidewaysTurns)
+{
+    EXPECT_EQ(convert({wheel(1, SDL_MOUSEWHEEL_NORMAL), wheel(0, SDL_MOUSEWHEEL_NORMAL),
+                       wheel(2, SDL_MOUSEWHEEL_FLIPPED)}),
+              (Lines{"wheel 120 @30,40", "wheel -240 @30,40"}));
+}
+
+TEST_F(EventTest, PointerPositionsInAScaledPictureMapBackToPicturePixels)
+{
+    platformSetPresentation(PlatformRect{240, 0, 1440, 1080}, 800, 600);
+    SDL_Event motion{};
+    motion.type = SDL_MOUSEMOTION;
+    motion.motion.x = 240 + 720;
+    motion.motion.y = 540;
+    EXPECT_EQ(convert({motion, button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, 240, 1079)}),
+              (Lines{"move @400,300", "down 1 @0,599"}));
+}
+
+TEST_F(EventTest, TheCloseButtonAndTerminationAreCloseRequestsFocusIsActivation)
+{
+    SDL_Event quit{};
+    quit.type = SDL_QUIT;
+    EXPECT_EQ(convert({windowEvent(SDL_WINDOWEVENT_CLOSE), windowEvent(SDL_WINDOWEVENT_FOCUS_LOST),
+                       windowEvent(SDL_WINDOWEVENT_FOCUS_GAINED), quit}),
+              (Lines{"close", "inactive", "active", "close"}));
+}
+
+TEST_F(EventTest, TheClipboardKeepsText)
+{
+    EXPECT_TRUE(platformSetClipboardText("12:34 pellix"));
+    EXPECT_EQ(platformClipboardText(), "12:34 pellix");
+    EXPECT_FALSE(platformSetClipboardText(nullptr));
+}
+
+TEST(Audio, TheDeviceOpensOnTheDummyDriverAndCallsBack)
+{
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
+    struct Shared {
+        std::mutex mutex;
+        std::condition_variable called;
+        int frames = 0;
+    } shared;
+    auto fill = [](void* user, int16_t* samples, int frames) {
+        auto* state = static_cast<Shared*>(user);
+        std::fill(samples, samples + 2 * frames, int16_t{0});
+        std::lock_guard<std::mutex> lock(state->mutex);
+        state->frames += frames;
+        state->called.notify_all();
+    };
+    ASSERT_TRUE(platformOpenAudio(fill, &shared));
+    {
+        std::unique_lock<std::mutex> lock(shared.mutex);
+        // Waits for the audio thread, not for a time: the bound only keeps a broken device from hanging.
+        EXPECT_TRUE(shared.called.wait_for(lock, std::chrono::seconds(10), [&] { return shared.frames > 0; }));
+    }
+    platformLockAudio();
+    platformUnlockAudio();
+    platformCloseAudio();
+    platformCloseAudio();
+    platformLockAudio(); // without a device these do nothing
+    platformUnlockAudio();
+}
+
+TEST(Files, TheExecutableAndDirectoriesAreFound)
+{
+    std::string path = platformExecutablePath();
+    ASSERT_GE(path.size(), 14u);
+    EXPECT_EQ(path.substr(path.size() - 14), "/test_platform");
+    EXPECT_TRUE(platformDirectoryExists("/"));
+    EXPECT_FALSE(platformDirectoryExists(path.c_str()));
+    EXPECT_FALSE(platformDirectoryExists(nullptr));
+    EXPECT_FALSE(platformChangeDirectory("/no/such/folder"));
+    EXPECT_FALSE(platformOpenUrl(""));
+}
