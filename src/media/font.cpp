@@ -6,34 +6,8 @@
 
 #include <GL/gl.h>
 
-#include <cstdio>
 #include <cstring>
 #include <vector>
-
-namespace {
-
-// The whole file, or an empty block when it cannot be read.
-std::vector<uint8_t> readWholeFile(const char* fileName)
-{
-    std::vector<uint8_t> bytes;
-    FILE* file = fileName ? std::fopen(fileName, "rb") : nullptr;
-    if (!file) {
-        return bytes;
-    }
-    if (std::fseek(file, 0, SEEK_END) == 0) {
-        long size = std::ftell(file);
-        if (size > 0 && std::fseek(file, 0, SEEK_SET) == 0) {
-            bytes.resize(size_t(size));
-            if (std::fread(bytes.data(), 1, bytes.size(), file) != bytes.size()) {
-                bytes.clear();
-            }
-        }
-    }
-    std::fclose(file);
-    return bytes;
-}
-
-} // namespace
 
 BWFont::BWFont() : record_(std::make_unique<Record>()) {}
 
@@ -55,8 +29,7 @@ BWFont::~BWFont()
 bool BWFont::load(const BWString& fileName)
 {
     release();
-    std::vector<uint8_t> bytes = readWholeFile(fileName.chars());
-    if (!parseFnt(bytes.data(), bytes.size(), record_->metrics)) {
+    if (!readFntFile(fileName.chars(), record_->metrics)) {
         return false;
     }
     const FontMetrics& metrics = record_->metrics;

@@ -1,6 +1,8 @@
 // font_metrics.cpp: parsing ".fnt" headers and measuring text by the bitmap-font rules.
 #include "media/font_metrics.h"
 
+#include "media/file_bytes.h"
+
 #include <cstring>
 #include <limits>
 
@@ -79,6 +81,12 @@ bool parseFnt(const uint8_t* bytes, size_t size, FontMetrics& metrics)
     read.pixels.assign(sheet, sheet + pixelBytes);
     metrics = std::move(read);
     return true;
+}
+
+bool readFntFile(const char* fileName, FontMetrics& metrics)
+{
+    std::vector<uint8_t> bytes = readFileBytes(fileName);
+    return parseFnt(bytes.data(), bytes.size(), metrics);
 }
 
 GlyphPlacement placeGlyph(const FontMetrics& metrics, unsigned char ch)

@@ -33,6 +33,8 @@ constexpr size_t fntHeaderBytes = 676;
 // than the header, its version is not 2, its sheet has a negative side, or it is too short
 // for the sheet's pixels. Extra bytes at the end are ignored.
 bool parseFnt(const uint8_t* bytes, size_t size, FontMetrics& metrics);
+// The same for a file; a missing or unreadable one is refused like an empty one.
+bool readFntFile(const char* fileName, FontMetrics& metrics);
 
 // How one character is placed by a bitmap font.
 struct GlyphPlacement {

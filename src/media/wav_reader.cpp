@@ -1,7 +1,8 @@
 // wav_reader.cpp: walking RIFF chunks and converting PCM samples to device frames.
 #include "media/wav_reader.h"
 
-#include <cstdio>
+#include "media/file_bytes.h"
+
 #include <cstring>
 
 namespace {
@@ -108,18 +109,7 @@ bool parseWav(const uint8_t* bytes, size_t size, WavClip& clip)
 
 bool readWavFile(const char* fileName, WavClip& clip)
 {
-    clip = WavClip();
-    FILE* file = fileName ? std::fopen(fileName, "rb") : nullptr;
-    if (!file) {
-        return false;
-    }
-    std::vector<uint8_t> bytes;
-    uint8_t block[65536];
-    size_t got = 0;
-    while ((got = std::fread(block, 1, sizeof block, file)) > 0) {
-        bytes.insert(bytes.end(), block, block + got);
-    }
-    std::fclose(file);
+    std::vector<uint8_t> bytes = readFileBytes(fileName);
     return parseWav(bytes.data(), bytes.size(), clip);
 }
 

@@ -1,5 +1,5 @@
 // font_files_test.cpp: the six ".fnt" files follow the font format and fit where the game draws them.
-#include "resource_reader.h"
+#include "resources.h"
 
 #include <gtest/gtest.h>
 
@@ -13,24 +13,13 @@ const char* const fontNames[] = {"font_main.fnt", "font_original.fnt", "font_puz
 const char* const boardFonts[] = {"font_original.fnt", "font_puzzle.fnt", "font_conflict.fnt"};
 const char* const pencilFonts[] = {"font_puzzle_small.fnt", "font_conflict_small.fnt"};
 
-// The pen advance of one character by the font's rules (fixed width, digit width, glyph width).
-int advance(const FontHeader& font, char c)
-{
-    if (c == ' ') return font.spaceWidth;
-    if (font.fixedWidth > 0) return font.fixedWidth;
-    if (font.digitWidth > 0 && c >= '0' && c <= '9') return font.digitWidth;
-    return font.glyphWidth(c);
-}
+// The pen advance of one character by the game's drawing rules.
+int advance(const FontMetrics& font, char c) { return placeGlyph(font, static_cast<unsigned char>(c)).advance; }
 
-int textWidth(const FontHeader& font, const std::string& text)
-{
-    int width = 0;
-    for (char c : text) width += advance(font, c) + font.spacing;
-    return width;
-}
+int textWidth(const FontMetrics& font, const std::string& text) { return fontTextWidth(font, text.c_str()); }
 
 // Whether the glyph of a character has any visible pixel.
-bool hasInk(const FontHeader& font, char c)
+bool hasInk(const FontMetrics& font, char c)
 {
     int glyph = font.glyphOf[int(c)];
     int left = glyph == 0 ? 0 : font.glyphRight[glyph - 1];
@@ -49,7 +38,7 @@ TEST(FontFiles, HeaderIsVersionTwoBigEndianWithAGlyphForEveryPrintableCharacter)
         ASSERT_GE(bytes.size(), 676u) << name;
         EXPECT_EQ(bytes[4], 0);
         EXPECT_EQ(bytes[7], 2) << name << ": the version word is big-endian";
-        FontHeader font;
+        FontMetrics font;
         ASSERT_TRUE(readFont(name, font)) << name;
         EXPECT_EQ(font.version, 2);
         EXPECT_EQ(font.fixedWidth, 0) << name;
@@ -57,7 +46,7 @@ TEST(FontFiles, HeaderIsVersionTwoBigEndianWithAGlyphForEveryPrintableCharacter)
         int right = 0;
         for (int code = 32; code <= 126; code++) {
             ASSERT_GE(font.glyphOf[code], 0) << name << " lacks a glyph for " << code;
-            EXPECT_GT(font.glyphWidth(code), 0) << name << " glyph " << code;
+            EXPECT_GT(fontCharWidth(font, static_cast<unsigned char>(code)), 0) << name << " glyph " << code;
             right = std::max(right, font.glyphRight[font.glyphOf[code]]);
         }
         EXPECT_LE(right, font.sheetWidth) << name << ": glyphs run past the sheet";
@@ -68,9 +57,9 @@ TEST(FontFiles, HeaderIsVersionTwoBigEndianWithAGlyphForEveryPrintableCharacter)
 
 TEST(FontFiles, MainTextFitsTheNameBoxAndTheClockCard)
 {
-    FontHeader font;
+    FontMetrics font;
     ASSERT_TRUE(readFont("font_main.fnt", font));
-    EXPECT_LE(font.lineHeight(), 20) << "the name box is 20 pixels high";
+    EXPECT_LE(fontLineHeight(font), 20) << "the name box is 20 pixels high";
     EXPECT_GE(font.sheetHeight, 12) << "too small to read";
     // The clock is drawn at x = 32 inside the left column, which ends before the buttons' edge.
     EXPECT_LE(32 + textWidth(font, "00:00:00"), 20 + 136);
@@ -85,16 +74,16 @@ TEST(FontFiles, BoardDigitsFitACellAndPencilMarksAThirdOfOne)
     Picture zone;
     ASSERT_TRUE(readPicture("game_zone1.png", zone));
     for (const char* name : boardFonts) {
-        FontHeader font;
+        FontMetrics font;
         ASSERT_TRUE(readFont(name, font));
-        EXPECT_LE(font.lineHeight(), zone.height - 4) << name;
+        EXPECT_LE(fontLineHeight(font), zone.height - 4) << name;
         EXPECT_LE(textWidth(font, "8"), zone.width - 4) << name;
         EXPECT_EQ(advance(font, '1'), advance(font, '7')) << name << ": digits share one width";
     }
     for (const char* name : pencilFonts) {
-        FontHeader font;
+        FontMetrics font;
         ASSERT_TRUE(readFont(name, font));
-        EXPECT_LE(font.lineHeight(), zone.height / 3) << name;
+        EXPECT_LE(fontLineHeight(font), zone.height / 3) << name;
         EXPECT_LE(textWidth(font, "8"), zone.width / 3) << name;
     }
 }
@@ -102,7 +91,7 @@ TEST(FontFiles, BoardDigitsFitACellAndPencilMarksAThirdOfOne)
 TEST(FontFiles, NoGlyphIsCutAtTheTopOrBottomOfItsSheet)
 {
     for (const char* name : fontNames) {
-        FontHeader font;
+        FontMetrics font;
         ASSERT_TRUE(readFont(name, font));
         int strongest = 0;
         for (int x = 0; x < font.sheetWidth; x++) {
@@ -117,7 +106,7 @@ TEST(FontFiles, BoardDigitsSitInTheMiddleOfTheirSheet)
 {
     // The game centres the sheet in the cell, so the digits' ink must be centred in the sheet.
     for (const char* name : {"font_original.fnt", "font_puzzle.fnt", "font_puzzle_small.fnt"}) {
-        FontHeader font;
+        FontMetrics font;
         ASSERT_TRUE(readFont(name, font));
         int glyph = font.glyphOf[int('8')];
         int left = font.glyphRight[glyph - 1];
@@ -161,7 +150,7 @@ double contrast(uint32_t a, uint32_t b)
 // The colour of a glyph sheet's fully inked pixels.
 uint32_t inkOf(const char* name)
 {
-    FontHeader font;
+    FontMetrics font;
     EXPECT_TRUE(readFont(name, font)) << name;
     for (size_t i = 0; i < font.pixels.size(); i += 4)
         if (font.pixels[i] == 255) return uint32_t(font.pixels[i + 1]) << 16 | uint32_t(font.pixels[i + 2]) << 8 | font.pixels[i + 3];

@@ -1,6 +1,6 @@
 // picture_geometry_test.cpp: the pictures fit the places the game draws them at on its 800 x 600
 // window: the board, its borders and panel, the buttons, the check marks and the dialogs.
-#include "resource_reader.h"
+#include "resources.h"
 
 #include <gtest/gtest.h>
 
@@ -167,9 +167,9 @@ TEST(Buttons, EveryStateHasTheSameSizeAndAVisiblyDifferentLook)
             ASSERT_EQ(other.width, normal.width) << name << state;
             ASSERT_EQ(other.height, normal.height) << name << state;
             int changed = 0;
-            for (size_t i = 0; i < normal.rgba.size(); i += 4)
-                changed += colourDistance(normal.colour(int(i / 4) % normal.width, int(i / 4) / normal.width),
-                                          other.colour(int(i / 4) % normal.width, int(i / 4) / normal.width)) > 24;
+            for (int y = 0; y < normal.height; y++)
+                for (int x = 0; x < normal.width; x++)
+                    changed += colourDistance(normal.colour(x, y), other.colour(x, y)) > 24;
             EXPECT_GT(changed, normal.width * normal.height / 20) << name << state << " looks like the normal one";
         }
     }
@@ -210,7 +210,7 @@ TEST(Dialogs, BackdropsAreOpaqueAndBannersLeaveTheScreenVisible)
         ASSERT_EQ(page.width, 800) << name;
         ASSERT_EQ(page.height, 600) << name;
         bool opaque = true;
-        for (size_t i = 3; i < page.rgba.size(); i += 4) opaque = opaque && page.rgba[i] == 255;
+        for (int i = 0; i < page.pixelCount(); i++) opaque = opaque && page.argb[size_t(i) * 4] == 255;
         EXPECT_TRUE(opaque) << name;
     }
     Picture dim = load("dialog_background.png");

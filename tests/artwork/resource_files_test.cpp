@@ -1,6 +1,8 @@
 // resource_files_test.cpp: the build leaves every file the game opens in Resources/, and the
 // generator writes the same bytes each time it runs.
-#include "resource_reader.h"
+#include "resources.h"
+
+#include "media/file_bytes.h"
 
 #include <gtest/gtest.h>
 
@@ -29,10 +31,12 @@ std::vector<std::string> pictureNames()
     return names;
 }
 
-const std::vector<std::string> otherFiles = {
+const std::vector<std::string> fontNames = {
     "font_main.fnt", "font_original.fnt", "font_puzzle.fnt", "font_conflict.fnt",
-    "font_puzzle_small.fnt", "font_conflict_small.fnt", "sound_check.wav", "sound_number.wav",
-    "sound_place.wav", "sound_test.wav", "sound_finish.wav", "sound_done.wav", "icon.ico"};
+    "font_puzzle_small.fnt", "font_conflict_small.fnt"};
+const std::vector<std::string> soundNames = {
+    "sound_check.wav", "sound_number.wav", "sound_place.wav", "sound_test.wav", "sound_finish.wav",
+    "sound_done.wav"};
 
 }  // namespace
 
@@ -50,9 +54,37 @@ TEST(ResourceFiles, EveryPictureIsThereAndDecodes)
     EXPECT_EQ(icon.height, 256);
 }
 
-TEST(ResourceFiles, FontsSoundsAndTheWindowsIconAreThere)
+TEST(ResourceFiles, EveryFontLoadsAsVersionTwoWithTheDigits)
 {
-    for (const std::string& name : otherFiles) EXPECT_GT(readResource(name).size(), 44u) << name;
+    for (const std::string& name : fontNames) {
+        FontMetrics font;
+        ASSERT_TRUE(readFont(name, font)) << name;
+        EXPECT_EQ(font.version, 2) << name;
+        EXPECT_GT(font.sheetWidth, 0) << name;
+        EXPECT_GT(font.sheetHeight, 0) << name;
+        for (unsigned char digit = '0'; digit <= '9'; digit++) {
+            GlyphPlacement placement = placeGlyph(font, digit);
+            EXPECT_EQ(placement.kind, GlyphPlacement::Glyph) << name << " has no " << digit;
+            EXPECT_GT(placement.width, 0) << name << " " << digit;
+        }
+    }
+}
+
+TEST(ResourceFiles, EverySoundLoadsAsSixteenBitMonoPcm)
+{
+    for (const std::string& name : soundNames) {
+        WavClip sound;
+        ASSERT_TRUE(readSound(name, sound)) << name;
+        EXPECT_EQ(sound.format.formatTag, 1) << name;
+        EXPECT_EQ(sound.format.channels, 1) << name;
+        EXPECT_EQ(sound.format.bitsPerSample, 16) << name;
+        EXPECT_EQ(sound.format.samplesPerSecond, 44100u) << name;
+        EXPECT_FALSE(sound.data.empty()) << name;
+    }
+}
+
+TEST(ResourceFiles, WindowsIconIsThere)
+{
     std::vector<uint8_t> ico = readResource("icon.ico");
     ASSERT_GE(ico.size(), 6u);
     EXPECT_EQ(ico[2], 1);  // an icon, not a cursor
@@ -66,14 +98,12 @@ TEST(ResourceFiles, GeneratorWritesTheSameBytesEveryRun)
     std::string command = std::string("\"") + PELLIX_ARTWORK_TOOL + "\" \"" + folder.string() + "\"";
     ASSERT_EQ(std::system(command.c_str()), 0);
     std::vector<std::string> names = pictureNames();
-    names.insert(names.end(), otherFiles.begin(), otherFiles.end());
+    names.insert(names.end(), fontNames.begin(), fontNames.end());
+    names.insert(names.end(), soundNames.begin(), soundNames.end());
+    names.push_back("icon.ico");
     for (const std::string& name : names) {
-        std::vector<uint8_t> again;
-        FILE* file = std::fopen((folder / name).string().c_str(), "rb");
-        ASSERT_NE(file, nullptr) << name;
-        int c = 0;
-        while ((c = std::fgetc(file)) != EOF) again.push_back(uint8_t(c));
-        std::fclose(file);
+        std::vector<uint8_t> again = readFileBytes((folder / name).string().c_str());
+        ASSERT_FALSE(again.empty()) << name;
         EXPECT_EQ(again, readResource(name)) << name << " differs between runs";
     }
     std::filesystem::remove_all(folder);

@@ -1,6 +1,6 @@
 // sound_files_test.cpp: the six effects are 16-bit mono PCM at 44.1 kHz, short, with headroom and
 // without clicks at their ends.
-#include "resource_reader.h"
+#include "resources.h"
 
 #include <gtest/gtest.h>
 
@@ -11,27 +11,30 @@ namespace {
 const char* const shortSounds[] = {"sound_check.wav", "sound_number.wav", "sound_place.wav",
                                    "sound_test.wav", "sound_done.wav"};
 
-int peakOf(const Sound& sound)
+int peakOf(const std::vector<int16_t>& samples)
 {
     int peak = 0;
-    for (int16_t sample : sound.samples) peak = std::max(peak, std::abs(int(sample)));
+    for (int16_t sample : samples) peak = std::max(peak, std::abs(int(sample)));
     return peak;
 }
 
-void expectWellFormed(const char* name, const Sound& sound)
+void expectWellFormed(const char* name, const WavClip& sound)
 {
-    EXPECT_EQ(sound.formatTag, 1) << name;
-    EXPECT_EQ(sound.channels, 1) << name;
-    EXPECT_EQ(sound.sampleRate, 44100u) << name;
-    EXPECT_EQ(sound.bitsPerSample, 16) << name;
-    EXPECT_EQ(sound.blockAlign, 2) << name;
-    EXPECT_EQ(sound.bytesPerSecond, 88200u) << name;
+    const WavFormat& format = sound.format;
+    EXPECT_EQ(format.formatTag, 1) << name;
+    EXPECT_EQ(format.channels, 1) << name;
+    EXPECT_EQ(format.samplesPerSecond, 44100u) << name;
+    EXPECT_EQ(format.bitsPerSample, 16) << name;
+    EXPECT_EQ(format.blockAlign, 2) << name;
+    EXPECT_EQ(format.bytesPerSecond, 88200u) << name;
+    std::vector<int16_t> samples = samplesOf(sound);
     // -3 dBFS is 0.708 of full scale.
-    EXPECT_LE(peakOf(sound), 23197) << name;
-    EXPECT_GE(peakOf(sound), 8000) << name << " is too quiet to hear";
-    ASSERT_FALSE(sound.samples.empty()) << name;
-    EXPECT_LT(std::abs(sound.samples.front()), 200) << name << " starts with a click";
-    EXPECT_LT(std::abs(sound.samples.back()), 200) << name << " ends with a click";
+    EXPECT_LE(peakOf(samples), 23197) << name;
+    EXPECT_GE(peakOf(samples), 8000) << name << " is too quiet to hear";
+    ASSERT_FALSE(samples.empty()) << name;
+    EXPECT_LT(std::abs(samples.front()), 200) << name << " starts with a click";
+    EXPECT_LT(std::abs(samples.back()), 200) << name << " ends with a click";
+    EXPECT_FALSE(toDeviceFrames(sound).empty()) << name << " gives the device nothing to play";
 }
 
 }  // namespace
@@ -39,20 +42,20 @@ void expectWellFormed(const char* name, const Sound& sound)
 TEST(SoundFiles, ShortEffectsAreWellFormedAndUnderHalfASecond)
 {
     for (const char* name : shortSounds) {
-        Sound sound;
+        WavClip sound;
         ASSERT_TRUE(readSound(name, sound)) << name;
         expectWellFormed(name, sound);
-        EXPECT_GT(sound.seconds(), 0.03) << name;
-        EXPECT_LT(sound.seconds(), 0.5) << name;
+        EXPECT_GT(secondsOf(sound), 0.03) << name;
+        EXPECT_LT(secondsOf(sound), 0.5) << name;
     }
 }
 
 TEST(SoundFiles, FinishingFanfareLastsAboutASecondAndAHalf)
 {
-    Sound sound;
+    WavClip sound;
     ASSERT_TRUE(readSound("sound_finish.wav", sound));
     expectWellFormed("sound_finish.wav", sound);
-    EXPECT_NEAR(sound.seconds(), 1.5, 0.2);
+    EXPECT_NEAR(secondsOf(sound), 1.5, 0.2);
 }
 
 TEST(SoundFiles, FormatBlockIsTheEighteenByteForm)

@@ -1,0 +1,37 @@
+// resources.h: the generated files as the game's own loaders read them (decodePng, the ".fnt"
+// parser, the WAV reader), with a few pixel helpers for the checks.
+#pragma once
+
+#include "media/font_metrics.h"
+#include "media/wav_reader.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+// The folder the build writes the art into.
+std::string resourcePath(const std::string& name);
+std::vector<uint8_t> readResource(const std::string& name);
+
+// A decoded picture: alpha, red, green, blue per pixel, top row first.
+struct Picture {
+    int width = 0;
+    int height = 0;
+    std::unique_ptr<uint8_t[]> argb;
+
+    int pixelCount() const { return width * height; }
+    uint8_t alpha(int x, int y) const { return argb[(size_t(y) * width + x) * 4]; }
+    uint32_t colour(int x, int y) const;  // 0xRRGGBB
+    // The largest alpha inside the rectangle (x, y, w, h), clipped to the picture.
+    int maxAlpha(int x, int y, int w, int h) const;
+};
+
+// False for a missing or undecodable file.
+bool readPicture(const std::string& name, Picture& picture);
+bool readFont(const std::string& name, FontMetrics& font);
+bool readSound(const std::string& name, WavClip& sound);
+
+// The clip's 16-bit samples (the generated sounds are all 16-bit mono).
+std::vector<int16_t> samplesOf(const WavClip& sound);
+double secondsOf(const WavClip& sound);
