@@ -18,6 +18,12 @@ constexpr uint64_t kMenuShown = 2200;
 // The cell size of the art's zone pictures.
 constexpr int32_t kCell = 58;
 
+// The game being run, from inside a scripted action.
+inline Game& game()
+{
+    return *dynamic_cast<Game*>(bottomLayer());
+}
+
 class GameRun : public TempConfigHome {
 protected:
     void SetUp() override
@@ -39,9 +45,6 @@ protected:
         setSoundDevice(platformSoundDevice());
         TempConfigHome::TearDown();
     }
-
-    // The game being run, from inside a scripted action.
-    static Game& game() { return *dynamic_cast<Game*>(bottomLayer()); }
 
     // Whether the sound was started since it was last asked about.
     static bool heard(BWSound& sound)
