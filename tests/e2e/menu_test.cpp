@@ -1,8 +1,6 @@
 // menu_test.cpp: start-up, the splash, the main menu and quitting, through the real loop.
 #include "tests/e2e/game_run.h"
 
-#include "game/game_texts.h"
-
 namespace {
 
 // Inside the first option of each column, and the last pixel of the bottom-right one.
@@ -137,14 +135,4 @@ TEST_F(MenuTest, AStoredSoundSwitchOfZeroSilencesEverythingFromStartUp)
         EXPECT_FALSE(heard(game().assets.checkSound));
     });
     runGame(kMenuShown + 100);
-}
-
-TEST(GameTexts, TimesAndLabelsAsTheScreensShowThem)
-{
-    const Profile defaults;
-    EXPECT_EQ(bestTimeText(defaults.bestName(0, 0, 0), defaults.bestTime(0, 0, 0)), "Anonymous - 10:00:00");
-    EXPECT_EQ(bestTimeText("Ada", 360000.5f), "Ada - 100:00:00");
-    EXPECT_EQ(playingClockText(90061.9f), "01:01:01") << "the board's clock wraps at a day";
-    EXPECT_EQ(bestRankText(2, "Bo"), "3- Bo");
-    EXPECT_EQ(tableLabel(2, 1), "Chaos (Normal)");
 }
