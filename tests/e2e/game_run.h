@@ -12,6 +12,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <vector>
+
 // Frames come every 1/15 s from about 67 ms on, so the splash has ended by this time.
 constexpr uint64_t kMenuShown = 2200;
 
@@ -68,17 +71,29 @@ protected:
         script.click(ms, 200, 285);
     }
 
-    void clickCell(uint64_t ms, int32_t x, int32_t y, int32_t button = 1)
+    // Runs the steps 20 ms apart from ms on, then closes the game; input a step queues with the
+    // helpers below arrives before the next step.
+    void runSteps(uint64_t ms, const std::vector<std::function<void()>>& steps)
     {
-        script.click(ms, kBoardLeft + kCell * x + kCell / 2, kBoardTop + kCell * y + kCell / 2, button);
+        for (const std::function<void()>& step : steps) {
+            script.at(ms += 20, step);
+        }
+        runGame(ms + 100);
     }
 
-    // A key of the main keyboard (the virtual keys of letters and digits are their characters).
-    void pressKey(uint64_t ms, int32_t virtualKey)
+    // Input at the current virtual time, for steps.
+    void clickAt(int32_t x, int32_t y, int32_t button = 1) { script.click(platformMilliseconds(), x, y, button); }
+    void clickCell(BWPoint cell, int32_t button = 1)
     {
-        script.keyDown(ms, virtualKey);
-        script.keyUp(ms, virtualKey);
+        clickAt(kBoardLeft + kCell * cell.x + kCell / 2, kBoardTop + kCell * cell.y + kCell / 2, button);
     }
+    // A key of the main keyboard (the virtual keys of letters and digits are their characters).
+    void pressKey(int32_t virtualKey)
+    {
+        script.keyDown(platformMilliseconds(), virtualKey);
+        script.keyUp(platformMilliseconds(), virtualKey);
+    }
+    void chooseNumber(int32_t number) { pressKey('0' + number); }
 
     ScriptedRun script;
 };

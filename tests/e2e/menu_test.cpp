@@ -1,6 +1,8 @@
 // menu_test.cpp: start-up, the splash, the main menu and quitting, through the real loop.
 #include "tests/e2e/game_run.h"
 
+#include "frame/app.h"
+
 namespace {
 
 // Inside the first option of each column, and the last pixel of the bottom-right one.
@@ -121,14 +123,18 @@ TEST_F(MenuTest, QuittingFromTheMenuSavesTheChoicesOnceAtTheEnd)
     EXPECT_EQ(bytes[4], 1);
 }
 
-TEST_F(MenuTest, AStoredSoundSwitchOfZeroSilencesEverythingFromStartUp)
+TEST_F(MenuTest, TheStoredSwitchesTakeEffectAtStartUp)
 {
     {
         Profile stored;
         stored.load();
         stored.setSoundOn(false);
+        stored.setFullscreen(true);
     }
-    script.at(100, [] { EXPECT_FALSE(isSoundEnabled()); });
+    script.at(100, [] {
+        EXPECT_FALSE(isSoundEnabled());
+        EXPECT_TRUE(isFullscreen());
+    });
     script.click(kMenuShown, kLayoutX, kRow1Y);
     script.at(kMenuShown + 10, [] {
         EXPECT_EQ(game().profile.zoneLayout(), 1);
