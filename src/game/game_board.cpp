@@ -46,7 +46,8 @@ void Game::newGame()
     const double begun = seconds();
     present();
     board.cells = {};
-    generate(board, static_cast<ZoneLayout>(profile.zoneLayout()), static_cast<Difficulty>(profile.difficulty()));
+    generate(board, static_cast<ZoneLayout>(profile.zoneLayout()),
+             static_cast<Difficulty>(profile.difficulty()));
     undoList.clear();
     fillCells(board);
     selected = BWPoint(-1, -1);
@@ -80,7 +81,7 @@ void Game::pressBoard(int32_t x, int32_t y, int32_t button)
     if (w > 0 && h > 0 && BWRect(kBoardLeft, kBoardTop, 9 * w, 9 * h).contains(x, y)) {
         editCell(cellAt(x - kBoardLeft, w), cellAt(y - kBoardTop, h), pencil);
         checkBoard();
-    } else if (BWRect(kPencilBoxLeft, kPencilBoxTop, assets.check.width(), assets.check.height()).contains(x, y)) {
+    } else if (assets.check.bounds().contains(x - kPencilBoxLeft, y - kPencilBoxTop)) {
         pencilMode = !pencilMode;
         assets.checkSound.play();
     } else if (BWRect(kPanelLeft, kPanelTop, kPanelSlot, 10 * kPanelSlot).contains(x, y)) {
@@ -165,7 +166,8 @@ void Game::drawBoard()
     drawCells(completeCounts);
     drawZoneBorders();
     if (selected.x >= 0 && selected.y >= 0) {
-        assets.select.draw(kBoardLeft + 1 + cellWidth() * selected.x, kBoardTop + 1 + cellHeight() * selected.y);
+        assets.select.draw(kBoardLeft + 1 + cellWidth() * selected.x,
+                           kBoardTop + 1 + cellHeight() * selected.y);
     }
     if (pencilMode) {
         assets.check.draw(kPencilBoxLeft, kPencilBoxTop);
@@ -210,16 +212,20 @@ void Game::drawCellContent(const Cell& shown, BWPoint topLeft)
     const int32_t w = cellWidth();
     const int32_t h = cellHeight();
     if (shown.digit != 0) {
-        const BWFont& font = shown.conflict ? assets.conflictFont : shown.given ? assets.givenFont : assets.playerFont;
+        const BWFont& font = shown.conflict ? assets.conflictFont
+                             : shown.given  ? assets.givenFont
+                                            : assets.playerFont;
         const BWString text = digitText(shown.digit);
-        font.draw(topLeft.x + w / 2 - font.textWidth(text) / 2, topLeft.y + h / 2 - font.textHeight(text) / 2, text);
+        font.draw(topLeft.x + w / 2 - font.textWidth(text) / 2,
+                  topLeft.y + h / 2 - font.textHeight(text) / 2, text);
         return;
     }
     for (int32_t d = 1; d <= kBoardSide; ++d) {
         if (!shown.marks[d - 1]) {
             continue;
         }
-        const BWFont& font = shown.markConflicts[d - 1] ? assets.pencilConflictFont : assets.pencilFont;
+        const BWFont& font =
+            shown.markConflicts[d - 1] ? assets.pencilConflictFont : assets.pencilFont;
         const BWString text = digitText(d);
         const int32_t i = d - 1;
         font.draw(topLeft.x + (i % 3) * w / 3 + w / 6 - font.textWidth(text) / 2,

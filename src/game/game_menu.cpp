@@ -22,16 +22,18 @@ void Game::drawMenu()
     assets.menuBackground.draw(0, 0);
     assets.check.draw(kLayoutColumn, kOptionRows[profile.zoneLayout()]);
     assets.check.draw(kDifficultyColumn, kOptionRows[profile.difficulty()]);
-    for (const GameButton* button : {&assets.play, &assets.help, &assets.settings, &assets.quitMenu}) {
-        drawButton(*button, pointer);
-    }
+    drawButton(assets.play, pointer);
+    drawButton(assets.help, pointer);
+    drawButton(assets.settings, pointer);
+    drawButton(assets.quitMenu, pointer);
     const int32_t layout = profile.zoneLayout();
     const int32_t difficulty = profile.difficulty();
+    const BWFont& font = assets.mainFont;
     for (int32_t rank = 0; rank < Profile::kRanks; ++rank) {
         const BWString name = bestRankText(rank, profile.bestName(layout, difficulty, rank));
         const BWString time = formatClockTime(profile.bestTime(layout, difficulty, rank));
-        assets.mainFont.draw(kBestNameLeft, kBestTop + rank * assets.mainFont.textHeight(name), name);
-        assets.mainFont.draw(kBestTimeLeft, kBestTop + rank * assets.mainFont.textHeight(time), time);
+        font.draw(kBestNameLeft, kBestTop + rank * font.textHeight(name), name);
+        font.draw(kBestTimeLeft, kBestTop + rank * font.textHeight(time), time);
     }
 }
 
@@ -40,7 +42,7 @@ void Game::pressMenu(int32_t x, int32_t y)
 {
     for (int32_t column : {kLayoutColumn, kDifficultyColumn}) {
         for (int32_t row = 0; row < 3; ++row) {
-            if (!BWRect(column, kOptionRows[row], assets.check.width(), assets.check.height()).contains(x, y)) {
+            if (!assets.check.bounds().contains(x - column, y - kOptionRows[row])) {
                 continue;
             }
             if (column == kLayoutColumn) {

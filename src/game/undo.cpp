@@ -22,8 +22,8 @@ void dropUndoIfUnchanged(UndoList& list, const Board& board, BWPoint selected)
     }
     const UndoEntry& entry = list.back();
     const Cell& cell = board.cells[static_cast<size_t>(cellIndex(entry.column, entry.row))];
-    if (cell.digit == entry.digit && std::equal(entry.marks.begin(), entry.marks.end(), cell.marks) &&
-        selected == entry.selection) {
+    const bool sameMarks = std::equal(entry.marks.begin(), entry.marks.end(), cell.marks);
+    if (cell.digit == entry.digit && sameMarks && selected == entry.selection) {
         list.pop_back();
     }
 }

@@ -13,7 +13,8 @@ const BWColor kConflictRed(0xffb8281fu);
 // The middle of a cell, where its digit is drawn (the selection frame stays outside).
 BWRect digitRect(BWPoint cell)
 {
-    return BWRect(kBoardLeft + kCell * cell.x + 16, kBoardTop + kCell * cell.y + 12, kCell - 32, kCell - 24);
+    return BWRect(kBoardLeft + kCell * cell.x + 16, kBoardTop + kCell * cell.y + 12, kCell - 32,
+                  kCell - 24);
 }
 
 Cell& at(BWPoint cell)
@@ -77,7 +78,7 @@ TEST_F(BoardTest, LeftClicksPlaceTheNumberThenEmptyTheCellEachOneUndoStep)
             EXPECT_EQ(game().selected, e);
             EXPECT_EQ(game().undoList.size(), 1u);
             EXPECT_TRUE(heard(game().assets.placeSound));
-            EXPECT_GT(captureFrame().countMatching(digitRect(e), kPlayerBlue, 40), 20) << "drawn in the cell";
+            EXPECT_GT(captureFrame().countMatching(digitRect(e), kPlayerBlue, 40), 20);
             clickCell(e);
         },
         [&] {
@@ -94,7 +95,9 @@ TEST_F(BoardTest, ADigitRepeatingAGivenInItsRowShowsTheConflictColourInBothCells
     play({
         [&] {
             e = emptyCell();
-            f = cellsWhere([&](const Cell& cell, BWPoint where) { return where.y == e.y && cell.given; }).front();
+            f = cellsWhere([&](const Cell& cell, BWPoint where) {
+                    return where.y == e.y && cell.given;
+                }).front();
             chooseNumber(at(f).digit);
             clickCell(e);
         },
@@ -150,7 +153,9 @@ TEST_F(BoardTest, AGivenCellKeepsItsDigitAndTheSelectionAndBorderPixelsBelongLef
 {
     play({
         [&] {
-            e = cellsWhere([](const Cell& cell, BWPoint where) { return where.x == 0 && !cell.given; }).front();
+            e = cellsWhere([](const Cell& cell, BWPoint where) {
+                    return where.x == 0 && !cell.given;
+                }).front();
             f = cellsWhere([](const Cell& cell, BWPoint) { return cell.given != 0; }).front();
             // The pixel between columns 0 and 1.
             clickAt(kBoardLeft + kCell, kBoardTop + kCell * e.y + kCell / 2);
@@ -162,9 +167,12 @@ TEST_F(BoardTest, AGivenCellKeepsItsDigitAndTheSelectionAndBorderPixelsBelongLef
             EXPECT_EQ(at(f).digit, game().board.givens[static_cast<size_t>(cellIndex(f.x, f.y))]);
             EXPECT_EQ(game().selected, e);
             EXPECT_EQ(game().undoList.size(), 1u);
-            e = cellsWhere([](const Cell& cell, BWPoint where) { return where.y == 0 && where.x > 0 && !cell.given; }).front();
+            e = cellsWhere([](const Cell& cell, BWPoint where) {
+                    return where.y == 0 && where.x > 0 && !cell.given;
+                }).front();
             chooseNumber(1);
-            clickAt(kBoardLeft + kCell * e.x + kCell / 2, kBoardTop + kCell); // between rows 0 and 1
+            // The pixel between rows 0 and 1.
+            clickAt(kBoardLeft + kCell * e.x + kCell / 2, kBoardTop + kCell);
         },
         [&] { EXPECT_EQ(at(e).digit, 1); },
     });
@@ -278,7 +286,9 @@ TEST_F(BoardTest, TheDoneSoundPlaysOncePerCompletionOfADigit)
     const auto heardDone = [] { return heard(game().assets.doneSound); };
     play({
         [&] {
-            sixes = cellsWhere([](const Cell& cell, BWPoint) { return !cell.given && cell.solutionDigit == 6; });
+            sixes = cellsWhere([](const Cell& cell, BWPoint) {
+                return !cell.given && cell.solutionDigit == 6;
+            });
             chooseNumber(6);
             for (BWPoint six : sixes) {
                 clickCell(six);

@@ -82,10 +82,14 @@ protected:
     }
 
     // Input at the current virtual time, for steps.
-    void clickAt(int32_t x, int32_t y, int32_t button = 1) { script.click(platformMilliseconds(), x, y, button); }
+    void clickAt(int32_t x, int32_t y, int32_t button = 1)
+    {
+        script.click(platformMilliseconds(), x, y, button);
+    }
     void clickCell(BWPoint cell, int32_t button = 1)
     {
-        clickAt(kBoardLeft + kCell * cell.x + kCell / 2, kBoardTop + kCell * cell.y + kCell / 2, button);
+        clickAt(kBoardLeft + kCell * cell.x + kCell / 2, kBoardTop + kCell * cell.y + kCell / 2,
+                button);
     }
     // A key of the main keyboard (the virtual keys of letters and digits are their characters).
     void pressKey(int32_t virtualKey)

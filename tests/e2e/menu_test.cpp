@@ -94,7 +94,7 @@ TEST_F(MenuTest, GenerationShowsTheLoadingPictureForASecondOfSleep)
         EXPECT_EQ(game().state, Playing);
         EXPECT_GE(platformMilliseconds(), kMenuShown + 1000);
         EXPECT_LT(platformMilliseconds(), kMenuShown + 1100);
-        EXPECT_NEAR(game().elapsedSeconds(), 1.0f, 0.01f) << "the clock already ran during the wait";
+        EXPECT_NEAR(game().elapsedSeconds(), 1.0f, 0.01f) << "the clock ran during the wait";
         game().state = Generating;
         const Capture loading = captureFrame();
         saveCapture(loading, "game_loading");

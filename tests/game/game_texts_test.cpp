@@ -7,7 +7,8 @@
 TEST(GameTexts, BestTimesShowWholeHoursAndTheBoardClockWrapsAtADay)
 {
     const Profile defaults;
-    EXPECT_EQ(bestTimeText(defaults.bestName(0, 0, 0), defaults.bestTime(0, 0, 0)), "Anonymous - 10:00:00");
+    EXPECT_EQ(bestTimeText(defaults.bestName(0, 0, 0), defaults.bestTime(0, 0, 0)),
+              "Anonymous - 10:00:00");
     EXPECT_EQ(bestTimeText("Ada", 360000.9f), "Ada - 100:00:00");
     EXPECT_EQ(bestTimeText("%s%n", 59.9f), "%s%n - 00:00:59") << "a name is text, never a format";
     EXPECT_EQ(playingClockText(90061.9f), "01:01:01");
