@@ -1,0 +1,164 @@
+// game.cpp: the Game's life (start-up, shutdown), its dispatch by state, the splash and clock.
+#include "game/game.h"
+
+#include "frame/app.h"
+#include "frame/clock.h"
+#include "frame/loop.h"
+#include "media/sound.h"
+
+namespace {
+
+float now()
+{
+    return static_cast<float>(seconds());
+}
+
+} // namespace
+
+Game::Game()
+{
+    profile.load();
+    if (!profile.soundOn()) {
+        disableSound();
+    }
+    createWindow(BWString("Pellix"), 800, 600, 32, 15);
+    if (profile.fullscreen()) {
+        enterFullscreen();
+    }
+    state = Splash;
+    run();
+    shutdown();
+}
+
+// The members go in reverse order: sounds, fonts and pictures, then the profile, which saves.
+Game::~Game() = default;
+
+void Game::onDraw()
+{
+    switch (state) {
+    case Splash:
+        if (splash.isEmpty()) {
+            splash.load("splash.png");
+        }
+        splash.draw(0, 0);
+        break;
+    case Menu:
+        drawMenu();
+        break;
+    case Generating:
+        drawMenu();
+        assets.loading.draw(0, 0);
+        break;
+    case Playing:
+        drawBoard();
+        break;
+    default:
+        break;
+    }
+}
+
+// The question before quitting a game in progress opens here with the in-game dialogs.
+bool Game::canClose()
+{
+    return true;
+}
+
+void Game::onMouseDown(int32_t x, int32_t y, int32_t button)
+{
+    pointer.mouseHeld = true;
+    pointer.mousePos = BWPoint(x, y);
+    pointer.pressPos = BWPoint(x, y);
+    if (state == Menu) {
+        pressMenu(x, y);
+    } else if (state == Playing) {
+        pressBoard(x, y, button);
+    }
+}
+
+void Game::onMouseMove(int32_t x, int32_t y)
+{
+    pointer.mousePos = BWPoint(x, y);
+}
+
+void Game::onMouseUp(int32_t x, int32_t y, int32_t)
+{
+    pointer.mousePos = BWPoint(x, y);
+    pointer.mouseHeld = false;
+    if (state == Menu) {
+        releaseMenu(x, y);
+    } else if (state == Playing) {
+        releaseBoardButtons(x, y);
+    }
+}
+
+// The splash stays two seconds from the start of the asset load, which runs in its first tick.
+void Game::onTick()
+{
+    if (state != Splash) {
+        return;
+    }
+    if (splashStart_ == 0.0f) {
+        splashStart_ = now();
+        loadAssets();
+    } else if (now() - splashStart_ >= 2.0f) {
+        splashStart_ = 0.0f;
+        state = Menu;
+    }
+}
+
+void Game::loadAssets()
+{
+    ::loadAssets(assets);
+    pointer = PointerState{};
+    undoList.clear();
+}
+
+void Game::pauseClock()
+{
+    pauseStart = now();
+}
+
+void Game::resumeClock()
+{
+    startTime += now() - pauseStart;
+    pauseStart = 0.0f;
+}
+
+float Game::elapsedSeconds() const
+{
+    const float current = now();
+    float elapsed = current - startTime;
+    if (pauseStart != 0.0f) {
+        elapsed -= current - pauseStart;
+    }
+    if (winTime != 0.0f) {
+        elapsed -= current - winTime;
+    }
+    return elapsed;
+}
+
+// The name entry for a best time and the play-again question follow the finishing sound here.
+void Game::win()
+{
+    winTime = now();
+    assets.finishSound.play();
+    present();
+    state = Menu;
+}
+
+void Game::pushUndo(int32_t x, int32_t y)
+{
+    ::pushUndo(undoList, board, selected, x, y);
+}
+
+void Game::dropUndoIfUnchanged()
+{
+    ::dropUndoIfUnchanged(undoList, board, selected);
+}
+
+void Game::undoLast()
+{
+    if (restoreLast(undoList, board, selected)) {
+        checkBoard();
+    }
+}

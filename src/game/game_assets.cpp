@@ -1,0 +1,76 @@
+// game_assets.cpp: loading the game's pictures, fonts and sounds, and the button drawing rule.
+#include "game/game_assets.h"
+
+namespace {
+
+// Loads "<stem>_button.png", "<stem>_down.png" and "<stem>_highlight.png".
+void loadButton(GameButton& button, const char* stem, int32_t x, int32_t y)
+{
+    button.normal.load(BWString("%s_button.png", stem));
+    button.down.load(BWString("%s_down.png", stem));
+    button.highlight.load(BWString("%s_highlight.png", stem));
+    button.area = BWRect(x, y, button.normal.width(), button.normal.height());
+}
+
+void loadBoardPictures(GameAssets& assets)
+{
+    assets.background.load("game_background.png");
+    assets.overlay.load("game_overlay.png");
+    for (int32_t zone = 1; zone <= 9; ++zone) {
+        assets.zones[static_cast<size_t>(zone - 1)].load(BWString("game_zone%d.png", zone));
+    }
+    assets.select.load("game_select.png");
+    assets.check.load("game_check.png");
+    assets.sideNumbers.load("game_side_numbers.png");
+    assets.sideNumbersSmall.load("game_side_numbers_small.png");
+    assets.sideSelect.load("game_side_select.png");
+    assets.lineHorz.load("game_line_horz.png");
+    assets.lineVert.load("game_line_vert.png");
+    assets.done.load("game_done.png");
+    assets.loading.load("game_loading.png");
+}
+
+} // namespace
+
+const BWImage& buttonImage(const GameButton& button, const PointerState& pointer)
+{
+    if (pointer.mouseHeld && button.area.contains(pointer.pressPos) &&
+        button.area.contains(pointer.mousePos)) {
+        return button.down;
+    }
+    return button.area.contains(pointer.mousePos) ? button.highlight : button.normal;
+}
+
+void drawButton(const GameButton& button, const PointerState& pointer)
+{
+    buttonImage(button, pointer).draw(button.area.x, button.area.y);
+}
+
+void loadAssets(GameAssets& assets)
+{
+    assets.menuBackground.load("menu_background.png");
+    loadButton(assets.play, "play", 171, 265);
+    loadButton(assets.help, "help", 161, 524);
+    loadButton(assets.settings, "settings", 330, 524);
+    loadButton(assets.quitMenu, "exit_menu", 499, 524);
+    loadButton(assets.quitGame, "exit_game", 20, 495);
+    loadButton(assets.pause, "pause", 20, 265);
+    loadButton(assets.undo, "undo", 20, 332);
+    assets.undoVoid.load("undo_void.png");
+    loadButton(assets.reset, "reset", 20, 400);
+    loadBoardPictures(assets);
+
+    assets.mainFont.load("font_main.fnt");
+    assets.givenFont.load("font_original.fnt");
+    assets.playerFont.load("font_puzzle.fnt");
+    assets.conflictFont.load("font_conflict.fnt");
+    assets.pencilFont.load("font_puzzle_small.fnt");
+    assets.pencilConflictFont.load("font_conflict_small.fnt");
+
+    assets.checkSound.load("sound_check.wav");
+    assets.numberSound.load("sound_number.wav");
+    assets.placeSound.load("sound_place.wav");
+    assets.pencilSound.load("sound_test.wav");
+    assets.finishSound.load("sound_finish.wav");
+    assets.doneSound.load("sound_done.wav");
+}

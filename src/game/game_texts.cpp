@@ -1,0 +1,39 @@
+// game_texts.cpp: formatting of the texts the game draws.
+#include "game/game_texts.h"
+
+#include "game/profile.h"
+
+
+const char* layoutName(int32_t layout)
+{
+    static const char* const names[] = {"Classic", "Random", "Chaos"};
+    return layout >= 0 && layout <= 2 ? names[layout] : "";
+}
+
+const char* difficultyName(int32_t difficulty)
+{
+    static const char* const names[] = {"Easy", "Normal", "Hard"};
+    return difficulty >= 0 && difficulty <= 2 ? names[difficulty] : "";
+}
+
+BWString playingClockText(float elapsedSeconds)
+{
+    const ClockTime time = clockTime(elapsedSeconds);
+    return BWString("%02d:%02d:%02d", time.hours % 24, time.minutes, time.seconds);
+}
+
+BWString tableLabel(int32_t layout, int32_t difficulty)
+{
+    return BWString("%s (%s)", layoutName(layout), difficultyName(difficulty));
+}
+
+BWString bestTimeText(const char* name, float seconds)
+{
+    const ClockTime time = clockTime(seconds);
+    return BWString("%s - %02d:%02d:%02d", name, time.hours, time.minutes, time.seconds);
+}
+
+BWString bestRankText(int32_t rank, const char* name)
+{
+    return BWString("%d- %s", rank + 1, name);
+}

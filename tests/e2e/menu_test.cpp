@@ -1,0 +1,144 @@
+// menu_test.cpp: start-up, the splash, the main menu and quitting, through the real loop.
+#include "tests/e2e/game_run.h"
+
+#include "frame/app.h"
+
+namespace {
+
+// Inside the first option of each column, and the last pixel of the bottom-right one.
+constexpr int32_t kLayoutX = 346 + 5;
+constexpr int32_t kDifficultyX = 514 + 5;
+constexpr int32_t kRow1Y = 294 + 5;
+
+struct MenuTest : GameRun {};
+
+} // namespace
+
+TEST_F(MenuTest, SplashShowsUntilTwoSecondsAfterTheFirstTickThenTheMenu)
+{
+    Capture splashFrame;
+    Capture menuFrame;
+    script.at(1000, [&] {
+        EXPECT_EQ(game().state, Splash);
+        splashFrame = captureFrame();
+        saveCapture(splashFrame, "game_splash");
+    });
+    script.at(2050, [] { EXPECT_EQ(game().state, Splash); });
+    script.at(2150, [&] {
+        EXPECT_EQ(game().state, Menu);
+        menuFrame = captureFrame();
+        saveCapture(menuFrame, "game_menu");
+    });
+    runGame(3000);
+    ASSERT_EQ(splashFrame.pixels.size(), menuFrame.pixels.size());
+    size_t differing = 0;
+    for (size_t i = 0; i < splashFrame.pixels.size(); ++i) {
+        differing += splashFrame.pixels[i] != menuFrame.pixels[i];
+    }
+    EXPECT_GT(differing, splashFrame.pixels.size() / 4) << "two different pictures fill the window";
+}
+
+TEST_F(MenuTest, OptionPressesChooseAndSoundEvenWhenAlreadyChosen)
+{
+    script.mouseDown(kMenuShown, kLayoutX, kRow1Y, 2);
+    script.mouseUp(kMenuShown, kLayoutX, kRow1Y, 2);
+    script.at(kMenuShown + 10, [] {
+        EXPECT_EQ(game().profile.zoneLayout(), 1);
+        EXPECT_TRUE(heard(game().assets.checkSound));
+    });
+    script.click(kMenuShown + 20, kLayoutX, kRow1Y);
+    script.at(kMenuShown + 30, [] {
+        EXPECT_EQ(game().profile.zoneLayout(), 1);
+        EXPECT_TRUE(heard(game().assets.checkSound));
+    });
+    // The bottom-right pixel of the Hard mark's rectangle still counts.
+    script.click(kMenuShown + 40, 514 + 28, 335 + 28);
+    script.click(kMenuShown + 50, 450, 300);
+    script.at(kMenuShown + 60, [] {
+        EXPECT_EQ(game().profile.difficulty(), 2);
+        EXPECT_TRUE(heard(game().assets.checkSound));
+        EXPECT_EQ(game().state, Menu);
+    });
+    script.click(kMenuShown + 70, 450, 300);
+    script.at(kMenuShown + 80, [] { EXPECT_FALSE(heard(game().assets.checkSound)); });
+    runGame(kMenuShown + 500);
+}
+
+TEST_F(MenuTest, PlayStartsOnlyWhenReleasedOnIt)
+{
+    script.mouseDown(kMenuShown, 200, 285);
+    script.at(kMenuShown + 10, [] {
+        EXPECT_EQ(&buttonImage(game().assets.play, game().pointer), &game().assets.play.down);
+    });
+    script.mouseMove(kMenuShown + 20, 600, 100);
+    script.at(kMenuShown + 30, [] {
+        EXPECT_EQ(&buttonImage(game().assets.play, game().pointer), &game().assets.play.normal);
+    });
+    script.mouseUp(kMenuShown + 40, 600, 100);
+    script.at(kMenuShown + 100, [] { EXPECT_EQ(game().state, Menu); });
+    script.mouseDown(kMenuShown + 200, 600, 100);
+    script.mouseUp(kMenuShown + 210, 200, 285);
+    script.at(kMenuShown + 300, [] {
+        EXPECT_EQ(game().state, Playing);
+        EXPECT_EQ(game().currentNumber, 1);
+        EXPECT_EQ(game().selected, BWPoint(-1, -1));
+    });
+    runGame(kMenuShown + 2000);
+}
+
+TEST_F(MenuTest, GenerationShowsTheLoadingPictureForASecondOfSleep)
+{
+    // Waiting by spinning on the manual clock would never end: only sleeps move it.
+    startGameAt(kMenuShown);
+    script.at(kMenuShown + 1, [] {
+        EXPECT_EQ(game().state, Playing);
+        EXPECT_GE(platformMilliseconds(), kMenuShown + 1000);
+        EXPECT_LT(platformMilliseconds(), kMenuShown + 1100);
+        EXPECT_NEAR(game().elapsedSeconds(), 1.0f, 0.01f) << "the clock ran during the wait";
+        game().state = Generating;
+        const Capture loading = captureFrame();
+        saveCapture(loading, "game_loading");
+        game().state = Menu;
+        const Capture menu = captureFrame();
+        game().state = Playing;
+        EXPECT_NE(loading.pixels, menu.pixels);
+    });
+    runGame(kMenuShown + 3000);
+}
+
+TEST_F(MenuTest, QuittingFromTheMenuSavesTheChoicesOnceAtTheEnd)
+{
+    const std::filesystem::path stored = root / "Brimworks" / "Settings" / "Pellix";
+    script.click(kMenuShown, kDifficultyX, kRow1Y);
+    script.at(kMenuShown + 10, [&] { EXPECT_FALSE(std::filesystem::exists(stored)); });
+    script.click(kMenuShown + 20, 540, 540);
+    script.close(kMenuShown + 60000);
+    {
+        Game running;
+    }
+    EXPECT_FALSE(script.ranOut());
+    EXPECT_LT(platformMilliseconds(), kMenuShown + 1000) << "Exit ended the program";
+    const std::vector<unsigned char> bytes = fileBytes(stored);
+    ASSERT_EQ(bytes.size(), Profile::kRecordSize);
+    EXPECT_EQ(bytes[4], 1);
+}
+
+TEST_F(MenuTest, TheStoredSwitchesTakeEffectAtStartUp)
+{
+    {
+        Profile stored;
+        stored.load();
+        stored.setSoundOn(false);
+        stored.setFullscreen(true);
+    }
+    script.at(100, [] {
+        EXPECT_FALSE(isSoundEnabled());
+        EXPECT_TRUE(isFullscreen());
+    });
+    script.click(kMenuShown, kLayoutX, kRow1Y);
+    script.at(kMenuShown + 10, [] {
+        EXPECT_EQ(game().profile.zoneLayout(), 1);
+        EXPECT_FALSE(heard(game().assets.checkSound));
+    });
+    runGame(kMenuShown + 100);
+}
