@@ -7,7 +7,7 @@ ifdef CI
 CMAKE_ARGS += -DPELLIX_WERROR=ON
 endif
 
-.PHONY: all deps build run test test-asan bench clean artwork-preview
+.PHONY: all deps build run test test-asan bench clean screenshots artwork-preview
 
 all: build
 
@@ -33,6 +33,10 @@ test-asan: deps
 
 artwork-preview: build
 	./$(BUILD)/artwork --preview $(BUILD)/artwork-preview.png --mock $(BUILD)/artwork-mock
+
+screenshots: test
+	cp $(BUILD)/tests/captures/game_menu.png docs/menu.png
+	cp $(BUILD)/tests/captures/game_board.png docs/board.png
 
 bench: build
 	./$(BUILD)/pellix-puzzle bench
