@@ -140,31 +140,35 @@ void enterFullscreen()
     present();
 }
 
-void leaveFullscreen()
+// Gives the window its own size back, centred, hiding it before the switch when asked; false
+// when it was not in full screen.
+static bool returnToWindow(bool hideFirst)
 {
     BWApp& app = appState();
     if (!app.window || !app.fullscreen) {
-        return;
+        return false;
     }
     app.fullscreen = false;
+    if (hideFirst) {
+        hideWindow();
+    }
     platformSetFullscreen(false);
     updateWindowRect();
     centreWindow();
-    showWindow();
-    present();
+    return true;
+}
+
+void leaveFullscreen()
+{
+    if (returnToWindow(false)) {
+        showWindow();
+        present();
+    }
 }
 
 void suspendFullscreen()
 {
-    BWApp& app = appState();
-    if (!app.window || !app.fullscreen) {
-        return;
-    }
-    app.fullscreen = false;
-    hideWindow();
-    platformSetFullscreen(false);
-    updateWindowRect();
-    centreWindow();
+    returnToWindow(true);
 }
 
 void minimiseFromFullscreen()

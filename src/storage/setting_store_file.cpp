@@ -56,34 +56,34 @@ bool makeFolders(const std::string& path)
     return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
-bool writeFully(int fd, const void* bytes, std::size_t count)
+// Moves all count bytes through transfer(offset, left), which answers as read and write do,
+// trying again after an interruption.
+template <typename Transfer>
+bool transferFully(std::size_t count, Transfer transfer)
 {
-    const char* next = static_cast<const char*>(bytes);
-    while (count > 0) {
-        const ssize_t done = write(fd, next, count);
+    for (std::size_t offset = 0; offset < count;) {
+        const ssize_t done = transfer(offset, count - offset);
         if (done < 0 && errno == EINTR)
             continue;
         if (done <= 0)
             return false;
-        next += done;
-        count -= static_cast<std::size_t>(done);
+        offset += static_cast<std::size_t>(done);
     }
     return true;
 }
 
+bool writeFully(int fd, const void* bytes, std::size_t count)
+{
+    return transferFully(count, [&](std::size_t offset, std::size_t left) {
+        return write(fd, static_cast<const char*>(bytes) + offset, left);
+    });
+}
+
 bool readFully(int fd, void* buffer, std::size_t count)
 {
-    char* next = static_cast<char*>(buffer);
-    while (count > 0) {
-        const ssize_t done = read(fd, next, count);
-        if (done < 0 && errno == EINTR)
-            continue;
-        if (done <= 0)
-            return false;
-        next += done;
-        count -= static_cast<std::size_t>(done);
-    }
-    return true;
+    return transferFully(count, [&](std::size_t offset, std::size_t left) {
+        return read(fd, static_cast<char*>(buffer) + offset, left);
+    });
 }
 
 // A crash after rename could otherwise lose the new directory entry.

@@ -7,63 +7,34 @@
 #include <set>
 #include <string>
 
-TEST(MapVirtualKey, ExtendedKeysAreTheirOwnCodesOnlyWhereTheKeyboardDiffers)
+TEST(MapVirtualKey, ExtendedKeysRunsAndKeysWithoutACode)
 {
-    EXPECT_EQ(mapVirtualKey(13), 2);    // main Enter
-    EXPECT_EQ(mapVirtualKey(1013), 81); // keypad Enter
-    EXPECT_EQ(mapVirtualKey(17), 8);    // both Ctrl keys
-    EXPECT_EQ(mapVirtualKey(1017), 8);
-    EXPECT_EQ(mapVirtualKey(18), 9);    // both Alt keys
-    EXPECT_EQ(mapVirtualKey(1018), 9);
-    EXPECT_EQ(mapVirtualKey(1037), 66); // the arrow keys exist only as extended keys
-    EXPECT_EQ(mapVirtualKey(37), ~37);
-}
-
-TEST(MapVirtualKey, RunsOfKeysMapToRunsOfCodes)
-{
-    EXPECT_EQ(mapVirtualKey('A'), 12);
-    EXPECT_EQ(mapVirtualKey('Z'), 37);
-    EXPECT_EQ(mapVirtualKey('0'), 38);
-    EXPECT_EQ(mapVirtualKey('9'), 47);
-    EXPECT_EQ(mapVirtualKey(96), 70);   // keypad 0
-    EXPECT_EQ(mapVirtualKey(105), 79);  // keypad 9
-    EXPECT_EQ(mapVirtualKey(112), 89);  // F1
-    EXPECT_EQ(mapVirtualKey(124), 101); // F13
-    EXPECT_EQ(mapVirtualKey(125), ~125);
-    EXPECT_EQ(mapVirtualKey(145), 103); // Scroll Lock is F15
-    EXPECT_EQ(mapVirtualKey(19), 104);  // Pause is F16
-}
-
-TEST(MapVirtualKey, KeysWithoutACodeBecomeTheirComplement)
-{
-    EXPECT_EQ(mapVirtualKey(12), -13);
-    EXPECT_EQ(mapVirtualKey(1092), -1093); // right Windows key
-    EXPECT_EQ(mapVirtualKey(0), -1);
-    EXPECT_EQ(mapVirtualKey(1065), -1066); // an extended letter is no letter
-}
-
-TEST(KeyName, NamesEveryCodeAndCallsTheRestUnknown)
-{
-    EXPECT_EQ(keyName(0), "NULL");
-    EXPECT_EQ(keyName(1), "Escape");
-    EXPECT_EQ(keyName(9), "ALT");
-    EXPECT_EQ(keyName(12), "A");
-    EXPECT_EQ(keyName(47), "9");
-    EXPECT_EQ(keyName(53), "\\");
-    EXPECT_EQ(keyName(81), "Enter (10-Key)");
-    EXPECT_EQ(keyName(85), "Num Lock (10-Key)");
-    EXPECT_EQ(keyName(101), "F13");
-    EXPECT_EQ(keyName(104), "F16");
-    EXPECT_EQ(keyName(105), "Unknown (105)");
-    EXPECT_EQ(keyName(-13), "Unknown (-13)");
-
-    std::set<std::string> names;
-    for (int32_t code = 0; code <= 104; ++code) {
-        BWString name = keyName(code);
-        ASSERT_FALSE(name.isEmpty()) << code;
-        names.insert(name.chars());
+    const std::pair<int32_t, int32_t> codes[] = {
+        {13, 2}, {1013, 81},                 // main and keypad Enter
+        {17, 8}, {1017, 8}, {18, 9}, {1018, 9}, // both Ctrl and both Alt keys
+        {1037, 66}, {37, ~37},               // the arrow keys exist only as extended keys
+        {'A', 12}, {'Z', 37}, {'0', 38}, {'9', 47}, {96, 70}, {105, 79}, // letters, digits, keypad
+        {112, 89}, {124, 101}, {125, ~125}, {145, 103}, {19, 104},       // F1-F13; F15, F16
+        {12, -13}, {1092, -1093}, {0, -1}, {1065, -1066}};               // the complement
+    for (const auto& [virtualKey, code] : codes) {
+        EXPECT_EQ(mapVirtualKey(virtualKey), code) << virtualKey;
     }
-    EXPECT_EQ(names.size(), 105u) << "two codes share a name";
+}
+
+TEST(KeyName, NamesEveryCodeOnceAndCallsTheRestUnknown)
+{
+    const std::pair<int32_t, const char*> names[] = {
+        {0, "NULL"}, {1, "Escape"}, {12, "A"}, {53, "\\"}, {81, "Enter (10-Key)"}, {104, "F16"},
+        {105, "Unknown (105)"}, {-13, "Unknown (-13)"}};
+    for (const auto& [code, name] : names) {
+        EXPECT_EQ(keyName(code), name);
+    }
+    std::set<std::string> distinct;
+    for (int32_t code = 0; code <= 104; ++code) {
+        ASSERT_FALSE(keyName(code).isEmpty()) << code;
+        distinct.insert(keyName(code).chars());
+    }
+    EXPECT_EQ(distinct.size(), 105u) << "two codes share a name";
 }
 
 TEST(KeyboardTable, EveryKeyCodeWithAVirtualKeyCanBeTyped)

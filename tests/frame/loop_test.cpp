@@ -14,8 +14,6 @@ struct LoopTest : ::testing::Test {
     std::vector<std::string> journal;
     ScriptedRun script;
 };
-
-
 } // namespace
 
 TEST_F(LoopTest, FramesAtTheCapAreAtLeastOneFrameTimeApart)
@@ -95,28 +93,15 @@ TEST_F(LoopTest, AVetoAtTheOutermostLoopKeepsItRunning)
                                                  "refusing: canclose", "bottom: canclose"}));
 }
 
-TEST_F(LoopTest, ExitLoopWithoutALoopDoesNothing)
+TEST_F(LoopTest, WithoutALoopOrWindowNothingRunsAndARunOutTimelineCloses)
 {
-    openTestWindow(15);
-    RecordingLayer layer(journal);
-    exitLoop();
-    EXPECT_EQ(loopDepth(), 0);
-    EXPECT_TRUE(journal.empty());
-}
-
-TEST_F(LoopTest, ATimelineThatRunsOutClosesTheWindow)
-{
+    run(); // no window yet: returns at once
+    EXPECT_EQ(script.pendingEntries(), 0u);
     openTestWindow(0);
     RecordingLayer layer(journal);
+    exitLoop();
+    EXPECT_TRUE(journal.empty());
     run();
     EXPECT_TRUE(script.ranOut());
     EXPECT_EQ(loopDepth(), 0);
-}
-
-TEST(LoopWithoutWindow, RunReturnsAtOnce)
-{
-    ScriptedRun script;
-    run();
-    EXPECT_EQ(loopDepth(), 0);
-    EXPECT_EQ(script.pendingEntries(), 0u);
 }

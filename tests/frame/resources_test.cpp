@@ -33,33 +33,19 @@ struct ResourcesTest : ::testing::Test {
 
 } // namespace
 
-TEST_F(ResourcesTest, TheFolderUnderTheCurrentDirectoryComesFirst)
+TEST_F(ResourcesTest, CurrentDirectoryThenBesideTheExecutableThenTheDataFolder)
 {
-    fs::create_directories(root / "start" / "Resources");
-    fs::create_directories(root / "bin" / "Resources");
-    EXPECT_TRUE(enterResourcesDirectory((root / "bin" / "pellix").c_str(), nullptr));
-    EXPECT_EQ(fs::current_path(), root / "start" / "Resources");
-}
-
-TEST_F(ResourcesTest, OtherwiseTheFolderBesideTheExecutable)
-{
-    fs::create_directories(root / "bin" / "Resources");
-    fs::create_directories(root / "data");
-    EXPECT_TRUE(enterResourcesDirectory((root / "bin" / "pellix").c_str(), (root / "data").c_str()));
-    EXPECT_EQ(fs::current_path(), root / "bin" / "Resources");
-}
-
-TEST_F(ResourcesTest, OtherwiseTheInstalledDataFolder)
-{
-    fs::create_directories(root / "data");
-    EXPECT_TRUE(enterResourcesDirectory((root / "bin" / "pellix").c_str(), (root / "data").c_str()));
-    EXPECT_EQ(fs::current_path(), root / "data");
-}
-
-TEST_F(ResourcesTest, WithoutAnyTheDirectoryStaysAsItWas)
-{
-    EXPECT_FALSE(enterResourcesDirectory((root / "bin" / "pellix").c_str(), (root / "none").c_str()));
+    const std::string executable = (root / "bin" / "pellix").string();
+    const std::string data = (root / "data").string();
+    EXPECT_FALSE(enterResourcesDirectory(executable.c_str(), data.c_str()));
     EXPECT_FALSE(enterResourcesDirectory("", ""));
     EXPECT_FALSE(enterResourcesDirectory(nullptr, nullptr));
-    EXPECT_EQ(fs::current_path(), root / "start");
+    EXPECT_EQ(fs::current_path(), root / "start") << "without any, the directory stays";
+    // Each folder made is found before the ones made earlier.
+    for (const fs::path& folder : {root / "data", root / "bin" / "Resources", root / "start" / "Resources"}) {
+        fs::create_directories(folder);
+        fs::current_path(root / "start");
+        EXPECT_TRUE(enterResourcesDirectory(executable.c_str(), data.c_str()));
+        EXPECT_EQ(fs::current_path(), folder);
+    }
 }

@@ -31,10 +31,23 @@ void ScriptedRun::send(uint64_t ms, const PlatformMessage& message)
     timeline_.emplace(ms, Entry{message, nullptr});
 }
 
-void ScriptedRun::keyDown(uint64_t ms, int32_t virtualKey, bool extended, bool repeat)
+namespace {
+
+// A message of the kind at a pointer position; the callers fill in the rest.
+PlatformMessage messageOf(PlatformMessageKind kind, int32_t x = 0, int32_t y = 0)
 {
     PlatformMessage message;
-    message.kind = PlatformMessageKind::KeyDown;
+    message.kind = kind;
+    message.x = x;
+    message.y = y;
+    return message;
+}
+
+} // namespace
+
+void ScriptedRun::keyDown(uint64_t ms, int32_t virtualKey, bool extended, bool repeat)
+{
+    PlatformMessage message = messageOf(PlatformMessageKind::KeyDown);
     message.virtualKey = virtualKey;
     message.extended = extended;
     message.repeat = repeat;
@@ -43,8 +56,7 @@ void ScriptedRun::keyDown(uint64_t ms, int32_t virtualKey, bool extended, bool r
 
 void ScriptedRun::keyUp(uint64_t ms, int32_t virtualKey, bool extended)
 {
-    PlatformMessage message;
-    message.kind = PlatformMessageKind::KeyUp;
+    PlatformMessage message = messageOf(PlatformMessageKind::KeyUp);
     message.virtualKey = virtualKey;
     message.extended = extended;
     send(ms, message);
@@ -52,8 +64,7 @@ void ScriptedRun::keyUp(uint64_t ms, int32_t virtualKey, bool extended)
 
 void ScriptedRun::typeChar(uint64_t ms, uint8_t character, bool repeat)
 {
-    PlatformMessage message;
-    message.kind = PlatformMessageKind::Char;
+    PlatformMessage message = messageOf(PlatformMessageKind::Char);
     message.character = character;
     message.repeat = repeat;
     send(ms, message);
@@ -61,29 +72,19 @@ void ScriptedRun::typeChar(uint64_t ms, uint8_t character, bool repeat)
 
 void ScriptedRun::mouseMove(uint64_t ms, int32_t x, int32_t y)
 {
-    PlatformMessage message;
-    message.kind = PlatformMessageKind::MouseMove;
-    message.x = x;
-    message.y = y;
-    send(ms, message);
+    send(ms, messageOf(PlatformMessageKind::MouseMove, x, y));
 }
 
 void ScriptedRun::mouseDown(uint64_t ms, int32_t x, int32_t y, int32_t button)
 {
-    PlatformMessage message;
-    message.kind = PlatformMessageKind::MouseDown;
-    message.x = x;
-    message.y = y;
+    PlatformMessage message = messageOf(PlatformMessageKind::MouseDown, x, y);
     message.button = button;
     send(ms, message);
 }
 
 void ScriptedRun::mouseUp(uint64_t ms, int32_t x, int32_t y, int32_t button)
 {
-    PlatformMessage message;
-    message.kind = PlatformMessageKind::MouseUp;
-    message.x = x;
-    message.y = y;
+    PlatformMessage message = messageOf(PlatformMessageKind::MouseUp, x, y);
     message.button = button;
     send(ms, message);
 }
@@ -96,27 +97,21 @@ void ScriptedRun::click(uint64_t ms, int32_t x, int32_t y, int32_t button)
 
 void ScriptedRun::wheel(uint64_t ms, int32_t x, int32_t y, int32_t delta)
 {
-    PlatformMessage message;
-    message.kind = PlatformMessageKind::MouseWheel;
-    message.x = x;
-    message.y = y;
+    PlatformMessage message = messageOf(PlatformMessageKind::MouseWheel, x, y);
     message.wheelDelta = delta;
     send(ms, message);
 }
 
 void ScriptedRun::activate(uint64_t ms, bool active)
 {
-    PlatformMessage message;
-    message.kind = PlatformMessageKind::Activate;
+    PlatformMessage message = messageOf(PlatformMessageKind::Activate);
     message.active = active;
     send(ms, message);
 }
 
 void ScriptedRun::close(uint64_t ms)
 {
-    PlatformMessage message;
-    message.kind = PlatformMessageKind::Close;
-    send(ms, message);
+    send(ms, messageOf(PlatformMessageKind::Close));
 }
 
 bool ScriptedRun::nextMessage(void* user, PlatformMessage& message, uint32_t timeoutMs)

@@ -62,12 +62,11 @@ TEST_F(FontDraw, RefusedFilesLeaveAFontThatDrawsNothing)
 {
     std::vector<uint8_t> bytes = fntBytes(redGreenFont());
     bytes.pop_back();
-    writeBytes(dir.path("short.fnt"), bytes);
-    for (const char* name : {"short.fnt", "missing.fnt"}) {
-        BWFont font;
-        EXPECT_FALSE(font.load(BWString("%s", dir.path(name).c_str()))) << name;
-        font.draw(0, 0, BWString("abab"));
-    }
+    writeBytes(dir.path("font.fnt"), bytes);
+    BWFont font;
+    EXPECT_FALSE(font.load(BWString("%s", dir.path("font.fnt").c_str())));
+    EXPECT_FALSE(font.load(BWString("%s", dir.path("missing.fnt").c_str())));
+    font.draw(0, 0, BWString("abab"));
     EXPECT_EQ(countExactly(captureFrame(), 0, BWRect(0, 0, 800, 600)), 800 * 600);
 }
 

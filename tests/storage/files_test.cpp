@@ -5,7 +5,7 @@
 using Bytes = std::vector<unsigned char>;
 using Files = TempConfigHome;
 
-TEST_F(Files, ReadNeedsTheWholeCountWriteTruncatesDeleteRemoves)
+TEST_F(Files, ReadNeedsTheWholeCountWriteTruncatesDeleteRemovesFailuresAreFalse)
 {
     const BWString name("%s", (root / "ten.bin").c_str());
     const Bytes ten{0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
@@ -20,10 +20,7 @@ TEST_F(Files, ReadNeedsTheWholeCountWriteTruncatesDeleteRemoves)
     EXPECT_TRUE(deleteFile(name));
     EXPECT_FALSE(deleteFile(name));
     EXPECT_FALSE(readFile(name, buffer.data(), 1));
-}
-
-TEST_F(Files, FailuresAreReportedAsFalse)
-{
+    // Failures are reported as false.
     unsigned char byte = 0;
     EXPECT_FALSE(readFile(BWString(), &byte, 1) || writeFile(BWString(), &byte, 1) || deleteFile(BWString()));
     EXPECT_FALSE(writeFile(BWString("%s", (root / "no/such/folder").c_str()), &byte, 1));

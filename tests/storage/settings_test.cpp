@@ -7,21 +7,17 @@ namespace fs = std::filesystem;
 using Bytes = std::vector<unsigned char>;
 using Settings = TempConfigHome;
 
-TEST_F(Settings, ReadingBeforeAnyWriteFailsAndCreatesNothing)
-{
-    Bytes buffer(8, 0xAB);
-    EXPECT_FALSE(readSetting("Brimworks", "Pellix", buffer.data(), buffer.size()));
-    EXPECT_FALSE(deleteSetting("Brimworks", "Pellix"));
-    EXPECT_EQ(buffer, Bytes(8, 0xAB));
-    EXPECT_TRUE(fs::is_empty(root));
-}
-
-TEST_F(Settings, WriteCreatesThePathAndReplacesTheWholeValue)
+TEST_F(Settings, ReadingBeforeAnyWriteCreatesNothingAndAWriteCreatesThePath)
 {
     const fs::path file = root / "Brimworks/Settings/Pellix";
+    Bytes buffer(8, 0xAB);
+    EXPECT_FALSE(readSetting("Brimworks", "Pellix", buffer.data(), buffer.size()) ||
+                 deleteSetting("Brimworks", "Pellix"));
+    EXPECT_EQ(buffer, Bytes(8, 0xAB));
+    EXPECT_TRUE(fs::is_empty(root));
     ASSERT_TRUE(writeSetting("Brimworks", "Pellix", Bytes(8, 1).data(), 8));
     ASSERT_TRUE(writeSetting("Brimworks", "Pellix", Bytes(2, 9).data(), 2));
-    EXPECT_EQ(fileBytes(file), Bytes(2, 9));
+    EXPECT_EQ(fileBytes(file), Bytes(2, 9)) << "the whole value is replaced";
     EXPECT_EQ(std::distance(fs::directory_iterator(file.parent_path()), fs::directory_iterator()), 1);
     EXPECT_TRUE(deleteSetting("Brimworks", "Pellix"));
     EXPECT_TRUE(fs::is_empty(file.parent_path()));
