@@ -23,7 +23,7 @@ BWRect fitPicture(int32_t drawableWidth, int32_t drawableHeight, int32_t picture
     if (drawableWidth <= 0 || drawableHeight <= 0 || pictureWidth <= 0 || pictureHeight <= 0) {
         return BWRect(0, 0, pictureWidth, pictureHeight);
     }
-    // Compare the two scales without rounding: drawable w / picture w against h / h.
+    // Compare the two scales (drawable width / picture width against the heights) without rounding.
     int64_t byWidth = int64_t{drawableWidth} * pictureHeight;
     int64_t byHeight = int64_t{drawableHeight} * pictureWidth;
     int32_t shownWidth = drawableWidth;

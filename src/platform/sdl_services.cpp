@@ -23,6 +23,7 @@ uint64_t manualNow = 0;
 constexpr int sampleRate = 44100;
 constexpr int beepFrames = sampleRate / 8;
 constexpr double beepHertz = 880.0;
+constexpr double pi = 3.14159265358979323846;
 
 SDL_AudioDeviceID audioDevice = 0;
 PlatformAudioCallback audioCallback = nullptr;
@@ -38,7 +39,7 @@ void mixBeep(int16_t* samples, int frames)
     for (int frame = 0; frame < frames && beepFramesLeft > 0; ++frame, --beepFramesLeft) {
         double played = static_cast<double>(beepFrames - beepFramesLeft);
         double fade = std::min(1.0, beepFramesLeft / (sampleRate * 0.02));
-        double level = std::sin(2.0 * M_PI * beepHertz * played / sampleRate) * 6000.0 * fade;
+        double level = std::sin(2.0 * pi * beepHertz * played / sampleRate) * 6000.0 * fade;
         for (int channel = 0; channel < 2; ++channel) {
             int mixed = samples[frame * 2 + channel] + static_cast<int>(level);
             samples[frame * 2 + channel] = static_cast<int16_t>(std::clamp(mixed, -32768, 32767));

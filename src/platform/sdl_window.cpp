@@ -25,6 +25,9 @@ PlatformMessageSource messageSource = nullptr;
 void* messageSourceUser = nullptr;
 SDL_Cursor* systemCursors[2] = {nullptr, nullptr};
 int fullscreenSwitches = 0;
+// The client size the window was made with, which it has whenever it is not full screen.
+int windowWidth = 0;
+int windowHeight = 0;
 
 void fail(const char* what)
 {
@@ -219,6 +222,8 @@ bool platformCreateWindow(const char* title, int32_t width, int32_t height)
     // The run loop paces the frames; a swap must not wait for the display as well.
     SDL_GL_SetSwapInterval(0);
     SDL_StartTextInput();
+    windowWidth = width;
+    windowHeight = height;
     shownRect = PlatformRect{0, 0, width, height};
     pictureWidth = width;
     pictureHeight = height;
@@ -321,6 +326,10 @@ void platformSetFullscreen(bool fullscreen)
 {
     if (window && platformIsFullscreen() != fullscreen) {
         SDL_SetWindowFullscreen(window, fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+        if (!fullscreen) {
+            // Not every video driver gives the window its own size back by itself.
+            SDL_SetWindowSize(window, windowWidth, windowHeight);
+        }
         ++fullscreenSwitches;
     }
 }

@@ -121,6 +121,13 @@ TEST_F(WindowTest, FullScreenCanBeEnteredLeftAndEnteredAgain)
     EXPECT_FALSE(isFullscreen());
     EXPECT_FALSE(platformIsFullscreen());
     EXPECT_EQ(platformFullscreenSwitchCount(), switches + 2);
+    // Back in the window, the picture fills the client area again.
+    int32_t width = 0;
+    int32_t height = 0;
+    platformDrawableSize(width, height);
+    EXPECT_EQ(width, 800);
+    EXPECT_EQ(height, 600);
+    EXPECT_TRUE(captureFrame().regionIs(screenRect(), red));
     enterFullscreen();
     EXPECT_TRUE(platformIsFullscreen());
     EXPECT_EQ(platformFullscreenSwitchCount(), switches + 3);
