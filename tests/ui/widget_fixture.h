@@ -1,0 +1,74 @@
+// widget_fixture.h: what the widget tests share: a scripted run with the game's Resources as
+// the current directory, and a screen layer beneath the widgets that paints the window, draws
+// what it is given, counts its frames and writes down the input it hears.
+#pragma once
+
+#include "frame/app.h"
+#include "platform/platform.h"
+#include "tests/frame/recording_layer.h"
+#include "tests/harness/harness.h"
+#include "tests/media/test_files.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+// Virtual keys as the window messages carry them (the arrows, Home, End and Delete extended).
+namespace vk {
+constexpr int32_t backspace = 8, tab = 9, enter = 13, shift = 16, control = 17, escape = 27;
+constexpr int32_t end = 35, home = 36, left = 37, up = 38, right = 39, down = 40, del = 46;
+constexpr int32_t a = 65, c = 67, v = 86, x = 88;
+} // namespace vk
+
+constexpr uint32_t screenColour = 0xff203040u;
+
+class ScreenLayer : public RecordingLayer {
+public:
+    explicit ScreenLayer(std::vector<std::string>& journal) : RecordingLayer(journal, "screen") {}
+    std::function<void()> drawOnTop;
+    int draws = 0;
+    int ticks = 0;
+    void onDraw() override
+    {
+        ++draws;
+        fillRect(BWColor(screenColour), screenRect());
+        if (drawOnTop) drawOnTop();
+    }
+    void onTick() override { ++ticks; }
+};
+
+class WidgetTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        char* current = getcwd(nullptr, 0);
+        startDirectory_ = current ? current : "";
+        free(current);
+        ASSERT_TRUE(platformChangeDirectory(PELLIX_RESOURCES_DIR));
+    }
+    void TearDown() override
+    {
+        if (hasWindow()) shutdown();
+        platformChangeDirectory(startDirectory_.c_str());
+    }
+    void tap(uint64_t ms, int32_t virtualKey, bool extended = false)
+    {
+        script.keyDown(ms, virtualKey, extended);
+        script.keyUp(ms, virtualKey, extended);
+    }
+    void tapWith(uint64_t ms, int32_t modifier, int32_t virtualKey, bool extended = false)
+    {
+        script.keyDown(ms, modifier);
+        tap(ms, virtualKey, extended);
+        script.keyUp(ms, modifier);
+    }
+
+    ScriptedRun script;
+    TempDir files;
+    std::vector<std::string> journal;
+
+private:
+    std::string startDirectory_;
+};
