@@ -14,15 +14,22 @@
 
 namespace {
 
+// When the next frame is due. The sleep and the frame test both compare against this one
+// value: computed two ways, rounding could call a frame "not due" yet leave nothing to wait for,
+// and the loop would spin without time moving on.
+double nextFrameDue()
+{
+    const BWApp& app = appState();
+    return app.lastFrameTime + 1.0 / app.frameRate;
+}
+
 // How long the loop may sleep before the next frame is due; forever without a frame cap.
 uint32_t millisecondsUntilFrame()
 {
-    const BWApp& app = appState();
-    if (app.frameRate == 0) {
+    if (appState().frameRate == 0) {
         return platformWaitForever;
     }
-    double due = app.lastFrameTime + 1.0 / app.frameRate;
-    double left = std::ceil((due - seconds()) * 1000.0);
+    double left = std::ceil((nextFrameDue() - seconds()) * 1000.0);
     if (!(left > 0.0)) {
         return 0;
     }
@@ -35,7 +42,7 @@ void frameIfDue()
     if (app.frameRate == 0) {
         return;
     }
-    if (1.0 / app.frameRate <= seconds() - app.lastFrameTime) {
+    if (seconds() >= nextFrameDue()) {
         app.lastFrameTime = seconds();
         tickLayers();
         present();

@@ -35,6 +35,21 @@ TEST_F(LoopTest, FramesAtTheCapAreAtLeastOneFrameTimeApart)
     EXPECT_FALSE(script.ranOut());
 }
 
+TEST_F(LoopTest, FrameTimesOfWholeMillisecondsKeepTheClockMoving)
+{
+    // At 100 and 1000 frames per second a frame lasts a whole number of milliseconds, where
+    // rounding once made the loop neither frame nor sleep.
+    openTestWindow(100);
+    RecordingLayer layer(journal);
+    int ticks = 0;
+    layer.onTickAction = [&] { ++ticks; };
+    script.at(1000, [&] { setFrameRate(1000); });
+    script.close(1200);
+    run();
+    EXPECT_GE(ticks, 100 + 150);
+    EXPECT_LE(ticks, 101 + 201);
+}
+
 TEST_F(LoopTest, WithoutAFrameRateNothingTicksAndTheLoopWaitsForMessages)
 {
     openTestWindow(0);
