@@ -1,0 +1,24 @@
+// loader_regressions_test.cpp: files that once crashed a loader under the fuzzer, kept byte for
+// byte in tests/media/regressions/, each with the sound outcome it must have now.
+#include "media/font_metrics.h"
+#include "media/png_decode.h"
+#include "media/wav_reader.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+std::string regression(const char* name) { return std::string(PELLIX_MEDIA_REGRESSIONS) + "/" + name; }
+
+} // namespace
+
+TEST(LoaderRegressions, WavClaimingOneHertzIsRefusedInsteadOfResampledIntoGigabytes)
+{
+    // 30 KB of 8-bit mono at 1 Hz: resampling it to 44100 Hz asked for 5.3 GB.
+    WavClip clip;
+    EXPECT_FALSE(readWavFile(regression("wav-sample-rate-one-hertz.wav").c_str(), clip));
+    EXPECT_TRUE(clip.data.empty());
+    EXPECT_TRUE(toDeviceFrames(clip).empty());
+}
