@@ -1,9 +1,35 @@
-// fnt_fuzz.cpp: arbitrary bytes through the ".fnt" parser, then every measuring rule over the
-// metrics it accepts, since damaged tables feed the drawing's sheet rectangles.
+// fnt_fuzz.cpp: arbitrary bytes through the ".fnt" parser, then every measuring rule and the
+// sheet rectangles the drawing cuts each glyph from, since damaged tables feed both.
 #include "media/font_metrics.h"
+#include "media/sprite_quads.h"
+#include "media/texture_tiling.h"
 
 #include <cstdlib>
 #include <string>
+
+namespace {
+
+// The tiles BWImage::create lays out for the sheet, with stand-in texture names.
+ImageTiles sheetTiles(const FontMetrics& metrics)
+{
+    ImageTiles tiles;
+    if (metrics.sheetWidth < 1 || metrics.sheetHeight < 1) return tiles;
+    tiles.bounds = BWRect(0, 0, metrics.sheetWidth, metrics.sheetHeight);
+    tiles.columnWidths = textureTileLengths(metrics.sheetWidth);
+    tiles.rowHeights = textureTileLengths(metrics.sheetHeight);
+    tiles.columns = int32_t(tiles.columnWidths.size());
+    tiles.rows = int32_t(tiles.rowHeights.size());
+    tiles.textures.assign(size_t(tiles.columns) * size_t(tiles.rows), 1);
+    return tiles;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    setMaxTextureSize(16384);  // as the machine's GL reports
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
@@ -14,11 +40,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     if (metrics.version != 2 || metrics.sheetWidth < 0 || metrics.sheetHeight < 0) std::abort();
     if (metrics.pixels.size() != size_t(metrics.sheetWidth) * size_t(metrics.sheetHeight) * 4) std::abort();
+    const ImageTiles tiles = sheetTiles(metrics);
     std::string everyByte;
     for (int ch = 1; ch < 256; ++ch) {
-        placeGlyph(metrics, static_cast<unsigned char>(ch));
+        const GlyphPlacement placement = placeGlyph(metrics, static_cast<unsigned char>(ch));
         fontCharWidth(metrics, static_cast<unsigned char>(ch));
         everyByte += static_cast<char>(ch);
+        if (placement.kind != GlyphPlacement::Glyph) continue;
+        BWDrawParams params;
+        params.source = BWRect(placement.sheetX, 0, placement.width, metrics.sheetHeight);
+        params.destination = BWRect(placement.shift, 0, placement.width, metrics.sheetHeight);
+        spriteQuads(tiles, params, 600);
+        // A glyph the font accepted must lie on its sheet.
+        if (placement.sheetX < 0 || placement.width < 0 || placement.sheetX + placement.width > metrics.sheetWidth)
+            std::abort();
     }
     fontTextWidth(metrics, everyByte.c_str());
     linesHeight(fontLineHeight(metrics), everyByte.c_str());

@@ -22,3 +22,13 @@ TEST(LoaderRegressions, WavClaimingOneHertzIsRefusedInsteadOfResampledIntoGigaby
     EXPECT_TRUE(clip.data.empty());
     EXPECT_TRUE(toDeviceFrames(clip).empty());
 }
+
+TEST(LoaderRegressions, FontGlyphOffItsSheetIsRefused)
+{
+    // A 1 x 1 sheet whose glyph for 'A' spans columns -2^31 to 2^31 - 1: cutting it from the
+    // sheet texture overflowed the tile arithmetic.
+    FontMetrics metrics;
+    EXPECT_FALSE(readFntFile(regression("fnt-glyph-off-the-sheet.fnt").c_str(), metrics));
+    EXPECT_EQ(metrics.sheetWidth, 0);
+    EXPECT_TRUE(metrics.pixels.empty());
+}
