@@ -41,7 +41,7 @@ fuzz: build
 	@cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 \
 	  -DPELLIX_FUZZ=ON $(CMAKE_ARGS) >/dev/null
 	@cmake --build $(FUZZ_BUILD) -j $(JOBS) --target pellix_fuzzers
-	@python3 scripts/fuzz-seeds.py $(BUILD)/Resources $(FUZZ_BUILD)/seeds
+	@python3 scripts/fuzz-seeds.py $(BUILD)/Resources $(FUZZ_BUILD)/seeds tests/media/regressions
 
 bench: build
 	./$(BUILD)/pellix-puzzle bench

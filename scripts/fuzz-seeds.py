@@ -1,10 +1,11 @@
 #!/usr/bin/env python3
 """fuzz-seeds.py: seed corpora for the fuzz targets, one folder per target.
 
-Usage: fuzz-seeds.py <Resources folder> <output folder>
+Usage: fuzz-seeds.py <Resources folder> <output folder> [regression folders...]
 
 Each target gets valid files first (the generated art, plus small files of every kind the
-readers handle), then truncated and bit-flipped copies of them. The same bytes come out on every
+readers handle), then truncated and bit-flipped copies of them, and the checked-in files that
+once crashed a reader (by extension: .png, .fnt, .wav, .profile). The same bytes come out on every
 run. Nothing here is committed: the corpora are made again whenever `make fuzz` runs.
 """
 import random
@@ -149,9 +150,10 @@ def write_corpus(folder, valid):
 
 
 def main():
-    if len(sys.argv) != 3:
+    if len(sys.argv) < 3:
         sys.exit(__doc__)
     resources, output = Path(sys.argv[1]), Path(sys.argv[2])
+    regressions = [path for folder in sys.argv[3:] for path in sorted(Path(folder).glob("*"))]
     def generated(pattern):
         return {path.name: path.read_bytes() for path in sorted(resources.glob(pattern))
                 if path.stat().st_size <= MAX_SEED_BYTES}
@@ -163,6 +165,10 @@ def main():
     }
     for target, valid in corpora.items():
         count = write_corpus(output / target, valid)
+        for path in regressions:
+            if path.suffix == "." + target:
+                (output / target / path.name).write_bytes(path.read_bytes())
+                count += 1
         print(f"fuzz-seeds: {count} seeds for {target} in {output / target}")
 
 
