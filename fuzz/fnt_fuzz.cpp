@@ -1,5 +1,6 @@
 // fnt_fuzz.cpp: arbitrary bytes through the ".fnt" parser, then every measuring rule and the
-// sheet rectangles the drawing cuts each glyph from, since damaged tables feed both.
+// tile quads the drawing makes of each glyph, since damaged tables feed both.
+#include "media/font.h"
 #include "media/font_metrics.h"
 #include "media/sprite_quads.h"
 #include "media/texture_tiling.h"
@@ -40,22 +41,24 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     if (metrics.version != 2 || metrics.sheetWidth < 0 || metrics.sheetHeight < 0) std::abort();
     if (metrics.pixels.size() != size_t(metrics.sheetWidth) * size_t(metrics.sheetHeight) * 4) std::abort();
-    const ImageTiles tiles = sheetTiles(metrics);
     std::string everyByte;
     for (int ch = 1; ch < 256; ++ch) {
         const GlyphPlacement placement = placeGlyph(metrics, static_cast<unsigned char>(ch));
         fontCharWidth(metrics, static_cast<unsigned char>(ch));
         everyByte += static_cast<char>(ch);
-        if (placement.kind != GlyphPlacement::Glyph) continue;
-        BWDrawParams params;
-        params.source = BWRect(placement.sheetX, 0, placement.width, metrics.sheetHeight);
-        params.destination = BWRect(placement.shift, 0, placement.width, metrics.sheetHeight);
-        spriteQuads(tiles, params, 600);
         // A glyph the font accepted must lie on its sheet.
-        if (placement.sheetX < 0 || placement.width < 0 || placement.sheetX + placement.width > metrics.sheetWidth)
+        if (placement.kind == GlyphPlacement::Glyph
+            && (placement.sheetX < 0 || placement.width < 0
+                || int64_t(placement.sheetX) + placement.width > metrics.sheetWidth))
             std::abort();
     }
     fontTextWidth(metrics, everyByte.c_str());
     linesHeight(fontLineHeight(metrics), everyByte.c_str());
+    // Every byte twice over two lines, from the window's corner and from near its far end.
+    const ImageTiles tiles = sheetTiles(metrics);
+    const std::string text = everyByte + everyByte + "\n" + everyByte;
+    for (const BWPoint& start : {BWPoint(0, 0), BWPoint(790, 590)})
+        for (const BWDrawParams& params : bitmapTextDraws(metrics, start.x, start.y, text.c_str()))
+            spriteQuads(tiles, params, 600);
     return 0;
 }
