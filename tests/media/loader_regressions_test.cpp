@@ -23,6 +23,15 @@ TEST(LoaderRegressions, WavClaimingOneHertzIsRefusedInsteadOfResampledIntoGigaby
     EXPECT_TRUE(toDeviceFrames(clip).empty());
 }
 
+TEST(LoaderRegressions, PngHeaderClaimingThirtyThousandSquareIsRefusedUnallocated)
+{
+    // 69 bytes whose header claims 30000 x 30000: decoding allocated 3.6 GB before reading data.
+    int32_t width = -1;
+    int32_t height = -1;
+    EXPECT_EQ(decodePng(BWString("%s", regression("png-30000-square-header.png").c_str()), &width, &height), nullptr);
+    EXPECT_EQ(width + height, 0);
+}
+
 TEST(LoaderRegressions, FontGlyphOffItsSheetIsRefused)
 {
     // A 1 x 1 sheet whose glyph for 'A' spans columns -2^31 to 2^31 - 1: cutting it from the
