@@ -1,13 +1,14 @@
 # Makefile: the few commands a newcomer needs; CMake and Ninja do the building.
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
 JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
 ifdef CI
 CMAKE_ARGS += -DPELLIX_WERROR=ON
 endif
 
-.PHONY: all deps build run test test-asan bench clean screenshots artwork-preview
+.PHONY: all deps build run test test-asan bench clean screenshots artwork-preview fuzz
 
 all: build
 
@@ -38,9 +39,17 @@ screenshots: test
 	cp $(BUILD)/tests/captures/game_menu.png docs/menu.png
 	cp $(BUILD)/tests/captures/game_board.png docs/board.png
 
+# The fuzz targets (clang, libFuzzer, ASan, UBSan) in their own build, and seed corpora made
+# from the generated art and scripts/fuzz-seeds.py. scripts/fuzz.sh runs one target.
+fuzz: build
+	@cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 \
+	  -DPELLIX_FUZZ=ON $(CMAKE_ARGS) >/dev/null
+	@cmake --build $(FUZZ_BUILD) -j $(JOBS) --target pellix_fuzzers
+	@python3 scripts/fuzz-seeds.py $(BUILD)/Resources $(FUZZ_BUILD)/seeds tests/media/regressions
+
 bench: build
 	./$(BUILD)/pellix-puzzle bench
 	./$(BUILD)/pellix-bench
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

@@ -15,6 +15,8 @@ packages=(
   libcairo2-dev fonts-dejavu-core
   # headless runs with a real X window
   xvfb xauth
+  # make fuzz: libFuzzer with clang, and the seed-corpus script
+  clang-14 libclang-rt-14-dev python3
 )
 
 missing=()

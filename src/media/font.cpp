@@ -94,9 +94,10 @@ void BWFont::draw(int32_t x, int32_t y, const BWString& text) const
     }
 }
 
-void BWFont::drawBitmapText(int32_t x, int32_t y, const char* text) const
+std::vector<BWDrawParams> bitmapTextDraws(const FontMetrics& metrics, int32_t x, int32_t y,
+                                          const char* text)
 {
-    const FontMetrics& metrics = record_->metrics;
+    std::vector<BWDrawParams> draws;
     int64_t penX = x;
     int64_t penY = y;
     for (const char* at = text; *at; ++at) {
@@ -115,9 +116,17 @@ void BWFont::drawBitmapText(int32_t x, int32_t y, const char* text) const
             params.destination = BWRect(clampedToInt32(penX + placement.shift),
                                         clampedToInt32(penY), placement.width,
                                         metrics.sheetHeight);
-            record_->sheet.draw(params);
+            draws.push_back(params);
         }
         penX += int64_t(placement.advance) + metrics.spacing;
+    }
+    return draws;
+}
+
+void BWFont::drawBitmapText(int32_t x, int32_t y, const char* text) const
+{
+    for (const BWDrawParams& params : bitmapTextDraws(record_->metrics, x, y, text)) {
+        record_->sheet.draw(params);
     }
 }
 

@@ -8,6 +8,12 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
+
+// The sheet rectangles a bitmap font draws for the text, first line's top-left corner at window
+// point (x, y): one per glyph, in order; pen positions past the 32-bit range are held at its ends.
+std::vector<BWDrawParams> bitmapTextDraws(const FontMetrics& metrics, int32_t x, int32_t y,
+                                          const char* text);
 
 // A bitmap font comes from a ".fnt" file and draws sub-rectangles of its glyph sheet in the
 // sheet's own colours; a newline starts a new line. A system font is an installed typeface

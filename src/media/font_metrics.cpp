@@ -32,6 +32,23 @@ int32_t glyphWidth(const FontMetrics& metrics, int glyph)
     return clampedToInt32(int64_t(metrics.glyphRight[glyph]) - glyphStart(metrics, glyph));
 }
 
+// Every glyph a character maps to must be a column span of the sheet: the drawing cuts its
+// rectangle from the sheet texture, and wild spans overflow the tile arithmetic.
+bool glyphsLieOnSheet(const FontMetrics& metrics)
+{
+    for (int8_t glyph : metrics.glyphOf) {
+        if (glyph < 0) {
+            continue;
+        }
+        int32_t start = glyphStart(metrics, glyph);
+        if (start < 0 || metrics.glyphRight[glyph] < start ||
+            metrics.glyphRight[glyph] > metrics.sheetWidth) {
+            return false;
+        }
+    }
+    return true;
+}
+
 bool isDigit(unsigned char ch)
 {
     return ch >= '0' && ch <= '9';
@@ -70,7 +87,8 @@ bool parseFnt(const uint8_t* bytes, size_t size, FontMetrics& metrics)
         read.glyphRight[glyph] = bigEndianWord(bytes + 36 + 4 * glyph);
     }
     std::memcpy(read.glyphOf, bytes + 548, sizeof read.glyphOf);
-    if (read.version != 2 || read.sheetWidth < 0 || read.sheetHeight < 0) {
+    if (read.version != 2 || read.sheetWidth < 0 || read.sheetHeight < 0 ||
+        !glyphsLieOnSheet(read)) {
         return false;
     }
     uint64_t pixelBytes = uint64_t(read.sheetWidth) * uint64_t(read.sheetHeight) * 4;

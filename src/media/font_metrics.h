@@ -30,8 +30,9 @@ struct FontMetrics {
 constexpr size_t fntHeaderBytes = 676;
 
 // Reads a whole ".fnt" file image: false (metrics left at their defaults) when it is shorter
-// than the header, its version is not 2, its sheet has a negative side, or it is too short
-// for the sheet's pixels. Extra bytes at the end are ignored.
+// than the header, its version is not 2, its sheet has a negative side, a character's glyph
+// does not span columns of the sheet (from its start up to at most sheetWidth), or it is too
+// short for the sheet's pixels. Extra bytes at the end are ignored.
 bool parseFnt(const uint8_t* bytes, size_t size, FontMetrics& metrics);
 // The same for a file; a missing or unreadable one is refused like an empty one.
 bool readFntFile(const char* fileName, FontMetrics& metrics);

@@ -10,6 +10,12 @@
 
 namespace {
 
+// The decoder allocates the whole picture before reading its data, so a header alone could ask
+// for gigabytes (a 69-byte file claiming 30000 x 30000 wants 3.6 GB). Sides are held to the
+// largest texture GL gives here, and the picture to 64 million pixels (256 MB decoded).
+constexpr png_uint_32 kLargestSide = 16384;
+constexpr uint64_t kLargestPixelCount = uint64_t(1) << 26;
+
 // Everything the decoding allocates, kept outside the frame that calls setjmp so that the
 // long jump back from a libpng error finds every pointer intact and can free it.
 struct PngDecoding {
@@ -92,6 +98,7 @@ bool readPng(PngDecoding& decoding)
     if (setjmp(png_jmpbuf(decoding.png))) {
         return false;
     }
+    png_set_user_limits(decoding.png, kLargestSide, kLargestSide);
     png_init_io(decoding.png, decoding.file);
     png_set_sig_bytes(decoding.png, sizeof signature);
     png_read_info(decoding.png, decoding.info);
@@ -100,7 +107,8 @@ bool readPng(PngDecoding& decoding)
     decoding.width = png_get_image_width(decoding.png, decoding.info);
     decoding.height = png_get_image_height(decoding.png, decoding.info);
     size_t rowBytes = png_get_rowbytes(decoding.png, decoding.info);
-    if (rowBytes != size_t(decoding.width) * 4 || decoding.height == 0) {
+    if (rowBytes != size_t(decoding.width) * 4 || decoding.height == 0 ||
+        uint64_t(decoding.width) * decoding.height > kLargestPixelCount) {
         return false;
     }
     decoding.pixels = new (std::nothrow) uint8_t[rowBytes * decoding.height];

@@ -1,14 +1,17 @@
 // sprite_quads.cpp: clipping a draw's source rectangle to each tile and scaling it.
 #include "media/sprite_quads.h"
 
+#include "media/font_metrics.h"  // clampedToInt32
+
 #include <cmath>
 
 namespace {
 
-// A product and quotient in floating point, truncated toward zero.
-int32_t scaled(double numerator, double denominator)
+// A product and quotient in floating point, truncated toward zero. Every operand is a 32-bit
+// value or a difference of two, so the result fits 64 bits.
+int64_t scaled(double numerator, double denominator)
 {
-    return int32_t(std::trunc(numerator / denominator));
+    return int64_t(std::trunc(numerator / denominator));
 }
 
 // The source clipped to one tile, in tile texels (x to the right, y upwards from the
@@ -24,13 +27,15 @@ struct TileClip {
 TileClip clipToTile(const BWRect& source, int32_t imageHeight, int32_t sumX, int32_t sumY,
                     int32_t tileWidth, int32_t tileHeight)
 {
-    int32_t sourceBottom = imageHeight - (source.y + source.h);
-    int32_t sourceTop = imageHeight - source.y;
+    // In 64 bits: a source far outside the image must clip to nothing, not wrap around.
+    int64_t sourceBottom = int64_t(imageHeight) - (int64_t(source.y) + source.h);
+    int64_t sourceTop = int64_t(imageHeight) - source.y;
+    int64_t sourceRight = int64_t(source.x) + source.w;
     TileClip clip;
-    clip.s0 = sumX < source.x ? source.x - sumX : 0;
-    clip.t0 = sumY < sourceBottom ? sourceBottom - sumY : 0;
-    clip.s1 = source.x + source.w - sumX < tileWidth ? source.x + source.w - sumX : tileWidth;
-    clip.t1 = sourceTop - sumY < tileHeight ? sourceTop - sumY : tileHeight;
+    clip.s0 = clampedToInt32(sumX < source.x ? int64_t(source.x) - sumX : 0);
+    clip.t0 = clampedToInt32(sumY < sourceBottom ? sourceBottom - sumY : 0);
+    clip.s1 = clampedToInt32(sourceRight - sumX < tileWidth ? sourceRight - sumX : tileWidth);
+    clip.t1 = clampedToInt32(sourceTop - sumY < tileHeight ? sourceTop - sumY : tileHeight);
     if (clip.s1 < clip.s0) {
         clip.s1 = clip.s0;
     }
@@ -61,12 +66,17 @@ std::vector<SpriteQuad> spriteQuads(const ImageTiles& tiles, const BWDrawParams&
         TileClip clip = clipToTile(src, imageHeight, sumX, sumY, tileWidth, tileHeight);
         SpriteQuad quad;
         quad.texture = tiles.textures[i];
-        quad.left = dst.x + scaled(double(dst.w) * (sumX + clip.s0 - src.x), src.w);
-        quad.bottom = screenHeight - (dst.y + dst.h) +
-                      scaled(double(dst.h) * ((src.y + src.h) + sumY + clip.t0 - imageHeight),
-                             src.h);
-        quad.right = quad.left + scaled(double(clip.s1 - clip.s0) * dst.w, src.w);
-        quad.top = quad.bottom + scaled(double(clip.t1 - clip.t0) * dst.h, src.h);
+        // Corners far off the screen (a damaged font's pen can reach 2^31) are held at the
+        // ends of the 32-bit range instead of wrapping around onto it.
+        int64_t left = int64_t(dst.x) +
+                       scaled(double(dst.w) * (double(sumX) + clip.s0 - src.x), src.w);
+        int64_t bottom = int64_t(screenHeight) - (int64_t(dst.y) + dst.h) +
+                         scaled(double(dst.h) * (double(src.y) + src.h + sumY + clip.t0 - imageHeight),
+                                src.h);
+        quad.left = clampedToInt32(left);
+        quad.bottom = clampedToInt32(bottom);
+        quad.right = clampedToInt32(left + scaled((double(clip.s1) - clip.s0) * dst.w, src.w));
+        quad.top = clampedToInt32(bottom + scaled((double(clip.t1) - clip.t0) * dst.h, src.h));
         quad.s0 = float(clip.s0) / float(tileWidth);
         quad.t0 = float(clip.t0) / float(tileHeight);
         quad.s1 = float(clip.s1) / float(tileWidth);

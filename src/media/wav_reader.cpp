@@ -41,6 +41,10 @@ bool findChunk(const uint8_t* bytes, size_t& offset, size_t end, const char* id,
     return false;
 }
 
+// Every clip is resampled to the device rate when it loads, so a low rate multiplies its size:
+// a 30 KB file claiming 1 Hz would ask for 5 GB. No real recording goes below this.
+constexpr uint32_t lowestSampleRate = 4000;
+
 bool isPlayablePcm(const WavFormat& format)
 {
     uint32_t bytesPerSample = format.bitsPerSample / 8;
@@ -48,7 +52,7 @@ bool isPlayablePcm(const WavFormat& format)
                       format.bitsPerSample == 24 || format.bitsPerSample == 32;
     return format.formatTag == 1 && format.channels > 0 && knownDepth &&
            format.blockAlign == format.channels * bytesPerSample &&
-           format.samplesPerSecond > 0 && format.bytesPerSecond > 0;
+           format.samplesPerSecond >= lowestSampleRate && format.bytesPerSecond > 0;
 }
 
 WavFormat formatFrom(const uint8_t* bytes)

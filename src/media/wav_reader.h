@@ -24,7 +24,8 @@ struct WavClip {
 // Reads a RIFF file of form "WAVE": its "fmt " chunk (16 bytes or longer) and the "data" chunk
 // that follows it. False, with the clip left empty, for anything that cannot be played:
 // not RIFF/WAVE, a missing or short chunk, a format other than PCM (tag 1), or a PCM header
-// whose sizes disagree (channels, 8/16/24/32 bits, frame size, rates of 0).
+// whose sizes disagree (channels, 8/16/24/32 bits, frame size, a byte rate of 0), or a sample
+// rate under 4000 Hz (resampled to the device rate, a small file would fill gigabytes).
 bool parseWav(const uint8_t* bytes, size_t size, WavClip& clip);
 bool readWavFile(const char* fileName, WavClip& clip);
 

@@ -41,6 +41,15 @@ TEST(FntFile, BigEndianVersionTwoAndLengthChecks)
     std::swap(bytes[4], bytes[7]);                   // version bytes 02 00 00 00
     EXPECT_TRUE(refused(bytes, bytes.size()));
 
+    FntFile wild = font;
+    wild.glyphRight[1] = 9;  // past the sheet's 8 columns
+    EXPECT_TRUE(refused(fntBytes(wild), fntBytes(wild).size()));
+    wild.glyphRight[1] = 2;  // ends before it starts
+    EXPECT_TRUE(refused(fntBytes(wild), fntBytes(wild).size()));
+    wild.glyphRight[1] = 8;
+    wild.glyphRight[2] = -5;  // no character maps to glyph 2: its entry does not matter
+    EXPECT_FALSE(refused(fntBytes(wild), fntBytes(wild).size()));
+
     font.sheetWidth = -4;  // -4 x -4 pixels would pass the length check
     font.sheetHeight = -4;
     bytes = fntBytes(font);

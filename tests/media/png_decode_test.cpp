@@ -99,4 +99,15 @@ TEST_F(PngDecode, DamagedOrMissingFilesGiveNothing)
     EXPECT_EQ(decodePng(BWString()), nullptr);
 }
 
+TEST_F(PngDecode, PicturesTooLargeToHoldAreRefusedBeforeTheirPixelsAreRead)
+{
+    std::vector<uint8_t> row(16385, 0x80);
+    EXPECT_EQ(decoded(16384, 1, PNG_COLOR_TYPE_GRAY, 8, {row.begin(), row.end() - 1}).size(), 16384u);
+    EXPECT_TRUE(decoded(16385, 1, PNG_COLOR_TYPE_GRAY, 8, row).empty()) << "wider than 16384";
+    EXPECT_TRUE(decoded(1, 16385, PNG_COLOR_TYPE_GRAY, 8, row).empty()) << "higher than 16384";
+    std::vector<uint8_t> rows(size_t(1025) * 8192, 0);  // one bit per pixel, 1025 bytes a row
+    EXPECT_TRUE(decoded(8193, 8192, PNG_COLOR_TYPE_GRAY, 1, rows).empty()) << "more than 2^26 pixels";
+    EXPECT_EQ(width + height, 0);
+}
+
 } // namespace

@@ -34,7 +34,8 @@ TEST(WavReader, EveryFaultLeavesNothingToPlay)
                         +[](WavFile& w) { w.fmtBytes = 14; },
                         +[](WavFile& w) { w.bitsPerSample = 12; },
                         +[](WavFile& w) { w.channels = 0; },
-                        +[](WavFile& w) { w.sampleRate = 0; }}) {  // no bytes per second
+                        +[](WavFile& w) { w.sampleRate = 0; },     // no bytes per second
+                        +[](WavFile& w) { w.sampleRate = 3999; }}) {  // too slow to resample
         WavFile bad = good;
         damage(bad);
         faults.push_back(wavBytes(bad));
