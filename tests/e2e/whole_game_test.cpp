@@ -1,9 +1,10 @@
-// whole_game_test.cpp: a puzzle played to the end through clicks only, and the frame of a board
-// in play that the README shows.
+// whole_game_test.cpp: puzzles played to the end through clicks only, a whole game as a player
+// plays it, and the frame of a board in play that the README shows.
 #include "tests/e2e/game_run.h"
 
 #include "frame/clock.h"
 #include "game/game_over_banner.h"
+#include "ui/textbox.h"
 
 namespace {
 
@@ -79,4 +80,75 @@ TEST_F(WholeGameTest, ABoardInPlayShowsEveryKindOfCell)
             saveCapture(captureFrame(), "game_board");
         },
     });
+}
+
+namespace {
+
+struct PlayerTest : GameRun {};
+
+} // namespace
+
+// Start, choose Random and Hard, play with a pause and an undo, solve, enter a name, decline
+// another game and leave; the next start shows the time from the stored record.
+TEST_F(PlayerTest, AWholeGameAsAPlayerPlaysItAndTheTimeLastsToTheNextStart)
+{
+    constexpr uint64_t playing = kPlaying + 100;
+    constexpr uint64_t solveAt = playing + 2000;
+    constexpr uint64_t named = solveAt + 3800;
+    float solved = 0.0f;
+    BWPoint e;
+    script.click(kMenuShown, 346 + 5, 294 + 5);      // Random
+    script.click(kMenuShown + 50, 514 + 5, 335 + 5); // Hard
+    startGameAt(kMenuShown + 100);
+    script.at(playing, [&] {
+        EXPECT_EQ(game().state, Playing);
+        EXPECT_EQ(game().profile.zoneLayout(), 1);
+        EXPECT_EQ(game().profile.difficulty(), 2);
+        clickAt(25, 270); // pause
+    });
+    script.at(playing + 300, [&] { clickAt(344, 369); }); // play
+    script.at(playing + 1000, [&] {
+        EXPECT_EQ(game().pauseStart, 0.0f);
+        for (int32_t index = 0; index < kCellCount; ++index) {
+            if (!game().board.cells[static_cast<size_t>(index)].given) {
+                e = BWPoint(index / kBoardSide, index % kBoardSide);
+                break;
+            }
+        }
+        clickNumberIntoCell(game().cell(e.x, e.y).solutionDigit % 9 + 1, e);
+        pressKey('Z');
+    });
+    script.at(playing + 1300, [&] { EXPECT_EQ(game().cell(e.x, e.y).digit, 0) << "undone"; });
+    script.at(solveAt, [&] {
+        solved = static_cast<float>(seconds()) - game().startTime;
+        clickSolution();
+    });
+    script.at(named, [&] {
+        ASSERT_NE(layerOfKind<BWTextbox>(), nullptr);
+        for (char c : std::string("Pat")) {
+            script.typeChar(platformMilliseconds(), static_cast<uint8_t>(c));
+        }
+        clickAt(344, 369); // Done
+    });
+    script.at(named + 500, [&] { clickAt(424, 369); }); // no more games
+    script.at(named + 1000, [&] {
+        EXPECT_EQ(game().state, Menu);
+        EXPECT_STREQ(game().profile.bestName(1, 2, 0), "Pat");
+        EXPECT_FLOAT_EQ(game().profile.bestTime(1, 2, 0), solved);
+        clickAt(504, 529); // Exit
+    });
+    runGame(named + 2000);
+    EXPECT_LT(platformMilliseconds(), named + 2000) << "Exit ended the program";
+
+    ScriptedRun second;
+    second.at(kMenuShown, [&] {
+        EXPECT_EQ(game().state, Menu);
+        EXPECT_EQ(game().profile.zoneLayout(), 1);
+        EXPECT_EQ(game().profile.difficulty(), 2);
+        EXPECT_STREQ(game().profile.bestName(1, 2, 0), "Pat");
+        EXPECT_FLOAT_EQ(game().profile.bestTime(1, 2, 0), solved);
+        EXPECT_STREQ(game().profile.lastName(), "Pat");
+    });
+    second.close(kMenuShown + 100);
+    Game running;
 }
