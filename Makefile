@@ -7,7 +7,7 @@ ifdef CI
 CMAKE_ARGS += -DPELLIX_WERROR=ON
 endif
 
-.PHONY: all deps build run test test-asan bench clean screenshots artwork-preview
+.PHONY: all deps build run test test-asan bench clean screenshots artwork-preview install
 
 all: build
 
@@ -44,3 +44,8 @@ bench: build
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)
+
+# The game, its art, a desktop entry and the icon under the configured prefix (/usr/local); DESTDIR
+# stages the files elsewhere for packaging.
+install: build
+	cmake --install $(BUILD)
