@@ -8,7 +8,7 @@ ifdef CI
 CMAKE_ARGS += -DPELLIX_WERROR=ON
 endif
 
-.PHONY: all deps build run test test-asan bench clean screenshots artwork-preview fuzz
+.PHONY: all deps build run test test-asan bench clean screenshots artwork-preview fuzz install
 
 all: build
 
@@ -53,3 +53,8 @@ bench: build
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
+
+# The game, its art, a desktop entry and the icon under the configured prefix (/usr/local); DESTDIR
+# stages the files elsewhere for packaging.
+install: build
+	cmake --install $(BUILD)

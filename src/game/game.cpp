@@ -57,12 +57,6 @@ void Game::onDraw()
     }
 }
 
-// The question before quitting a game in progress opens here with the in-game dialogs.
-bool Game::canClose()
-{
-    return true;
-}
-
 void Game::onMouseDown(int32_t x, int32_t y, int32_t button)
 {
     pointer.mouseHeld = true;
@@ -135,15 +129,6 @@ float Game::elapsedSeconds() const
         elapsed -= current - winTime;
     }
     return elapsed;
-}
-
-// The name entry for a best time and the play-again question follow the finishing sound here.
-void Game::win()
-{
-    winTime = now();
-    assets.finishSound.play();
-    present();
-    state = Menu;
 }
 
 void Game::pushUndo(int32_t x, int32_t y)

@@ -47,7 +47,9 @@ public:
     // Generates a puzzle for the profile's layout and difficulty behind the loading picture,
     // taking at least one second, and starts its clock.
     void newGame();
-    // The board is solved: the clock stops at this moment and the game returns to the menu.
+    // The board is solved: the clock stops at this moment, the banner blinks, a time among the
+    // table's three best asks for a name, the profile is saved, and the player chooses between
+    // another game of the same kind and the menu.
     void win();
 
     // The clock of the game in progress, which stands still while paused and once solved.
@@ -81,6 +83,16 @@ public:
     UndoList undoList;
 
 private:
+    // The in-game dialogs (game_dialogs.cpp); the exit dialog is canClose.
+    void runPauseDialog();
+    void runResetDialog();
+
+    // Winning (game_win.cpp): the name for a new best time of e seconds, and its place.
+    void enterBestTime(float e);
+
+    // The help page (game_help.cpp).
+    void showHelp();
+
     // The menu (game_menu.cpp).
     void drawMenu();
     void pressMenu(int32_t x, int32_t y);

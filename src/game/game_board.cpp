@@ -126,15 +126,13 @@ void Game::releaseBoardButtons(int32_t x, int32_t y)
         exitLoop();
     } else if (assets.pause.area.contains(x, y)) {
         present();
-        pauseClock(); // the pause dialog runs here, with the digits hidden
-        resumeClock();
+        runPauseDialog();
     } else if (assets.undo.area.contains(x, y)) {
         present();
         undoLast();
     } else if (assets.reset.area.contains(x, y)) {
         present();
-        pauseClock(); // the question whether to clear every entry runs here
-        resumeClock();
+        runResetDialog();
     }
 }
 

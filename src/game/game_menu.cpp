@@ -3,6 +3,7 @@
 
 #include "frame/loop.h"
 #include "game/game_texts.h"
+#include "game/settings_dialog.h"
 
 namespace {
 
@@ -64,9 +65,12 @@ void Game::releaseMenu(int32_t x, int32_t y)
         present();
         newGame();
     } else if (assets.help.area.contains(x, y)) {
-        present(); // the help screen opens here
+        present();
+        showHelp();
     } else if (assets.settings.area.contains(x, y)) {
-        present(); // the settings dialog opens here
+        present();
+        SettingsDialog dialog;
+        dialog.run(*this);
     } else if (assets.quitMenu.area.contains(x, y)) {
         present();
         exitLoop();

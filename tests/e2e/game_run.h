@@ -9,6 +9,7 @@
 #include "media/sound_device.h"
 #include "tests/harness/harness.h"
 #include "tests/storage/temp_config_home.h"
+#include "ui/layer.h"
 
 #include <gtest/gtest.h>
 
@@ -25,6 +26,17 @@ constexpr int32_t kCell = 58;
 inline Game& game()
 {
     return *dynamic_cast<Game*>(bottomLayer());
+}
+
+// The topmost layer of the kind in the stack, null when there is none.
+template <class Kind> Kind* layerOfKind()
+{
+    for (BWLayer* layer = topLayer(); layer; layer = layer->layerBelow()) {
+        if (Kind* found = dynamic_cast<Kind*>(layer)) {
+            return found;
+        }
+    }
+    return nullptr;
 }
 
 class GameRun : public TempConfigHome {
@@ -57,10 +69,15 @@ protected:
         return playing;
     }
 
-    // Constructing the game runs it until the script closes it or runs out.
+    // Constructing the game runs it until the script closes it. A game in progress asks first
+    // and Enter answers yes; a win in progress takes a few more: the close ends the banner,
+    // Enter accepts the name, the next close answers the play-again question.
     void runGame(uint64_t closeAt)
     {
-        script.close(closeAt);
+        for (uint64_t ms = closeAt; ms < closeAt + 2000; ms += 500) {
+            script.close(ms);
+            script.keyDown(ms + 10, 13);
+        }
         Game running;
     }
 
@@ -71,12 +88,13 @@ protected:
         script.click(ms, 200, 285);
     }
 
-    // Runs the steps 20 ms apart from ms on, then closes the game; input a step queues with the
-    // helpers below arrives before the next step.
-    void runSteps(uint64_t ms, const std::vector<std::function<void()>>& steps)
+    // Runs the steps apart from ms on, then closes the game; input a step queues with the
+    // helpers below arrives before the next step. A dialog button takes a quarter second to
+    // act, so steps that press them need a wider spacing.
+    void runSteps(uint64_t ms, const std::vector<std::function<void()>>& steps, uint64_t spacing = 20)
     {
         for (const std::function<void()>& step : steps) {
-            script.at(ms += 20, step);
+            script.at(ms += spacing, step);
         }
         runGame(ms + 100);
     }
@@ -98,6 +116,25 @@ protected:
         script.keyUp(platformMilliseconds(), virtualKey);
     }
     void chooseNumber(int32_t number) { pressKey('0' + number); }
+    // Picks the number on the side panel, then clicks the cell.
+    void clickNumberIntoCell(int32_t number, BWPoint cell, int32_t button = 1)
+    {
+        clickAt(kPanelLeft + kPanelSlot / 2, kPanelTop + kPanelSlot * number + kPanelSlot / 2);
+        clickCell(cell, button);
+    }
+    // Clicks the solution into every cell that is not given and passes the test.
+    void clickSolution(const std::function<bool(BWPoint)>& test = [](BWPoint) { return true; })
+    {
+        for (int32_t x = 0; x < kBoardSide; ++x) {
+            for (int32_t y = 0; y < kBoardSide; ++y) {
+                if (!game().cell(x, y).given && test(BWPoint(x, y))) {
+                    clickNumberIntoCell(game().cell(x, y).solutionDigit, BWPoint(x, y));
+                }
+            }
+        }
+    }
+    // A click a few pixels inside a button whose top-left corner is given.
+    void clickButtonAt(int32_t left, int32_t top) { clickAt(left + 5, top + 5); }
 
     ScriptedRun script;
 };

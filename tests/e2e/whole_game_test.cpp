@@ -1,8 +1,10 @@
-// whole_game_test.cpp: a puzzle played to the end through clicks only, and the frame of a board
-// in play that the README shows.
+// whole_game_test.cpp: puzzles played to the end through clicks only, a whole game as a player
+// plays it, and the frame of a board in play that the README shows.
 #include "tests/e2e/game_run.h"
 
 #include "frame/clock.h"
+#include "game/game_over_banner.h"
+#include "ui/textbox.h"
 
 namespace {
 
@@ -13,25 +15,6 @@ struct WholeGameTest : GameRun {
     {
         GameRun::SetUp();
         startGameAt(kMenuShown);
-    }
-
-    // Picks the number on the side panel, then clicks the cell.
-    void clickNumberIntoCell(int32_t number, BWPoint cell, int32_t button = 1)
-    {
-        clickAt(kPanelLeft + kPanelSlot / 2, kPanelTop + kPanelSlot * number + kPanelSlot / 2);
-        clickCell(cell, button);
-    }
-
-    // Clicks the solution into every cell that is not given and passes the test.
-    void clickSolution(const std::function<bool(BWPoint)>& test)
-    {
-        for (int32_t x = 0; x < kBoardSide; ++x) {
-            for (int32_t y = 0; y < kBoardSide; ++y) {
-                if (!game().cell(x, y).given && test(BWPoint(x, y))) {
-                    clickNumberIntoCell(game().cell(x, y).solutionDigit, BWPoint(x, y));
-                }
-            }
-        }
     }
 };
 
@@ -55,7 +38,7 @@ TEST_F(WholeGameTest, ClickingTheSolutionIntoEveryEmptyCellSolvesTheBoard)
             clickNumberIntoCell(game().cell(last.x, last.y).solutionDigit, last);
         },
         [&] {
-            EXPECT_EQ(game().state, Menu);
+            EXPECT_NE(layerOfKind<GameOverBanner>(), nullptr) << "the banner blinks over the board";
             // The clock stopped at the last click, one step ago.
             EXPECT_NEAR(game().winTime, static_cast<float>(seconds()) - 0.02f, 0.001f);
             EXPECT_TRUE(updateConflicts(game().board, Difficulty::Easy));
@@ -97,4 +80,75 @@ TEST_F(WholeGameTest, ABoardInPlayShowsEveryKindOfCell)
             saveCapture(captureFrame(), "game_board");
         },
     });
+}
+
+namespace {
+
+struct PlayerTest : GameRun {};
+
+} // namespace
+
+// Start, choose Random and Hard, play with a pause and an undo, solve, enter a name, decline
+// another game and leave; the next start shows the time from the stored record.
+TEST_F(PlayerTest, AWholeGameAsAPlayerPlaysItAndTheTimeLastsToTheNextStart)
+{
+    constexpr uint64_t playing = kPlaying + 100;
+    constexpr uint64_t solveAt = playing + 2000;
+    constexpr uint64_t named = solveAt + 3800;
+    float solved = 0.0f;
+    BWPoint e;
+    script.click(kMenuShown, 346 + 5, 294 + 5);      // Random
+    script.click(kMenuShown + 50, 514 + 5, 335 + 5); // Hard
+    startGameAt(kMenuShown + 100);
+    script.at(playing, [&] {
+        EXPECT_EQ(game().state, Playing);
+        EXPECT_EQ(game().profile.zoneLayout(), 1);
+        EXPECT_EQ(game().profile.difficulty(), 2);
+        clickAt(25, 270); // pause
+    });
+    script.at(playing + 300, [&] { clickAt(344, 369); }); // play
+    script.at(playing + 1000, [&] {
+        EXPECT_EQ(game().pauseStart, 0.0f);
+        for (int32_t index = 0; index < kCellCount; ++index) {
+            if (!game().board.cells[static_cast<size_t>(index)].given) {
+                e = BWPoint(index / kBoardSide, index % kBoardSide);
+                break;
+            }
+        }
+        clickNumberIntoCell(game().cell(e.x, e.y).solutionDigit % 9 + 1, e);
+        pressKey('Z');
+    });
+    script.at(playing + 1300, [&] { EXPECT_EQ(game().cell(e.x, e.y).digit, 0) << "undone"; });
+    script.at(solveAt, [&] {
+        solved = static_cast<float>(seconds()) - game().startTime;
+        clickSolution();
+    });
+    script.at(named, [&] {
+        ASSERT_NE(layerOfKind<BWTextbox>(), nullptr);
+        for (char c : std::string("Pat")) {
+            script.typeChar(platformMilliseconds(), static_cast<uint8_t>(c));
+        }
+        clickAt(344, 369); // Done
+    });
+    script.at(named + 500, [&] { clickAt(424, 369); }); // no more games
+    script.at(named + 1000, [&] {
+        EXPECT_EQ(game().state, Menu);
+        EXPECT_STREQ(game().profile.bestName(1, 2, 0), "Pat");
+        EXPECT_FLOAT_EQ(game().profile.bestTime(1, 2, 0), solved);
+        clickAt(504, 529); // Exit
+    });
+    runGame(named + 2000);
+    EXPECT_LT(platformMilliseconds(), named + 2000) << "Exit ended the program";
+
+    ScriptedRun second;
+    second.at(kMenuShown, [&] {
+        EXPECT_EQ(game().state, Menu);
+        EXPECT_EQ(game().profile.zoneLayout(), 1);
+        EXPECT_EQ(game().profile.difficulty(), 2);
+        EXPECT_STREQ(game().profile.bestName(1, 2, 0), "Pat");
+        EXPECT_FLOAT_EQ(game().profile.bestTime(1, 2, 0), solved);
+        EXPECT_STREQ(game().profile.lastName(), "Pat");
+    });
+    second.close(kMenuShown + 100);
+    Game running;
 }

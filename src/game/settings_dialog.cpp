@@ -1,0 +1,140 @@
+// settings_dialog.cpp: the settings dialog's options, buttons, keys and drawing.
+#include "game/settings_dialog.h"
+
+#include "frame/app.h"
+#include "frame/clock.h"
+#include "frame/loop.h"
+#include "game/game.h"
+#include "game/game_dialogs.h"
+#include "media/sound.h"
+
+namespace {
+
+constexpr int32_t kKeyEscape = 1;
+constexpr int32_t kKeyEnter = 2;
+
+// The option marks: full screen and window on the left, sound on and off on the right.
+const BWPoint kFullscreenMark(198, 268);
+const BWPoint kWindowMark(198, 309);
+const BWPoint kSoundOnMark(379, 268);
+const BWPoint kSoundOffMark(379, 309);
+
+void loadButtonImages(BWImage& normal, BWImage& down, BWImage& highlight, const char* name)
+{
+    normal.load(BWString("%s_button.png", name));
+    down.load(BWString("%s_down.png", name));
+    highlight.load(BWString("%s_highlight.png", name));
+}
+
+BWRect areaAt(const BWImage& image, BWPoint topLeft)
+{
+    BWRect area = image.bounds();
+    area.offset(topLeft);
+    return area;
+}
+
+} // namespace
+
+SettingsDialog::SettingsDialog() = default;
+
+SettingsDialog::~SettingsDialog() = default;
+
+void SettingsDialog::run(Game& game)
+{
+    background_.load("dialog_background.png");
+    panel_.load("dialog_settings.png");
+    loadButtonImages(clear_.normal, clear_.down, clear_.highlight, "clear");
+    loadButtonImages(done_.normal, done_.down, done_.highlight, "done");
+    clearArea_ = areaAt(clear_.normal, BWPoint(505, 278));
+    doneArea_ = areaAt(done_.normal, BWPoint(339, 364));
+    game_ = &game;
+    ::run();
+}
+
+// The switch comes before the sound, so sound on is confirmed and sound off is silent.
+void SettingsDialog::onMouseDown(int32_t x, int32_t y, int32_t)
+{
+    mousePos_ = BWPoint(x, y);
+    pressPos_ = BWPoint(x, y);
+    mouseHeld_ = true;
+    const BWImage& check = game_->assets.check;
+    Profile& profile = game_->profile;
+    if (areaAt(check, kFullscreenMark).contains(x, y)) {
+        enterFullscreen();
+        profile.setFullscreen(true);
+    } else if (areaAt(check, kWindowMark).contains(x, y)) {
+        leaveFullscreen();
+        profile.setFullscreen(false);
+    } else if (areaAt(check, kSoundOnMark).contains(x, y)) {
+        enableSound();
+        profile.setSoundOn(true);
+    } else if (areaAt(check, kSoundOffMark).contains(x, y)) {
+        disableSound();
+        profile.setSoundOn(false);
+    } else {
+        return;
+    }
+    game_->assets.checkSound.play();
+}
+
+void SettingsDialog::onMouseMove(int32_t x, int32_t y)
+{
+    mousePos_ = BWPoint(x, y);
+}
+
+void SettingsDialog::onMouseUp(int32_t x, int32_t y, int32_t)
+{
+    mousePos_ = BWPoint(x, y);
+    mouseHeld_ = false;
+    if (clearArea_.contains(pressPos_) && clearArea_.contains(x, y)) {
+        confirmClear();
+    } else if (doneArea_.contains(pressPos_) && doneArea_.contains(x, y)) {
+        closeRequested_ = true;
+    }
+}
+
+// Only the tables go back to their defaults; nothing is written until the next save.
+void SettingsDialog::confirmClear()
+{
+    if (askYesNo("dialog_clear.png") == 1) {
+        game_->profile.resetBestTimes();
+    }
+}
+
+// Done is pressed by hand and shown pressed for a quarter second before it is released.
+void SettingsDialog::onKeyDown(int32_t keyCode)
+{
+    if (keyCode != kKeyEscape && keyCode != kKeyEnter) {
+        return;
+    }
+    onMouseDown(doneArea_.x, doneArea_.y, 1);
+    present();
+    waitSeconds(0.25f);
+    onMouseUp(doneArea_.x, doneArea_.y, 1);
+}
+
+void SettingsDialog::drawButton(const ButtonImages& images, const BWRect& area) const
+{
+    const BWImage* image = &images.normal;
+    if (mouseHeld_ && area.contains(pressPos_) && area.contains(mousePos_)) {
+        image = &images.down;
+    } else if (area.contains(mousePos_)) {
+        image = &images.highlight;
+    }
+    image->draw(area);
+}
+
+void SettingsDialog::onDraw()
+{
+    background_.draw(0, 0);
+    panel_.draw(0, 0);
+    const BWImage& check = game_->assets.check;
+    const Profile& profile = game_->profile;
+    check.draw(profile.fullscreen() ? kFullscreenMark : kWindowMark);
+    check.draw(profile.soundOn() ? kSoundOnMark : kSoundOffMark);
+    drawButton(clear_, clearArea_);
+    drawButton(done_, doneArea_);
+    if (closeRequested_) {
+        exitLoop();
+    }
+}

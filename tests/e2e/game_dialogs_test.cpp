@@ -1,0 +1,225 @@
+// game_dialogs_test.cpp: the pause, reset and exit dialogs over a game in progress: the clock
+// they stop, what each answer does to the board, the state and the stored profile.
+#include "tests/e2e/game_run.h"
+
+#include "ui/image_dialog.h"
+
+namespace {
+
+constexpr uint64_t kPlaying = kMenuShown + 1100;
+constexpr int32_t kVirtualEnter = 13;
+constexpr int32_t kVirtualEscape = 27;
+
+// The board screen's buttons and the dialogs' buttons, by their top-left corners.
+const BWPoint kPauseButton(20, 265);
+const BWPoint kResetButton(20, 400);
+const BWPoint kExitButton(20, 495);
+const BWPoint kPlayButton(339, 364);
+const BWPoint kYesOfTwo(259, 364);
+const BWPoint kNoOfTwo(419, 364);
+const BWPoint kYesOfThree(179, 364);
+const BWPoint kNoOfThree(339, 364);
+const BWPoint kMainOfThree(499, 364);
+
+bool dialogUp()
+{
+    return layerOfKind<BWImageDialog>() != nullptr;
+}
+
+struct GameDialogsTest : GameRun {
+    void SetUp() override
+    {
+        GameRun::SetUp();
+        startGameAt(kMenuShown);
+    }
+    void press(BWPoint button) { clickButtonAt(button.x, button.y); }
+
+    // A cell that is not given, and a digit a given of its row already shows.
+    BWPoint emptyCell(int32_t which)
+    {
+        int32_t seen = 0;
+        for (int32_t index = 0; index < kCellCount; ++index) {
+            const BWPoint at(index % kBoardSide, index / kBoardSide);
+            if (!game().cell(at.x, at.y).given && seen++ == which) {
+                return at;
+            }
+        }
+        ADD_FAILURE() << "too few empty cells";
+        return BWPoint();
+    }
+    int32_t clashingDigit(BWPoint at)
+    {
+        for (int32_t x = 0; x < kBoardSide; ++x) {
+            if (game().cell(x, at.y).given) {
+                return game().cell(x, at.y).digit;
+            }
+        }
+        ADD_FAILURE() << "a row without givens";
+        return 1;
+    }
+
+    float before = 0.0f;
+    BWPoint e;
+    BWPoint f;
+};
+
+} // namespace
+
+// A dialog button acts a quarter second after its release, the time it is shown pressed.
+TEST_F(GameDialogsTest, ATenMinutePauseLeavesTheClockWhereItWasAndHidesTheDigits)
+{
+    constexpr uint64_t t = kPlaying + 2000 + 600000;
+    script.setTimeLimit(t + 10000);
+    script.at(kPlaying + 2000, [&] {
+        before = game().elapsedSeconds();
+        press(kPauseButton);
+    });
+    script.at(kPlaying + 2100, [&] {
+        EXPECT_TRUE(dialogUp());
+        EXPECT_NE(game().pauseStart, 0.0f);
+        saveCapture(captureFrame(), "dialog_pause");
+        platformSleepMilliseconds(600000); // ten minutes with the dialog up
+    });
+    script.at(t + 100, [&] {
+        EXPECT_TRUE(dialogUp()) << "the dialog waits for its button";
+        EXPECT_NEAR(game().elapsedSeconds(), before, 0.01f);
+        press(kPlayButton);
+    });
+    script.at(t + 500, [&] {
+        EXPECT_FALSE(dialogUp());
+        EXPECT_EQ(game().pauseStart, 0.0f);
+        EXPECT_NEAR(game().elapsedSeconds(), before + 0.15f, 0.01f) << "the clock runs on";
+        // Space opens it as the button does; a close request ends it with the clock running.
+        pressKey(' ');
+    });
+    script.at(t + 600, [] { EXPECT_TRUE(dialogUp()); });
+    script.close(t + 700);
+    script.at(t + 800, [&] {
+        EXPECT_FALSE(dialogUp());
+        EXPECT_EQ(game().state, Playing);
+        EXPECT_NEAR(game().elapsedSeconds(), before + 0.25f, 0.01f);
+    });
+    runGame(t + 1000);
+}
+
+TEST_F(GameDialogsTest, ResetClearsOnlyThePlayersEntriesAndOnlyOnYes)
+{
+    Board untouched;
+    runSteps(kPlaying, {
+        [&] {
+            e = emptyCell(0);
+            f = emptyCell(1);
+            chooseNumber(clashingDigit(e));
+            clickCell(e);
+            clickCell(f, 2);
+            chooseNumber(game().cell(e.x, e.y).solutionDigit);
+            clickCell(e); // the undo step records the clashing digit
+        },
+        [&] {
+            untouched = game().board;
+            EXPECT_EQ(game().cell(f.x, f.y).marks[clashingDigit(e) - 1], 1);
+            press(kResetButton);
+        },
+        [&] {
+            EXPECT_TRUE(dialogUp());
+            saveCapture(captureFrame(), "dialog_reset");
+            pressKey(kVirtualEscape);
+        },
+        [] {},
+        [&] {
+            EXPECT_FALSE(dialogUp());
+            EXPECT_EQ(0, memcmp(&untouched.cells, &game().board.cells, sizeof untouched.cells))
+                << "Escape answers no";
+            press(kResetButton);
+        },
+        [&] { press(kNoOfTwo); },
+        [&] {
+            EXPECT_FALSE(dialogUp());
+            EXPECT_EQ(0, memcmp(&untouched.cells, &game().board.cells, sizeof untouched.cells));
+            before = game().elapsedSeconds();
+            press(kResetButton);
+        },
+        [&] { press(kYesOfTwo); },
+        [&] {
+            EXPECT_FALSE(dialogUp());
+            EXPECT_NEAR(game().elapsedSeconds(), before, 0.05f) << "the clock is not restarted";
+            for (size_t i = 0; i < untouched.cells.size(); ++i) {
+                const Cell& now = game().board.cells[i];
+                const Cell& was = untouched.cells[i];
+                EXPECT_EQ(now.digit, was.given ? was.digit : 0);
+                EXPECT_EQ(now.conflict, 0);
+                EXPECT_EQ(std::count(std::begin(now.marks), std::end(now.marks), 1), 0);
+                EXPECT_EQ(std::count(std::begin(now.markConflicts), std::end(now.markConflicts), 1), 0);
+            }
+            pressKey('Z');
+        },
+        [&] {
+            EXPECT_EQ(game().cell(e.x, e.y).digit, clashingDigit(e)) << "undo brings back the recorded cell";
+            EXPECT_EQ(game().cell(e.x, e.y).conflict, 1);
+        },
+    }, 300);
+}
+
+TEST_F(GameDialogsTest, ExitToTheMainMenuSavesAndTheNextGameHasAFreshClock)
+{
+    constexpr uint64_t t = kPlaying + 5000;
+    script.click(kMenuShown - 100, 514 + 5, 335 + 5); // Hard, before Play
+    script.at(t, [&] {
+        before = game().elapsedSeconds();
+        EXPECT_GT(before, 5.0f);
+        press(kExitButton);
+    });
+    script.at(t + 100, [&] {
+        EXPECT_TRUE(dialogUp());
+        EXPECT_NEAR(game().elapsedSeconds(), before, 0.01f);
+        saveCapture(captureFrame(), "dialog_exit");
+        press(kNoOfThree);
+    });
+    script.at(t + 500, [&] {
+        EXPECT_FALSE(dialogUp());
+        EXPECT_EQ(game().state, Playing);
+        EXPECT_NEAR(game().elapsedSeconds(), before + 0.15f, 0.01f) << "no keeps the game going";
+        press(kExitButton);
+    });
+    script.at(t + 600, [&] { press(kMainOfThree); });
+    script.at(t + 1000, [&] {
+        EXPECT_FALSE(dialogUp());
+        EXPECT_EQ(game().state, Menu);
+        Profile stored;
+        stored.load();
+        EXPECT_EQ(stored.difficulty(), 2) << "the profile was saved";
+        clickAt(200, 285);
+    });
+    script.at(t + 2500, [&] {
+        EXPECT_EQ(game().state, Playing);
+        EXPECT_LT(game().elapsedSeconds(), 2.0f) << "a fresh clock";
+        EXPECT_EQ(game().pauseStart, 0.0f);
+    });
+    runGame(t + 3000);
+}
+
+TEST_F(GameDialogsTest, TheWindowsCloseButtonAsksAndASecondCloseDismissesTheQuestion)
+{
+    script.close(kPlaying + 1000);
+    script.at(kPlaying + 1100, [] {
+        EXPECT_TRUE(dialogUp());
+        EXPECT_EQ(game().state, Playing);
+    });
+    script.close(kPlaying + 1200);
+    script.at(kPlaying + 1300, [] {
+        EXPECT_FALSE(dialogUp());
+        EXPECT_EQ(game().state, Playing);
+        EXPECT_EQ(game().pauseStart, 0.0f);
+    });
+    script.close(kPlaying + 1400);
+    script.keyDown(kPlaying + 1500, kVirtualEscape);
+    script.at(kPlaying + 2000, [] {
+        EXPECT_FALSE(dialogUp()) << "Escape answers no";
+        EXPECT_EQ(game().state, Playing);
+    });
+    script.close(kPlaying + 2100);
+    script.keyDown(kPlaying + 2200, kVirtualEnter);
+    script.at(kPlaying + 3000, [] { ADD_FAILURE() << "Enter answers yes: the program has ended"; });
+    runGame(kPlaying + 5000);
+    EXPECT_FALSE(script.ranOut());
+}
