@@ -5,6 +5,8 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
 #include <pwd.h>
 #include <sys/stat.h>
@@ -96,6 +98,33 @@ void flushFolder(const std::string& folder)
     close(fd);
 }
 
+// A save takes milliseconds, so a temporary of this value older than this was left behind by a
+// save that never finished (a crash or a kill between writing and replacing).
+constexpr time_t kStaleTemporarySeconds = 60;
+
+// Removes the stale temporaries ".<value>.XXXXXX" beside a value; fresh ones may still belong to
+// another copy of the program saving right now.
+void removeStaleTemporaries(const std::string& target)
+{
+    const std::string folder = folderOf(target);
+    const std::string prefix = "." + target.substr(folder.size() + 1) + ".";
+    DIR* entries = opendir(folder.c_str());
+    if (entries == nullptr)
+        return;
+    const time_t now = std::time(nullptr);
+    while (const dirent* entry = readdir(entries)) {
+        const std::string name = entry->d_name;
+        if (name.size() != prefix.size() + 6 || name.compare(0, prefix.size(), prefix) != 0)
+            continue;
+        const std::string path = folder + "/" + name;
+        struct stat info {};
+        if (lstat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode)
+            && now - info.st_mtime > kStaleTemporarySeconds)
+            unlink(path.c_str());
+    }
+    closedir(entries);
+}
+
 } // namespace
 
 std::string settingFilePath(const char* maker, const char* value)
@@ -159,7 +188,10 @@ bool storeWriteValue(const char* maker, const char* value, const void* bytes, st
     if (path.empty() || !makeFolders(folderOf(path)))
         return false;
     const std::string temporary = writeTemporaryBeside(path, bytes, byteCount);
-    return !temporary.empty() && replaceWithTemporary(temporary, path);
+    if (temporary.empty() || !replaceWithTemporary(temporary, path))
+        return false;
+    removeStaleTemporaries(path);
+    return true;
 }
 
 bool storeDeleteValue(const char* maker, const char* value)

@@ -3,6 +3,8 @@
 #include "storage/storage.h"
 #include "temp_config_home.h"
 
+#include <chrono>
+
 namespace fs = std::filesystem;
 using Bytes = std::vector<unsigned char>;
 using Settings = TempConfigHome;
@@ -63,4 +65,9 @@ TEST_F(Settings, SaveCutOffBeforeReplacingLeavesTheOldRecordReadable)
     ASSERT_TRUE(readSetting("Brimworks", "Pellix", buffer.data(), buffer.size()));
     EXPECT_EQ(buffer, Bytes(1936, 0x33));
     EXPECT_EQ(fileBytes(leftover), Bytes(700, 0x22));
+    // Once it is old enough to belong to no save in progress, the next save sweeps it away.
+    fs::last_write_time(leftover, fs::file_time_type::clock::now() - std::chrono::minutes(5));
+    ASSERT_TRUE(writeSetting("Brimworks", "Pellix", Bytes(1936, 0x44).data(), 1936));
+    EXPECT_FALSE(fs::exists(leftover));
+    EXPECT_EQ(fileBytes(settingFilePath("Brimworks", "Pellix")), Bytes(1936, 0x44));
 }
