@@ -15,6 +15,7 @@
 #include "tests/harness/harness.h"
 #include "ui/layer.h"
 
+#include <malloc.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -57,6 +58,13 @@ uint64_t residentBytes()
     return resident * static_cast<uint64_t>(sysconf(_SC_PAGESIZE));
 }
 
+// Bytes the program holds from malloc: tells a leak (this grows) from a heap that is only
+// fragmented or not handed back (resident size grows, this does not).
+uint64_t heapInUse()
+{
+    return mallinfo2().uordblks;
+}
+
 double wallSince(WallClock::time_point start)
 {
     return std::chrono::duration<double>(WallClock::now() - start).count();
@@ -73,6 +81,8 @@ struct SoakState {
     int64_t gapsOverBound = 0;
     uint64_t rssStart = 0;
     uint64_t rssEnd = 0;
+    uint64_t heapStart = 0;
+    uint64_t heapEnd = 0;
     double nextSample = 0.0;
     bool closing = false;
     uint64_t closingSince = 0;
@@ -128,8 +138,10 @@ private:
             const uint64_t rss = residentBytes();
             if (soak.rssStart == 0) {
                 soak.rssStart = rss;
+                soak.heapStart = heapInUse();
             }
             soak.rssEnd = rss;
+            soak.heapEnd = heapInUse();
         }
     }
     uint64_t lastTick_;
@@ -353,11 +365,12 @@ int main(int argc, char** argv)
     const bool memoryOk = !kMeasureMemory || growth <= soak.options.maxGrowthPercent;
     const bool passed = clean && memoryOk && soak.gapsOverBound == 0 && soak.frames > 0;
     std::printf("soak: runs %lld, inputs %lld, frames %lld, virtual %.0f s, wall %.0f s, max frame gap %llu ms, "
-                "RSS start %.1f MB end %.1f MB (%+.1f %%%s), profile %s, result %s\n",
+                "RSS start %.1f MB end %.1f MB (%+.1f %%%s), heap in use start %.1f MB end %.1f MB, profile %s, result %s\n",
                 static_cast<long long>(soak.runs), static_cast<long long>(soak.inputs),
                 static_cast<long long>(soak.frames), virtualMs / 1000.0, wallSince(soak.started),
                 static_cast<unsigned long long>(soak.maxGapMs), soak.rssStart / 1048576.0, soak.rssEnd / 1048576.0,
-                growth, kMeasureMemory ? "" : ", not judged under sanitizers", clean ? "clean" : "DAMAGED",
+                growth, kMeasureMemory ? "" : ", not judged under sanitizers", soak.heapStart / 1048576.0,
+                soak.heapEnd / 1048576.0, clean ? "clean" : "DAMAGED",
                 passed ? "PASS" : "FAIL");
     return passed ? 0 : 1;
 }
