@@ -88,8 +88,8 @@ void drawFrame()
 void present()
 {
     drawFrame();
-    if (appState().window && appState().glContext && platformWindowVisible()) {
-        platformSwapBuffers();
+    if (appState().window && appState().glContext) {
+        platformPresentFrame();
     }
 }
 

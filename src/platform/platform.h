@@ -105,7 +105,9 @@ void platformDrawableSize(int32_t& width, int32_t& height);
 // Where the picture is shown inside the drawable, and its own size: pointer positions are
 // mapped from the shown rectangle back to picture pixels.
 void platformSetPresentation(PlatformRect shown, int32_t pictureWidth, int32_t pictureHeight);
-void platformSwapBuffers();
+// Shows the frame drawn: swaps the buffers when the window is shown, and otherwise completes
+// the drawing so that nothing stays queued.
+void platformPresentFrame();
 
 // ---- Cursor.
 

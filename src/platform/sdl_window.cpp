@@ -3,6 +3,7 @@
 #include "platform/platform.h"
 
 #include <SDL.h>
+#include <SDL_opengl.h>
 
 #include <algorithm>
 #include <climits>
@@ -28,6 +29,12 @@ int fullscreenSwitches = 0;
 // The client size the window was made with, which it has whenever it is not full screen.
 int windowWidth = 0;
 int windowHeight = 0;
+
+bool offscreenDriver()
+{
+    const char* driver = SDL_GetCurrentVideoDriver();
+    return driver && SDL_strcmp(driver, "offscreen") == 0;
+}
 
 void fail(const char* what)
 {
@@ -360,11 +367,19 @@ void platformSetPresentation(PlatformRect shown, int32_t width, int32_t height)
     pictureHeight = height;
 }
 
-void platformSwapBuffers()
+void platformPresentFrame()
 {
-    if (window) {
-        SDL_GL_SwapWindow(window);
+    if (!window || !glContext) {
+        return;
     }
+    if (platformWindowVisible() && !offscreenDriver()) {
+        SDL_GL_SwapWindow(window);
+        return;
+    }
+    // Without a swap (a hidden window, or the off-screen driver's pbuffer, where a swap does
+    // nothing) the software renderer would keep every frame's commands queued and grow for as
+    // long as the window lives; finishing the frame hands them to the rasteriser and frees them.
+    glFinish();
 }
 
 void platformSetCursor(PlatformCursor cursor)

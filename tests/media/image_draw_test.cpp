@@ -4,8 +4,13 @@
 #include "media/image.h"
 #include "media/texture_tiling.h"
 #include "test_files.h"
+#include "frame/loop.h"
 
 #include <GL/gl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <fstream>
 
 namespace {
 
@@ -180,6 +185,39 @@ TEST_F(ImageDraw, LoadReversesEachPixelAndPutsTheBottomRowFirst)
     shutdown();  // the game frees its images after the context has gone
     image.release();
     EXPECT_TRUE(image.isEmpty());
+}
+
+// Resident size in bytes.
+uint64_t residentBytes()
+{
+    std::ifstream statm("/proc/self/statm");
+    uint64_t pages = 0;
+    uint64_t resident = 0;
+    statm >> pages >> resident;
+    return resident * uint64_t(sysconf(_SC_PAGESIZE));
+}
+
+// The software renderer keeps a frame's commands until they are rasterised; presenting must
+// hand them over every frame, or a long game grows by the size of every frame it drew.
+TEST_F(ImageDraw, PresentedFramesDoNotPileUpInTheRenderer)
+{
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "freed memory stays in the sanitizer's quarantine";
+#endif
+    BWImage image;
+    ASSERT_TRUE(create(image, 64, 64, positionColour));
+    auto drawFrames = [&image](int32_t count) {
+        for (int32_t frame = 0; frame < count; ++frame) {
+            for (int32_t quad = 0; quad < 300; ++quad) {
+                image.draw(BWPoint(quad % 12 * 64, quad / 12 % 9 * 64));
+            }
+            present();
+        }
+    };
+    drawFrames(50);
+    const uint64_t before = residentBytes();
+    drawFrames(500);
+    EXPECT_LT(residentBytes() - std::min(before, residentBytes()), uint64_t{40} << 20);
 }
 
 } // namespace
