@@ -1,12 +1,9 @@
-// board_test.cpp: editing the board with the mouse and keys, undo, the clock and the marks of
-// completed digits, through the real loop on a generated Classic puzzle.
+// board_test.cpp: editing the board by mouse and keys, undo and the done marks, in the real loop.
 #include "tests/e2e/game_run.h"
 
 #include "game/game_over_banner.h"
 
 namespace {
-
-constexpr uint64_t kPlaying = kMenuShown + 1100;
 
 // Colours of the player's and the conflicting digits in the art.
 const BWColor kPlayerBlue(0xff1d4fb8u);
@@ -52,12 +49,7 @@ int32_t markCount(const Cell& cell)
     return static_cast<int32_t>(std::count(std::begin(cell.marks), std::end(cell.marks), 1));
 }
 
-struct BoardTest : GameRun {
-    void SetUp() override
-    {
-        GameRun::SetUp();
-        startGameAt(kMenuShown);
-    }
+struct BoardTest : PlayingRun {
     void play(const std::vector<std::function<void()>>& steps) { runSteps(kPlaying, steps); }
 
     BWPoint e;

@@ -1,14 +1,7 @@
-// game_dialogs_test.cpp: the pause, reset and exit dialogs over a game in progress: the clock
-// they stop, what each answer does to the board, the state and the stored profile.
+// game_dialogs_test.cpp: the pause, reset and exit dialogs over a game in progress.
 #include "tests/e2e/game_run.h"
 
-#include "ui/image_dialog.h"
-
 namespace {
-
-constexpr uint64_t kPlaying = kMenuShown + 1100;
-constexpr int32_t kVirtualEnter = 13;
-constexpr int32_t kVirtualEscape = 27;
 
 // The board screen's buttons and the dialogs' buttons, by their top-left corners.
 const BWPoint kPauseButton(20, 265);
@@ -21,19 +14,7 @@ const BWPoint kYesOfThree(179, 364);
 const BWPoint kNoOfThree(339, 364);
 const BWPoint kMainOfThree(499, 364);
 
-bool dialogUp()
-{
-    return layerOfKind<BWImageDialog>() != nullptr;
-}
-
-struct GameDialogsTest : GameRun {
-    void SetUp() override
-    {
-        GameRun::SetUp();
-        startGameAt(kMenuShown);
-    }
-    void press(BWPoint button) { clickButtonAt(button.x, button.y); }
-
+struct GameDialogsTest : PlayingRun {
     // A cell that is not given, and a digit a given of its row already shows.
     BWPoint emptyCell(int32_t which)
     {

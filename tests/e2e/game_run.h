@@ -1,5 +1,4 @@
-// game_run.h: the whole game under the scripted harness: real art, a temporary profile
-// folder, a fixed seed, and sounds that keep playing until a test has heard them.
+// game_run.h: the whole game under the scripted harness with real art and a temporary profile.
 #pragma once
 
 #include "base/random.h"
@@ -9,6 +8,7 @@
 #include "media/sound_device.h"
 #include "tests/harness/harness.h"
 #include "tests/storage/temp_config_home.h"
+#include "ui/image_dialog.h"
 #include "ui/layer.h"
 
 #include <gtest/gtest.h>
@@ -18,6 +18,10 @@
 
 // Frames come every 1/15 s from about 67 ms on, so the splash has ended by this time.
 constexpr uint64_t kMenuShown = 2200;
+// A game started at kMenuShown has its board up by this time.
+constexpr uint64_t kPlaying = kMenuShown + 1100;
+constexpr int32_t kVirtualEnter = 13;
+constexpr int32_t kVirtualEscape = 27;
 
 // The cell size of the art's zone pictures.
 constexpr int32_t kCell = 58;
@@ -37,6 +41,24 @@ template <class Kind> Kind* layerOfKind()
         }
     }
     return nullptr;
+}
+
+// A dialog or the help page is up.
+inline bool dialogUp()
+{
+    return layerOfKind<BWImageDialog>() != nullptr;
+}
+
+// The first cell, row by row, that is not given.
+inline BWPoint firstEmptyCell()
+{
+    for (int32_t index = 0; index < kCellCount; ++index) {
+        if (!game().cell(index % kBoardSide, index / kBoardSide).given) {
+            return BWPoint(index % kBoardSide, index / kBoardSide);
+        }
+    }
+    ADD_FAILURE() << "no empty cell";
+    return BWPoint();
 }
 
 class GameRun : public TempConfigHome {
@@ -76,7 +98,7 @@ protected:
     {
         for (uint64_t ms = closeAt; ms < closeAt + 2000; ms += 500) {
             script.close(ms);
-            script.keyDown(ms + 10, 13);
+            script.keyDown(ms + 10, kVirtualEnter);
         }
         Game running;
     }
@@ -135,6 +157,22 @@ protected:
     }
     // A click a few pixels inside a button whose top-left corner is given.
     void clickButtonAt(int32_t left, int32_t top) { clickAt(left + 5, top + 5); }
+    void press(BWPoint buttonCorner) { clickButtonAt(buttonCorner.x, buttonCorner.y); }
+    void typeText(const char* text)
+    {
+        for (const char* c = text; *c; ++c) {
+            script.typeChar(platformMilliseconds(), static_cast<uint8_t>(*c));
+        }
+    }
 
     ScriptedRun script;
+};
+
+// A Classic Easy game started from the menu at kMenuShown.
+struct PlayingRun : GameRun {
+    void SetUp() override
+    {
+        GameRun::SetUp();
+        startGameAt(kMenuShown);
+    }
 };

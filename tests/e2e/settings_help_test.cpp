@@ -1,15 +1,10 @@
-// settings_help_test.cpp: the settings dialog and the help page over the main menu: the
-// switches and their sounds, clearing the best times, the keys, and what the next start sees.
+// settings_help_test.cpp: the settings dialog and the help page over the main menu.
 #include "tests/e2e/game_run.h"
 
 #include "frame/app.h"
 #include "game/settings_dialog.h"
-#include "ui/image_dialog.h"
 
 namespace {
-
-constexpr int32_t kVirtualEnter = 13;
-constexpr int32_t kVirtualEscape = 27;
 
 // Inside the menu's buttons and the dialogs' options and buttons.
 const BWPoint kHelpButton(166, 529);
@@ -29,23 +24,11 @@ bool settingsUp()
     return layerOfKind<SettingsDialog>() != nullptr;
 }
 
-bool questionUp()
-{
-    return layerOfKind<BWImageDialog>() != nullptr;
-}
-
 struct SettingsHelpTest : GameRun {
     void click(BWPoint at) { clickAt(at.x, at.y); }
-    // Runs the steps 300 ms apart from the menu on, so that each dialog button's quarter-second
-    // press is over before the next step, then closes the program.
-    void fromMenu(const std::vector<std::function<void()>>& steps)
-    {
-        uint64_t ms = kMenuShown;
-        for (const std::function<void()>& step : steps) {
-            script.at(ms += 300, step);
-        }
-        runGame(ms + 100);
-    }
+    // Steps 300 ms apart from the menu on, so that each dialog button's quarter-second press
+    // is over before the next step.
+    void fromMenu(const std::vector<std::function<void()>>& steps) { runSteps(kMenuShown, steps, 300); }
     // Best times a cleared table would not have.
     static void storeOwnTimes()
     {
@@ -123,17 +106,17 @@ TEST_F(SettingsHelpTest, ClearAsksOnlyWhenPressedAndReleasedOnItAndYesBringsBack
             script.mouseUp(platformMilliseconds(), kClear.x, kClear.y);
         },
         [&] {
-            EXPECT_FALSE(questionUp()) << "both ends of the click must lie on Clear";
+            EXPECT_FALSE(dialogUp()) << "both ends of the click must lie on Clear";
             EXPECT_TRUE(settingsUp());
             click(kClear);
         },
         [&] {
-            ASSERT_TRUE(questionUp());
+            ASSERT_TRUE(dialogUp());
             saveCapture(captureFrame(), "dialog_clear");
             click(kNo);
         },
         [&] {
-            EXPECT_FALSE(questionUp());
+            EXPECT_FALSE(dialogUp());
             EXPECT_STREQ(game().profile.bestName(1, 2, 0), "Kim") << "no keeps the tables";
             click(kClear);
         },
@@ -161,34 +144,34 @@ TEST_F(SettingsHelpTest, TheHelpPageClosesWithEveryKeyItsButtonAndTheWindowsClos
     fromMenu({
         [&] { click(kHelpButton); },
         [&] {
-            ASSERT_TRUE(questionUp());
+            ASSERT_TRUE(dialogUp());
             saveCapture(captureFrame(), "help_page");
             pressKey(kVirtualEscape);
         },
         [&] {
-            EXPECT_FALSE(questionUp()) << "Escape";
+            EXPECT_FALSE(dialogUp()) << "Escape";
             click(kHelpButton);
         },
         [&] { pressKey(kVirtualEnter); },
         [&] {
-            EXPECT_FALSE(questionUp()) << "Enter";
+            EXPECT_FALSE(dialogUp()) << "Enter";
             click(kHelpButton);
         },
         [&] {
             script.keyDown(platformMilliseconds(), kVirtualEnter, true);
         },
         [&] {
-            EXPECT_FALSE(questionUp()) << "the keypad Enter";
+            EXPECT_FALSE(dialogUp()) << "the keypad Enter";
             click(kHelpButton);
         },
         [&] { click(BWPoint(345, 528)); },
         [&] {
-            EXPECT_FALSE(questionUp()) << "Done";
+            EXPECT_FALSE(dialogUp()) << "Done";
             click(kHelpButton);
         },
         [&] { script.close(platformMilliseconds()); },
         [&] {
-            EXPECT_FALSE(questionUp()) << "the close request ends the page only";
+            EXPECT_FALSE(dialogUp()) << "the close request ends the page only";
             EXPECT_EQ(game().state, Menu);
         },
     });

@@ -1,5 +1,4 @@
-// whole_game_test.cpp: puzzles played to the end through clicks only, a whole game as a player
-// plays it, and the frame of a board in play that the README shows.
+// whole_game_test.cpp: puzzles played to the end by clicks, a whole game, and the README's board.
 #include "tests/e2e/game_run.h"
 
 #include "frame/clock.h"
@@ -8,15 +7,7 @@
 
 namespace {
 
-constexpr uint64_t kPlaying = kMenuShown + 1100;
-
-struct WholeGameTest : GameRun {
-    void SetUp() override
-    {
-        GameRun::SetUp();
-        startGameAt(kMenuShown);
-    }
-};
+using WholeGameTest = PlayingRun;
 
 } // namespace
 
@@ -82,11 +73,7 @@ TEST_F(WholeGameTest, ABoardInPlayShowsEveryKindOfCell)
     });
 }
 
-namespace {
-
-struct PlayerTest : GameRun {};
-
-} // namespace
+using PlayerTest = GameRun;
 
 // Start, choose Random and Hard, play with a pause and an undo, solve, enter a name, decline
 // another game and leave; the next start shows the time from the stored record.
@@ -109,12 +96,7 @@ TEST_F(PlayerTest, AWholeGameAsAPlayerPlaysItAndTheTimeLastsToTheNextStart)
     script.at(playing + 300, [&] { clickAt(344, 369); }); // play
     script.at(playing + 1000, [&] {
         EXPECT_EQ(game().pauseStart, 0.0f);
-        for (int32_t index = 0; index < kCellCount; ++index) {
-            if (!game().board.cells[static_cast<size_t>(index)].given) {
-                e = BWPoint(index / kBoardSide, index % kBoardSide);
-                break;
-            }
-        }
+        e = firstEmptyCell();
         clickNumberIntoCell(game().cell(e.x, e.y).solutionDigit % 9 + 1, e);
         pressKey('Z');
     });
@@ -125,9 +107,7 @@ TEST_F(PlayerTest, AWholeGameAsAPlayerPlaysItAndTheTimeLastsToTheNextStart)
     });
     script.at(named, [&] {
         ASSERT_NE(layerOfKind<BWTextbox>(), nullptr);
-        for (char c : std::string("Pat")) {
-            script.typeChar(platformMilliseconds(), static_cast<uint8_t>(c));
-        }
+        typeText("Pat");
         clickAt(344, 369); // Done
     });
     script.at(named + 500, [&] { clickAt(424, 369); }); // no more games

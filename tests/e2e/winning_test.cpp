@@ -1,21 +1,17 @@
-// winning_test.cpp: a solved board: the blinking banner, the name for a new best time and its
-// place in the table, the save, and the question whether to play again.
+// winning_test.cpp: a solved board: the banner, the name for a best time, its rank, play again.
 #include "tests/e2e/game_run.h"
 
 #include "frame/clock.h"
 #include "game/game_over_banner.h"
-#include "ui/image_dialog.h"
 #include "ui/textbox.h"
 
 #include <cstring>
 
 namespace {
 
-constexpr uint64_t kPlaying = kMenuShown + 1100;
 constexpr uint64_t kSolved = kPlaying + 5000;
 // The banner has ended and the next dialog is up.
 constexpr uint64_t kAfterBanner = kSolved + 3800;
-constexpr int32_t kVirtualEnter = 13;
 
 const BWPoint kDoneButton(339, 364);
 const BWPoint kYesButton(259, 364);
@@ -53,14 +49,7 @@ void expectRank(int32_t rank, const char* name, float time)
     EXPECT_FLOAT_EQ(profile().bestTime(0, 0, rank), time) << "rank " << rank;
 }
 
-struct WinningTest : GameRun {
-    void SetUp() override
-    {
-        GameRun::SetUp();
-        startGameAt(kMenuShown);
-    }
-    void press(BWPoint button) { clickButtonAt(button.x, button.y); }
-
+struct WinningTest : PlayingRun {
     // Sets the tables up just before the solving clicks, when the solving time is known.
     void solveAt(uint64_t ms, const std::function<void(float)>& prepare)
     {
@@ -110,15 +99,12 @@ TEST_F(WinningTest, OnTheDefaultTablesTheNameGoesToRankZeroAfterTheBanner)
         EXPECT_EQ(nameBox()->rect(), BWRect(188, 316, 431, 20));
         EXPECT_STREQ(nameBox()->text().chars(), "Anonymous") << "the last name is proposed";
         saveCapture(captureFrame(), "dialog_name");
-        // The proposal is selected, so typing replaces it.
-        for (char c : std::string("Ada")) {
-            script.typeChar(platformMilliseconds(), static_cast<uint8_t>(c));
-        }
+        typeText("Ada"); // the proposal is selected, so typing replaces it
     });
     script.at(kAfterBanner + 100, [&] { press(kDoneButton); });
     script.at(kAfterBanner + 500, [&] {
         EXPECT_EQ(nameBox(), nullptr);
-        EXPECT_NE(layerOfKind<BWImageDialog>(), nullptr) << "play again?";
+        EXPECT_TRUE(dialogUp()) << "play again?";
         saveCapture(captureFrame(), "dialog_again");
         expectRank(0, "Ada", solved);
         expectRank(1, "Anonymous", 36000.0f);
@@ -160,7 +146,7 @@ TEST_F(WinningTest, AnEqualTimeAsksForNoNameButTheProfileIsSaved)
     });
     script.at(kAfterBanner, [&] {
         EXPECT_EQ(nameBox(), nullptr);
-        EXPECT_NE(layerOfKind<BWImageDialog>(), nullptr) << "straight to play again?";
+        EXPECT_TRUE(dialogUp()) << "straight to play again?";
         expectRank(2, "Third", solved);
         Profile stored;
         stored.load();
