@@ -1,5 +1,4 @@
-// picture_geometry_test.cpp: the pictures fit the places the game draws them at on its 800 x 600
-// window: the board, its borders and panel, the buttons, the check marks and the dialogs.
+// picture_geometry_test.cpp: the pictures fit where the game draws them on its 800 x 600 window.
 #include "resources.h"
 
 #include <gtest/gtest.h>

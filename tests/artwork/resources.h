@@ -1,5 +1,4 @@
-// resources.h: the generated files as the game's own loaders read them (decodePng, the ".fnt"
-// parser, the WAV reader), with a few pixel helpers for the checks.
+// resources.h: the generated files through the game's own loaders, with pixel helpers.
 #pragma once
 
 #include "media/font_metrics.h"
