@@ -1,5 +1,4 @@
-// button_test.cpp: image buttons through the real routing: ids, the click rules, the picture
-// shown in each state, redrawing without a frame cap, reloading.
+// button_test.cpp: image buttons through the real routing: ids, click rules, pictures, redraws.
 #include "frame/clock.h"
 #include "frame/layer_stack.h"
 #include "frame/loop.h"

@@ -1,6 +1,4 @@
-// image_dialog_test.cpp: modal image dialogs inside the game's loop: the answers to keys,
-// clicks and a close request, what the screen beneath hears and sees, and the name dialog
-// with its text box on captured frames.
+// image_dialog_test.cpp: modal image dialogs in the loop: answers, the screen beneath, the name box.
 #include "frame/loop.h"
 #include "media/font.h"
 #include "media/png_decode.h"

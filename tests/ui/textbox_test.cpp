@@ -1,5 +1,4 @@
-// textbox_test.cpp: the text box through the real routing: typing and the width limit, the
-// editing keys, the clipboard, the pointer, the key repeat on the manual clock, the drawing.
+// textbox_test.cpp: the text box through the real routing: typing, editing, pointer, repeat, drawing.
 #include "frame/loop.h"
 #include "media/font.h"
 #include "tests/ui/widget_fixture.h"

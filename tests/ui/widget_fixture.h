@@ -1,6 +1,4 @@
-// widget_fixture.h: what the widget tests share: a scripted run with the game's Resources as
-// the current directory, and a screen layer beneath the widgets that paints the window, draws
-// what it is given, counts its frames and writes down the input it hears.
+// widget_fixture.h: the widget tests' scripted run in Resources/ over a recording screen layer.
 #pragma once
 
 #include "frame/app.h"
