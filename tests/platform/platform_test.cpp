@@ -1,5 +1,4 @@
-// platform_test.cpp: the SDL platform layer: events turned into window messages, the clock,
-// the audio device, the clipboard and the files, on real SDL (offscreen video, dummy audio).
+// platform_test.cpp: the SDL layer on headless drivers: events, audio, clipboard and files.
 #include "platform/platform.h"
 
 #include <SDL.h>
@@ -69,7 +68,7 @@ struct EventTest : ::testing::Test {
     }
 
     // Pushes the events and answers the messages they became, one line each.
-    static std::vector<std::string> convert(std::initializer_list<SDL_Event> events)
+    static std::vector<std::string> convert(const std::vector<SDL_Event>& events)
     {
         for (SDL_Event event : events) {
             EXPECT_EQ(SDL_PushEvent(&event), 1);
@@ -110,34 +109,38 @@ using Lines = std::vector<std::string>;
 
 } // namespace
 
-TEST_F(EventTest, KeysCarryTheirVirtualKeyExtendedFlagAndRepeat)
+TEST_F(EventTest, EventsBecomeTheWindowMessagesOfTheirKind)
 {
-    EXPECT_EQ(convert({key(SDL_KEYDOWN, SDL_SCANCODE_KP_ENTER), key(SDL_KEYUP, SDL_SCANCODE_RETURN),
-                       key(SDL_KEYDOWN, SDL_SCANCODE_RCTRL, 1), key(SDL_KEYDOWN, SDL_SCANCODE_KP_7),
-                       key(SDL_KEYDOWN, SDL_SCANCODE_VOLUMEUP), key(SDL_KEYDOWN, SDL_SCANCODE_0)}),
-              (Lines{"keydown 13 ext", "keyup 13", "keydown 17 ext repeat", "keydown 103", "keydown 48"}));
-}
-
-TEST_F(EventTest, TypedTextGivesOneCharacterPerByteMarkedWhileItsKeyRepeats)
-{
-    EXPECT_EQ(convert({key(SDL_KEYDOWN, SDL_SCANCODE_A, 1), text("ab"), key(SDL_KEYDOWN, SDL_SCANCODE_E),
-                       text("\xc3\xa9")}),
-              (Lines{"keydown 65 repeat", "char 97 repeat", "char 98 repeat", "keydown 69", "char 195", "char 169"}));
-}
-
-TEST_F(EventTest, ButtonsAreNumberedLeftRightMiddleAndTheXButtons)
-{
-    EXPECT_EQ(convert({button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT), button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT),
-                       button(SDL_MOUSEBUTTONUP, SDL_BUTTON_MIDDLE), button(SDL_MOUSEBUTTONUP, SDL_BUTTON_X1),
-                       button(SDL_MOUSEBUTTONUP, SDL_BUTTON_X2)}),
-              (Lines{"down 1 @1,2", "down 2 @1,2", "up 3 @1,2", "up 4 @1,2", "up 5 @1,2"}));
-}
-
-TEST_F(EventTest, TheWheelCountsNotchesAwayFromTheUserAndIgnoresSidewaysTurns)
-{
-    EXPECT_EQ(convert({wheel(1, SDL_MOUSEWHEEL_NORMAL), wheel(0, SDL_MOUSEWHEEL_NORMAL),
-                       wheel(2, SDL_MOUSEWHEEL_FLIPPED)}),
-              (Lines{"wheel 120 @30,40", "wheel -240 @30,40"}));
+    const struct {
+        const char* what;
+        std::vector<SDL_Event> events;
+        Lines messages;
+    } cases[] = {
+        {"keys carry their virtual key, extended flag and repeat",
+         {key(SDL_KEYDOWN, SDL_SCANCODE_KP_ENTER), key(SDL_KEYUP, SDL_SCANCODE_RETURN),
+          key(SDL_KEYDOWN, SDL_SCANCODE_RCTRL, 1), key(SDL_KEYDOWN, SDL_SCANCODE_KP_7),
+          key(SDL_KEYDOWN, SDL_SCANCODE_VOLUMEUP), key(SDL_KEYDOWN, SDL_SCANCODE_0)},
+         {"keydown 13 ext", "keyup 13", "keydown 17 ext repeat", "keydown 103", "keydown 48"}},
+        {"one character per byte, marked while its key repeats",
+         {key(SDL_KEYDOWN, SDL_SCANCODE_A, 1), text("ab"), key(SDL_KEYDOWN, SDL_SCANCODE_E), text("\xc3\xa9")},
+         {"keydown 65 repeat", "char 97 repeat", "char 98 repeat", "keydown 69", "char 195", "char 169"}},
+        {"buttons: left, right, middle, the X buttons",
+         {button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT), button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT),
+          button(SDL_MOUSEBUTTONUP, SDL_BUTTON_MIDDLE), button(SDL_MOUSEBUTTONUP, SDL_BUTTON_X1),
+          button(SDL_MOUSEBUTTONUP, SDL_BUTTON_X2)},
+         {"down 1 @1,2", "down 2 @1,2", "up 3 @1,2", "up 4 @1,2", "up 5 @1,2"}},
+        {"the wheel counts notches away from the user and ignores sideways turns",
+         {wheel(1, SDL_MOUSEWHEEL_NORMAL), wheel(0, SDL_MOUSEWHEEL_NORMAL), wheel(2, SDL_MOUSEWHEEL_FLIPPED)},
+         {"wheel 120 @30,40", "wheel -240 @30,40"}},
+        {"the close button and termination are close requests, focus is activation",
+         {windowEvent(SDL_WINDOWEVENT_CLOSE), windowEvent(SDL_WINDOWEVENT_FOCUS_LOST),
+          windowEvent(SDL_WINDOWEVENT_FOCUS_GAINED), SDL_Event{SDL_QUIT}},
+         {"close", "inactive", "active", "close"}},
+    };
+    for (const auto& [what, events, messages] : cases) {
+        SCOPED_TRACE(what);
+        EXPECT_EQ(convert(events), messages);
+    }
 }
 
 TEST_F(EventTest, PointerPositionsInAScaledPictureMapBackToPicturePixels)
@@ -149,15 +152,6 @@ TEST_F(EventTest, PointerPositionsInAScaledPictureMapBackToPicturePixels)
     motion.motion.y = 540;
     EXPECT_EQ(convert({motion, button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, 240, 1079)}),
               (Lines{"move @400,300", "down 1 @0,599"}));
-}
-
-TEST_F(EventTest, TheCloseButtonAndTerminationAreCloseRequestsFocusIsActivation)
-{
-    SDL_Event quit{};
-    quit.type = SDL_QUIT;
-    EXPECT_EQ(convert({windowEvent(SDL_WINDOWEVENT_CLOSE), windowEvent(SDL_WINDOWEVENT_FOCUS_LOST),
-                       windowEvent(SDL_WINDOWEVENT_FOCUS_GAINED), quit}),
-              (Lines{"close", "inactive", "active", "close"}));
 }
 
 TEST_F(EventTest, TheClipboardKeepsText)
