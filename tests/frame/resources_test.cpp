@@ -1,5 +1,4 @@
-// resources_test.cpp: finding the Resources folder from the current directory, the executable
-// and the installed data folder.
+// resources_test.cpp: finding Resources/ from the current directory, the executable, the data folder.
 #include "frame/resources.h"
 
 #include <gtest/gtest.h>

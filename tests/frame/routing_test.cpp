@@ -1,5 +1,4 @@
-// routing_test.cpp: window messages through the window procedure into the top layer, with the
-// held-input rules, on a real window and the manual clock.
+// routing_test.cpp: window messages through the window procedure into the top layer, held input.
 #include "frame/app.h"
 #include "frame/held_input.h"
 #include "frame/loop.h"

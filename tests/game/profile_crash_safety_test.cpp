@@ -1,5 +1,4 @@
-// profile_crash_safety_test.cpp: a process killed at any moment of saving the profile leaves the
-// record it had stored before or the one it was saving, whole, never a torn or lost one.
+// profile_crash_safety_test.cpp: a save killed at any moment leaves the old or the new record whole.
 #include "game/profile.h"
 #include "storage/setting_store_file.h"
 #include "storage/temp_config_home.h"

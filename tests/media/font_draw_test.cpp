@@ -1,5 +1,4 @@
-// font_draw_test.cpp: ".fnt" fonts loaded from real files and system fonts, drawn into the
-// harness window and checked on captured frames.
+// font_draw_test.cpp: ".fnt" and system fonts drawn into the window and checked on captured frames.
 #include "gl_window.h"
 #include "media/font.h"
 #include "test_files.h"
@@ -7,9 +6,6 @@
 #include <GL/gl.h>
 
 namespace {
-
-constexpr uint32_t red = 0xff0000;
-constexpr uint32_t green = 0x00ff00;
 
 class FontDraw : public GLWindowTest {
 protected:

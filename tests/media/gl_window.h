@@ -1,6 +1,4 @@
-// gl_window.h: the drawing tests' fixture: the harness's real 800 x 600 window (Mesa through
-// SDL's offscreen driver), cleared to black before each test, and exact pixel checks on
-// captured frames.
+// gl_window.h: the drawing tests' real 800 x 600 window, cleared to black, and exact pixel checks.
 #pragma once
 
 #include "frame/app.h"
@@ -22,6 +20,10 @@ protected:
         }
     }
 };
+
+constexpr uint32_t red = 0xff0000;
+constexpr uint32_t green = 0x00ff00;
+constexpr uint32_t blue = 0x0000ff;
 
 // Red, green and blue of a captured pixel; the window's own alpha is not part of the picture.
 inline uint32_t rgbAt(const Capture& frame, int32_t x, int32_t y)

@@ -1,5 +1,4 @@
-// image_draw_test.cpp: pictures uploaded as texture tiles and drawn into the harness window,
-// checked on captured frames.
+// image_draw_test.cpp: pictures uploaded as texture tiles, drawn and checked on captured frames.
 #include "gl_window.h"
 #include "media/image.h"
 #include "media/texture_tiling.h"
@@ -13,10 +12,6 @@
 #include <fstream>
 
 namespace {
-
-constexpr uint32_t red = 0xff0000;
-constexpr uint32_t green = 0x00ff00;
-constexpr uint32_t blue = 0x0000ff;
 
 // A picture whose every pixel tells where it is: red x, green y, blue the high bits of both.
 uint32_t positionColour(int32_t x, int32_t y)

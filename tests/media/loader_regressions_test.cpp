@@ -1,5 +1,4 @@
-// loader_regressions_test.cpp: files that once crashed a loader under the fuzzer, kept byte for
-// byte in tests/media/regressions/, each with the sound outcome it must have now.
+// loader_regressions_test.cpp: files that once crashed a loader under the fuzzer, refused now.
 #include "media/font_metrics.h"
 #include "media/png_decode.h"
 #include "media/wav_reader.h"

@@ -1,5 +1,4 @@
-// png_decode_test.cpp: every PNG colour type decodes to alpha-red-green-blue bytes, top row
-// first; damaged and missing files give nothing.
+// png_decode_test.cpp: every PNG colour type decodes to ARGB; damaged or missing files give nothing.
 #include "media/png_decode.h"
 #include "test_files.h"
 

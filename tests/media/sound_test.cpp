@@ -1,5 +1,4 @@
-// sound_test.cpp: voice chains, ids, volumes and positions of BWSound, heard through the
-// mixer that a test pulls frames from in place of the audio device.
+// sound_test.cpp: voices, ids, volumes and positions of BWSound, heard through the mixer.
 #include "media/mixer.h"
 #include "media/sound.h"
 #include "media/sound_device.h"

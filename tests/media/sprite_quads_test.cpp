@@ -1,5 +1,4 @@
-// sprite_quads_test.cpp: where a drawn rectangle's corners land when it lies far off the screen,
-// as a damaged font's pen does (spacing near 2^31 is accepted and saturates).
+// sprite_quads_test.cpp: drawn rectangles far off the screen keep their corners from wrapping.
 #include "media/sprite_quads.h"
 
 #include <gtest/gtest.h>

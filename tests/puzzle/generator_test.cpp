@@ -1,5 +1,4 @@
-// generator_test.cpp: the solution generator against its plain rule, finished puzzles, and
-// the first phase of the givens.
+// generator_test.cpp: the solution generator against its plain rule, finished puzzles, the givens.
 #include "base/random.h"
 #include "puzzle/generator.h"
 #include "puzzle/solver.h"
