@@ -21,29 +21,6 @@ Cell& at(BWPoint cell)
     return game().cell(cell.x, cell.y);
 }
 
-using CellTest = std::function<bool(const Cell&, BWPoint)>;
-
-// The cells, column by column, that satisfy the test.
-std::vector<BWPoint> cellsWhere(const CellTest& test)
-{
-    std::vector<BWPoint> found;
-    for (int32_t x = 0; x < kBoardSide; ++x) {
-        for (int32_t y = 0; y < kBoardSide; ++y) {
-            if (test(game().cell(x, y), BWPoint(x, y))) {
-                found.emplace_back(x, y);
-            }
-        }
-    }
-    EXPECT_FALSE(found.empty()) << "no such cell";
-    return found;
-}
-
-// The first and the second cell that is not given.
-BWPoint emptyCell(size_t which = 0)
-{
-    return cellsWhere([](const Cell& cell, BWPoint) { return !cell.given; }).at(which);
-}
-
 int32_t markCount(const Cell& cell)
 {
     return static_cast<int32_t>(std::count(std::begin(cell.marks), std::end(cell.marks), 1));

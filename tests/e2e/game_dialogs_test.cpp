@@ -3,40 +3,19 @@
 
 namespace {
 
-// The board screen's buttons and the dialogs' buttons, by their top-left corners.
+// The board screen's buttons by their top-left corners.
 const BWPoint kPauseButton(20, 265);
 const BWPoint kResetButton(20, 400);
 const BWPoint kExitButton(20, 495);
-const BWPoint kPlayButton(339, 364);
-const BWPoint kYesOfTwo(259, 364);
-const BWPoint kNoOfTwo(419, 364);
-const BWPoint kYesOfThree(179, 364);
-const BWPoint kNoOfThree(339, 364);
-const BWPoint kMainOfThree(499, 364);
 
 struct GameDialogsTest : PlayingRun {
-    // A cell that is not given, and a digit a given of its row already shows.
-    BWPoint emptyCell(int32_t which)
+    // A digit a given of the cell's row already shows.
+    static int32_t clashingDigit(BWPoint at)
     {
-        int32_t seen = 0;
-        for (int32_t index = 0; index < kCellCount; ++index) {
-            const BWPoint at(index % kBoardSide, index / kBoardSide);
-            if (!game().cell(at.x, at.y).given && seen++ == which) {
-                return at;
-            }
-        }
-        ADD_FAILURE() << "too few empty cells";
-        return BWPoint();
-    }
-    int32_t clashingDigit(BWPoint at)
-    {
-        for (int32_t x = 0; x < kBoardSide; ++x) {
-            if (game().cell(x, at.y).given) {
-                return game().cell(x, at.y).digit;
-            }
-        }
-        ADD_FAILURE() << "a row without givens";
-        return 1;
+        const BWPoint given = cellsWhere([&](const Cell& cell, BWPoint where) {
+            return where.y == at.y && cell.given;
+        }).front();
+        return game().cell(given.x, given.y).digit;
     }
 
     float before = 0.0f;
@@ -64,7 +43,7 @@ TEST_F(GameDialogsTest, ATenMinutePauseLeavesTheClockWhereItWasAndHidesTheDigits
     script.at(t + 100, [&] {
         EXPECT_TRUE(dialogUp()) << "the dialog waits for its button";
         EXPECT_NEAR(game().elapsedSeconds(), before, 0.01f);
-        press(kPlayButton);
+        press(kMiddleButton);
     });
     script.at(t + 500, [&] {
         EXPECT_FALSE(dialogUp());
@@ -88,7 +67,7 @@ TEST_F(GameDialogsTest, ResetClearsOnlyThePlayersEntriesAndOnlyOnYes)
     Board untouched;
     runSteps(kPlaying, {
         [&] {
-            e = emptyCell(0);
+            e = emptyCell();
             f = emptyCell(1);
             chooseNumber(clashingDigit(e));
             clickCell(e);
@@ -154,7 +133,7 @@ TEST_F(GameDialogsTest, ExitToTheMainMenuSavesAndTheNextGameHasAFreshClock)
         EXPECT_TRUE(dialogUp());
         EXPECT_NEAR(game().elapsedSeconds(), before, 0.01f);
         saveCapture(captureFrame(), "dialog_exit");
-        press(kNoOfThree);
+        press(kMiddleButton);
     });
     script.at(t + 500, [&] {
         EXPECT_FALSE(dialogUp());

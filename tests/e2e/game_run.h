@@ -23,6 +23,12 @@ constexpr uint64_t kPlaying = kMenuShown + 1100;
 constexpr int32_t kVirtualEnter = 13;
 constexpr int32_t kVirtualEscape = 27;
 
+// The dialogs' buttons by their top-left corners: alone in the middle, one of two, the last of three.
+const BWPoint kMiddleButton(339, 364);
+const BWPoint kYesOfTwo(259, 364);
+const BWPoint kNoOfTwo(419, 364);
+const BWPoint kMainOfThree(499, 364);
+
 // The cell size of the art's zone pictures.
 constexpr int32_t kCell = 58;
 
@@ -49,16 +55,27 @@ inline bool dialogUp()
     return layerOfKind<BWImageDialog>() != nullptr;
 }
 
-// The first cell, row by row, that is not given.
-inline BWPoint firstEmptyCell()
+using CellTest = std::function<bool(const Cell&, BWPoint)>;
+
+// The cells, column by column, that satisfy the test.
+inline std::vector<BWPoint> cellsWhere(const CellTest& test)
 {
-    for (int32_t index = 0; index < kCellCount; ++index) {
-        if (!game().cell(index % kBoardSide, index / kBoardSide).given) {
-            return BWPoint(index % kBoardSide, index / kBoardSide);
+    std::vector<BWPoint> found;
+    for (int32_t x = 0; x < kBoardSide; ++x) {
+        for (int32_t y = 0; y < kBoardSide; ++y) {
+            if (test(game().cell(x, y), BWPoint(x, y))) {
+                found.emplace_back(x, y);
+            }
         }
     }
-    ADD_FAILURE() << "no empty cell";
-    return BWPoint();
+    EXPECT_FALSE(found.empty()) << "no such cell";
+    return found;
+}
+
+// The first, second, ... cell that is not given.
+inline BWPoint emptyCell(size_t which = 0)
+{
+    return cellsWhere([](const Cell& cell, BWPoint) { return !cell.given; }).at(which);
 }
 
 class GameRun : public TempConfigHome {

@@ -15,9 +15,6 @@ const BWPoint kWindow(203, 314);
 const BWPoint kSoundOn(384, 273);
 const BWPoint kSoundOff(384, 314);
 const BWPoint kClear(510, 283);
-const BWPoint kDone(344, 369);
-const BWPoint kYes(264, 369);
-const BWPoint kNo(424, 369);
 
 bool settingsUp()
 {
@@ -113,20 +110,20 @@ TEST_F(SettingsHelpTest, ClearAsksOnlyWhenPressedAndReleasedOnItAndYesBringsBack
         [&] {
             ASSERT_TRUE(dialogUp());
             saveCapture(captureFrame(), "dialog_clear");
-            click(kNo);
+            press(kNoOfTwo);
         },
         [&] {
             EXPECT_FALSE(dialogUp());
             EXPECT_STREQ(game().profile.bestName(1, 2, 0), "Kim") << "no keeps the tables";
             click(kClear);
         },
-        [&] { click(kYes); },
+        [&] { press(kYesOfTwo); },
         [&] {
             EXPECT_FLOAT_EQ(game().profile.bestTime(1, 2, 0), 36000.0f);
             Profile stored;
             stored.load();
             EXPECT_STREQ(stored.bestName(1, 2, 0), "Kim") << "nothing written yet";
-            click(kDone);
+            press(kMiddleButton);
         },
         [&] {
             EXPECT_FALSE(settingsUp());

@@ -17,11 +17,7 @@ TEST_F(WholeGameTest, ClickingTheSolutionIntoEveryEmptyCellSolvesTheBoard)
     runSteps(kPlaying, {
         [&] {
             // The last cell that is not given is left for the final click.
-            for (int32_t index = 0; index < kCellCount; ++index) {
-                if (!game().board.cells[static_cast<size_t>(index)].given) {
-                    last = BWPoint(index / kBoardSide, index % kBoardSide);
-                }
-            }
+            last = cellsWhere([](const Cell& cell, BWPoint) { return !cell.given; }).back();
             clickSolution([&](BWPoint cell) { return !(cell == last); });
         },
         [&] {
@@ -93,10 +89,10 @@ TEST_F(PlayerTest, AWholeGameAsAPlayerPlaysItAndTheTimeLastsToTheNextStart)
         EXPECT_EQ(game().profile.difficulty(), 2);
         clickAt(25, 270); // pause
     });
-    script.at(playing + 300, [&] { clickAt(344, 369); }); // play
+    script.at(playing + 300, [&] { press(kMiddleButton); }); // play
     script.at(playing + 1000, [&] {
         EXPECT_EQ(game().pauseStart, 0.0f);
-        e = firstEmptyCell();
+        e = emptyCell();
         clickNumberIntoCell(game().cell(e.x, e.y).solutionDigit % 9 + 1, e);
         pressKey('Z');
     });
@@ -108,9 +104,9 @@ TEST_F(PlayerTest, AWholeGameAsAPlayerPlaysItAndTheTimeLastsToTheNextStart)
     script.at(named, [&] {
         ASSERT_NE(layerOfKind<BWTextbox>(), nullptr);
         typeText("Pat");
-        clickAt(344, 369); // Done
+        press(kMiddleButton); // Done
     });
-    script.at(named + 500, [&] { clickAt(424, 369); }); // no more games
+    script.at(named + 500, [&] { press(kNoOfTwo); }); // no more games
     script.at(named + 1000, [&] {
         EXPECT_EQ(game().state, Menu);
         EXPECT_STREQ(game().profile.bestName(1, 2, 0), "Pat");

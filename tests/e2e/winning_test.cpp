@@ -13,9 +13,6 @@ constexpr uint64_t kSolved = kPlaying + 5000;
 // The banner has ended and the next dialog is up.
 constexpr uint64_t kAfterBanner = kSolved + 3800;
 
-const BWPoint kDoneButton(339, 364);
-const BWPoint kYesButton(259, 364);
-const BWPoint kNoButton(419, 364);
 
 BWTextbox* nameBox()
 {
@@ -101,7 +98,7 @@ TEST_F(WinningTest, OnTheDefaultTablesTheNameGoesToRankZeroAfterTheBanner)
         saveCapture(captureFrame(), "dialog_name");
         typeText("Ada"); // the proposal is selected, so typing replaces it
     });
-    script.at(kAfterBanner + 100, [&] { press(kDoneButton); });
+    script.at(kAfterBanner + 100, [&] { press(kMiddleButton); });
     script.at(kAfterBanner + 500, [&] {
         EXPECT_EQ(nameBox(), nullptr);
         EXPECT_TRUE(dialogUp()) << "play again?";
@@ -113,7 +110,7 @@ TEST_F(WinningTest, OnTheDefaultTablesTheNameGoesToRankZeroAfterTheBanner)
         Profile stored;
         stored.load();
         EXPECT_STREQ(stored.bestName(0, 0, 0), "Ada") << "saved before the question";
-        press(kNoButton);
+        press(kNoOfTwo);
     });
     script.at(kAfterBanner + 900, [&] {
         EXPECT_EQ(game().state, Menu);
@@ -151,7 +148,7 @@ TEST_F(WinningTest, AnEqualTimeAsksForNoNameButTheProfileIsSaved)
         Profile stored;
         stored.load();
         EXPECT_STREQ(stored.lastName(), "Zed");
-        press(kNoButton);
+        press(kNoOfTwo);
     });
     script.at(kAfterBanner + 100, [] { EXPECT_EQ(game().state, Menu); });
     runGame(kAfterBanner + 200);
@@ -172,7 +169,7 @@ TEST_F(WinningTest, ATimeBetweenRanksZeroAndOneEndsAtOneAndTheProposalIsKept)
         expectRank(0, "First", solved - 1.0f);
         expectRank(1, "Bea", solved);
         expectRank(2, "Second", solved + 100.0f);
-        press(kYesButton);
+        press(kYesOfTwo);
     });
     script.at(kAfterBanner + 1600, [&] {
         EXPECT_EQ(game().state, Playing) << "another game of the same kind";
@@ -195,7 +192,7 @@ TEST_F(WinningTest, ATimeEqualToRankOneStaysBehindTheOlderEntry)
         expectRank(0, "First", 1.0f);
         expectRank(1, "Second", solved);
         expectRank(2, "Anonymous", solved);
-        press(kNoButton);
+        press(kNoOfTwo);
     });
     runGame(kAfterBanner + 500);
 }
