@@ -31,62 +31,34 @@ void ScriptedRun::send(uint64_t ms, const PlatformMessage& message)
     timeline_.emplace(ms, Entry{message, nullptr});
 }
 
-namespace {
-
-// A message of the kind at a pointer position; the callers fill in the rest.
-PlatformMessage messageOf(PlatformMessageKind kind, int32_t x = 0, int32_t y = 0)
-{
-    PlatformMessage message;
-    message.kind = kind;
-    message.x = x;
-    message.y = y;
-    return message;
-}
-
-} // namespace
-
 void ScriptedRun::keyDown(uint64_t ms, int32_t virtualKey, bool extended, bool repeat)
 {
-    PlatformMessage message = messageOf(PlatformMessageKind::KeyDown);
-    message.virtualKey = virtualKey;
-    message.extended = extended;
-    message.repeat = repeat;
-    send(ms, message);
+    send(ms, {.kind = PlatformMessageKind::KeyDown, .virtualKey = virtualKey, .extended = extended, .repeat = repeat});
 }
 
 void ScriptedRun::keyUp(uint64_t ms, int32_t virtualKey, bool extended)
 {
-    PlatformMessage message = messageOf(PlatformMessageKind::KeyUp);
-    message.virtualKey = virtualKey;
-    message.extended = extended;
-    send(ms, message);
+    send(ms, {.kind = PlatformMessageKind::KeyUp, .virtualKey = virtualKey, .extended = extended});
 }
 
 void ScriptedRun::typeChar(uint64_t ms, uint8_t character, bool repeat)
 {
-    PlatformMessage message = messageOf(PlatformMessageKind::Char);
-    message.character = character;
-    message.repeat = repeat;
-    send(ms, message);
+    send(ms, {.kind = PlatformMessageKind::Char, .repeat = repeat, .character = character});
 }
 
 void ScriptedRun::mouseMove(uint64_t ms, int32_t x, int32_t y)
 {
-    send(ms, messageOf(PlatformMessageKind::MouseMove, x, y));
+    send(ms, {.kind = PlatformMessageKind::MouseMove, .x = x, .y = y});
 }
 
 void ScriptedRun::mouseDown(uint64_t ms, int32_t x, int32_t y, int32_t button)
 {
-    PlatformMessage message = messageOf(PlatformMessageKind::MouseDown, x, y);
-    message.button = button;
-    send(ms, message);
+    send(ms, {.kind = PlatformMessageKind::MouseDown, .x = x, .y = y, .button = button});
 }
 
 void ScriptedRun::mouseUp(uint64_t ms, int32_t x, int32_t y, int32_t button)
 {
-    PlatformMessage message = messageOf(PlatformMessageKind::MouseUp, x, y);
-    message.button = button;
-    send(ms, message);
+    send(ms, {.kind = PlatformMessageKind::MouseUp, .x = x, .y = y, .button = button});
 }
 
 void ScriptedRun::click(uint64_t ms, int32_t x, int32_t y, int32_t button)
@@ -97,21 +69,17 @@ void ScriptedRun::click(uint64_t ms, int32_t x, int32_t y, int32_t button)
 
 void ScriptedRun::wheel(uint64_t ms, int32_t x, int32_t y, int32_t delta)
 {
-    PlatformMessage message = messageOf(PlatformMessageKind::MouseWheel, x, y);
-    message.wheelDelta = delta;
-    send(ms, message);
+    send(ms, {.kind = PlatformMessageKind::MouseWheel, .x = x, .y = y, .wheelDelta = delta});
 }
 
 void ScriptedRun::activate(uint64_t ms, bool active)
 {
-    PlatformMessage message = messageOf(PlatformMessageKind::Activate);
-    message.active = active;
-    send(ms, message);
+    send(ms, {.kind = PlatformMessageKind::Activate, .active = active});
 }
 
 void ScriptedRun::close(uint64_t ms)
 {
-    send(ms, messageOf(PlatformMessageKind::Close));
+    send(ms, {.kind = PlatformMessageKind::Close});
 }
 
 bool ScriptedRun::nextMessage(void* user, PlatformMessage& message, uint32_t timeoutMs)
@@ -139,8 +107,7 @@ bool ScriptedRun::next(PlatformMessage& message, uint32_t timeoutMs)
             std::abort();
         }
         ranOut_ = true;
-        message = PlatformMessage{};
-        message.kind = PlatformMessageKind::Close;
+        message = {.kind = PlatformMessageKind::Close};
         return true;
     }
     auto first = timeline_.begin();

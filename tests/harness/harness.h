@@ -1,30 +1,19 @@
-// harness.h: scripted runs of the real frame for tests: a manual clock, input queued at
-// virtual times, code run at chosen moments, and captured frames.
+// harness.h: scripted runs of the real frame: a manual clock, timed input and actions, captures.
 //
-// A ScriptedRun switches the platform to a manual clock starting at 0 ms (waits and the run
-// loop's sleeps advance it at once) and replaces the system's message queue with a timeline.
-// The run loop takes the timeline's messages one per pass, exactly as it takes the system's,
-// so they travel the real window procedure and routing into the layers. Windows are real:
-// GL through Mesa on SDL's offscreen driver unless SDL_VIDEODRIVER says otherwise (x11 under
-// xvfb-run works too); audio uses SDL's dummy driver.
+// A ScriptedRun switches the platform to a manual clock from 0 ms (waits and the loop's sleeps
+// advance it at once) and replaces the system's message queue with a timeline whose messages
+// travel the real window procedure and routing. Windows are real: GL through Mesa on SDL's
+// offscreen driver unless SDL_VIDEODRIVER says otherwise; audio uses SDL's dummy driver.
 //
 //     ScriptedRun script;
-//     openTestWindow(15);                   // "Pellix", 800 x 600, 15 frames per second
-//     MyScreen screen;                      // a layer
-//     script.click(100, 400, 300);          // left press and release at 100 ms
-//     script.keyDown(200, 13);              // virtual key 13 (Enter) at 200 ms
-//     script.at(500, [&] {                  // runs between two passes of the loop at 500 ms
-//         Capture frame = captureFrame();
-//         EXPECT_TRUE(frame.regionIs(BWRect(10, 10, 20, 20), BWColor(0xffff0000u)));
-//         saveCapture(frame, "my_screen");  // build/tests/captures/my_screen.png
-//     });
-//     script.close(1000);                   // the close button; run returns when accepted
+//     openTestWindow(15);                  // "Pellix", 800 x 600, 15 frames per second
+//     script.click(100, 400, 300);         // left press and release at 100 ms
+//     script.at(500, [&] { saveCapture(captureFrame(), "my_screen"); });
+//     script.close(1000);                  // the close button; run returns when accepted
 //     run();
-//     shutdown();
 //
 // When the timeline is empty and the loop would wait forever, the run gets a close request
-// and ranOut() answers true; a run that passes its virtual time limit aborts the test program
-// rather than hang it.
+// and ranOut() answers true; a run past its virtual time limit aborts rather than hangs.
 #pragma once
 
 #include "base/geometry.h"
