@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <vector>
 
@@ -47,6 +48,17 @@ template <class Kind> Kind* layerOfKind()
         }
     }
     return nullptr;
+}
+
+// How many pixels of two frames of one size differ.
+inline size_t differingPixels(const Capture& one, const Capture& other)
+{
+    EXPECT_EQ(one.pixels.size(), other.pixels.size());
+    size_t count = 0;
+    for (size_t i = 0; i < std::min(one.pixels.size(), other.pixels.size()); ++i) {
+        count += one.pixels[i] != other.pixels[i];
+    }
+    return count;
 }
 
 // A dialog or the help page is up.

@@ -119,13 +119,7 @@ TEST_F(WinningTest, OnTheDefaultTablesTheNameGoesToRankZeroAfterTheBanner)
     runGame(kAfterBanner + 1000);
 
     ASSERT_EQ(banner.size(), 7u);
-    const auto differing = [&](const Capture& frame) {
-        size_t count = 0;
-        for (size_t i = 0; i < frame.pixels.size(); ++i) {
-            count += frame.pixels[i] != board.pixels[i];
-        }
-        return count;
-    };
+    const auto differing = [&](const Capture& frame) { return differingPixels(frame, board); };
     EXPECT_EQ(differing(banner[0]), 0u) << "hidden in the first half second";
     for (size_t shown : {1u, 3u, 5u, 6u}) {
         EXPECT_GT(differing(banner[shown]), 1000u) << "shown at frame " << shown;
