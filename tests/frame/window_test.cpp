@@ -36,7 +36,7 @@ struct WindowTest : ::testing::Test {
 
 } // namespace
 
-TEST_F(WindowTest, FillsUseWindowPixelsWithYDownwardsAndBlend)
+TEST_F(WindowTest, FillsUseWindowPixelsWithYDownwardsBlendAndLeaveTheGLStateAsDrawingNeedsIt)
 {
     {
         FillLayer whole(screenRect());
@@ -61,10 +61,7 @@ TEST_F(WindowTest, FillsUseWindowPixelsWithYDownwardsAndBlend)
     Capture frame = captureFrame();
     EXPECT_TRUE(frame.regionIs(BWRect(0, 0, 400, 600), BWColor(0xff800000u), 2));
     EXPECT_TRUE(frame.regionIs(BWRect(400, 0, 400, 600), black));
-}
-
-TEST_F(WindowTest, FillingLeavesTexturingOnBlendingOnAndTheColourWhite)
-{
+    // Each fill leaves texturing and blending on and the colour white, opaque or not.
     for (BWColor color : {BWColor(0x80112233u), BWColor(0xff112233u)}) {
         glDisable(GL_TEXTURE_2D);
         glColor4f(0.5f, 0.5f, 0.5f, 0.5f);
