@@ -2,7 +2,9 @@
 # test-windows.sh: a smoke test of the Windows package under Wine in a virtual X display. Two runs
 # in a fresh 64-bit prefix: the first shows the menu (compared with the native build's capture),
 # exits through its Exit button and leaves the default record in the registry; the second starts
-# from a record changed in the registry, shows the change and keeps it.
+# from a record changed in the registry, shows the change and keeps it. Two more runs start from
+# a value shorter than the record (read, the rest taken from the defaults) and from one longer
+# than it (not read at all).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -68,9 +70,10 @@ stored_record() {
 }
 
 # The record a new profile saves: version 2, sound on, every name "Anonymous", best times of
-# 36000, 72000 and 108000 seconds; layout byte replaced by the argument.
+# 36000, 72000 and 108000 seconds; with the layout byte given, cut to or padded with zeros to
+# the length given (1936 when none).
 default_record() {
-  python3 - "$1" <<'PY'
+  python3 - "$1" "${2:-1936}" <<'PY'
 import struct, sys
 record = bytearray(1936)
 record[0], record[2], record[3] = 2, 1, int(sys.argv[1])
@@ -79,8 +82,15 @@ for offset in [5] + [70 + entry * 65 for entry in range(27)]:
     record[offset:offset + len(name)] = name
 for entry in range(27):
     struct.pack_into("<f", record, 1828 + entry * 4, (entry % 3 + 1) * 36000.0)
-print("REG_BINARY " + record.hex().upper())
+length = int(sys.argv[2])
+print("REG_BINARY " + (record + bytes(max(0, length - 1936)))[:length].hex().upper())
 PY
+}
+
+# Replaces the stored record with the default one of that layout and length.
+store_record() {
+  timeout -s KILL 60 wine reg add "$key" /v Pellix /t REG_BINARY /d "$(default_record "$1" "$2" | cut -d' ' -f2)" /f \
+    >/dev/null 2>&1 || fail "wine reg add failed"
 }
 
 # Differing pixels between two pictures of the same size, by more than a few per cent.
@@ -157,20 +167,36 @@ echo "Known places of the menu have their native colours"
 [[ $(stored_record) == "$(default_record 0)" ]] || fail "the registry does not hold the 1936-byte default record"
 echo "The registry holds the 1936-byte default record as REG_BINARY"
 
+# The menu in picture $1 marks layout $2 (0 "Classic", 1 "Random", 2 "Chaos") as chosen: the
+# mark beside "Classic" in the first run's picture stands in that layout's row (the option rows
+# of src/game/game_menu.cpp).
+expect_layout_marked() {
+  local names=(Classic Random Chaos) rows=(254 294 335)
+  mark "$shots/menu-wine.png" 346 254 "$work/classic-first.png"
+  mark "$1" 346 "${rows[$2]}" "$work/chosen.png"
+  (($(differing_pixels "$work/classic-first.png" "$work/chosen.png") == 0)) ||
+    fail "the menu does not mark the stored layout \"${names[$2]}\""
+  echo "The menu marks the stored layout \"${names[$2]}\""
+}
+
 echo "Second run: the record says \"Random\""
-timeout -s KILL 60 wine reg add "$key" /v Pellix /t REG_BINARY /d "$(default_record 1 | cut -d' ' -f2)" /f \
-  >/dev/null 2>&1 || fail "wine reg add failed"
+store_record 1 1936
 run_to_menu_and_exit "$shots/menu-wine-random.png"
-# The mark that stood beside "Classic" in the first run now stands beside "Random", 40 pixels
-# lower, and "Classic" has lost it.
-mark "$shots/menu-wine.png" 346 254 "$work/classic-first.png"
-mark "$shots/menu-wine-random.png" 346 294 "$work/random-second.png"
-mark "$shots/menu-wine-random.png" 346 254 "$work/classic-second.png"
-(($(differing_pixels "$work/classic-first.png" "$work/random-second.png") == 0)) ||
-  fail "the menu does not mark the stored layout \"Random\""
-(($(differing_pixels "$work/classic-first.png" "$work/classic-second.png") > 100)) ||
-  fail "the menu still marks \"Classic\""
-echo "The menu marks the stored layout \"Random\""
+expect_layout_marked "$shots/menu-wine-random.png" 1
 [[ $(stored_record) == "$(default_record 1)" ]] || fail "the second run did not keep the stored record"
 echo "The second run found the record and kept it"
+
+echo "Third run: a 100-byte value that says \"Chaos\""
+store_record 2 100
+run_to_menu_and_exit "$work/menu-chaos.png"
+expect_layout_marked "$work/menu-chaos.png" 2
+[[ $(stored_record) == "$(default_record 2)" ]] || fail "the short value did not become a whole record"
+echo "The short value was read and saved back as a whole record"
+
+echo "Fourth run: a 2000-byte value that says \"Random\""
+store_record 1 2000
+run_to_menu_and_exit "$work/menu-long.png"
+expect_layout_marked "$work/menu-long.png" 0
+[[ $(stored_record) == "$(default_record 0)" ]] || fail "the long value was not replaced by the defaults"
+echo "The long value was not read; the defaults were saved in its place"
 echo "test-windows: passed"
