@@ -11,7 +11,7 @@ jobs=${JOBS:-2}
 toolchain=$root/cmake/mingw-w64-x86_64.cmake
 
 bash scripts/install-deps.sh g++-mingw-w64-x86-64-posix libz-mingw-w64-dev dpkg-dev zip \
-  wine wine64 xvfb xauth xdotool evilwm imagemagick
+  wine wine64 xvfb xauth xdotool x11-utils evilwm imagemagick
 
 sudo=()
 [[ $(id -u) -eq 0 ]] || sudo=(sudo)

@@ -106,9 +106,18 @@ run_to_menu_and_exit() {
   local shot=$1 wid status
   (cd "$work" && exec timeout -s KILL 120 wine "$package/pellix.exe") &
   local game_pid=$!
-  wid=$(timeout -s KILL 60 xdotool search --sync --onlyvisible --name '^Pellix$' | head -1) ||
-    fail "the window \"Pellix\" did not appear"
+  # Polled: a search walks the window tree, and fails when a window in it (such as the hidden one
+  # SDL makes to try OpenGL) goes away meanwhile.
+  wid=
+  for _ in $(seq 300); do
+    wid=$(timeout -s KILL 10 xdotool search --onlyvisible --name '^Pellix$' 2>/dev/null | head -1) || true
+    [[ -z $wid ]] || break
+    sleep 0.2
+  done
+  [[ -n $wid ]] || fail "the window \"Pellix\" did not appear"
   echo "The window \"Pellix\" appeared"
+  # Wine hands the window class's icon, resource 101 of the program, to the window manager.
+  xprop -id "$wid" _NET_WM_ICON | grep -q 'Icon (32 x 32)' || fail "the window shows no icon"
   # Out of every button, so that none shows its highlight.
   xdotool mousemove --window "$wid" 5 5
   # The splash shows for two seconds; then the menu stays still.
