@@ -44,7 +44,9 @@ fetch_source() {
 
 fetch_sources() {
   local into=$1
+  # An interruption ends the script through its exit, so the entry goes then too.
   trap remove_source_list EXIT
+  trap 'exit 130' INT TERM
   local entries
   if [[ -e /etc/apt/sources.list.d/debian.sources ]]; then
     source_list=/etc/apt/sources.list.d/pellix-deb-src.sources
@@ -59,7 +61,7 @@ fetch_sources() {
   fetch_source "$into" libsdl2
   fetch_source "$into" libpng1.6
   remove_source_list
-  trap - EXIT
+  trap - EXIT INT TERM
 }
 
 # Static libraries only, installed into the sysroot.
@@ -85,7 +87,10 @@ build_sysroot() {
 
 sysroot=$out/sysroot-$(candidate libsdl2-dev)-$(candidate libpng-dev)
 mkdir -p "$out"
-[[ -e $sysroot/.complete ]] || build_sysroot
+# Not as the right side of ||, where a failing step inside would not stop the script.
+if [[ ! -e $sysroot/.complete ]]; then
+  build_sysroot
+fi
 
 # The art is drawn by the native artwork tool (cairo), the same files on every platform.
 cmake -S . -B build -G Ninja >/dev/null
