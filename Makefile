@@ -8,7 +8,8 @@ ifdef CI
 CMAKE_ARGS += -DPELLIX_WERROR=ON
 endif
 
-.PHONY: all deps build run test test-asan bench clean screenshots artwork-preview fuzz install
+.PHONY: all deps build run test test-asan bench clean screenshots artwork-preview fuzz install \
+  windows test-windows
 
 all: build
 
@@ -58,3 +59,13 @@ clean:
 # stages the files elsewhere for packaging.
 install: build
 	cmake --install $(BUILD)
+
+# The Windows package, cross-compiled with mingw-w64: build-windows/Pellix/ (pellix.exe and its
+# Resources) and build-windows/Pellix-windows.zip. SDL2 and libpng are built once into a sysroot
+# under build-windows/ from Debian's source packages.
+windows:
+	@JOBS=$(JOBS) CMAKE_ARGS="$(CMAKE_ARGS)" bash scripts/build-windows.sh
+
+# The package under Wine in a virtual display: window, menu picture, Exit, the registry record.
+test-windows: windows
+	@JOBS=$(JOBS) bash scripts/test-windows.sh

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # install-deps.sh: installs the Debian packages that building, running and testing Pellix need.
 # Idempotent and silent when everything is already there; uses sudo when not run as root.
+# Packages given as arguments are installed as well (scripts/build-windows.sh adds its own).
 set -euo pipefail
 
 packages=(
@@ -17,6 +18,7 @@ packages=(
   xvfb xauth
   # make fuzz: libFuzzer with clang, and the seed-corpus script
   clang-14 libclang-rt-14-dev python3
+  "$@"
 )
 
 missing=()

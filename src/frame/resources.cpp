@@ -5,13 +5,24 @@
 
 #include <string>
 
+namespace {
+
+#ifdef _WIN32
+// Windows paths may separate their folders with either slash.
+constexpr const char* folderSeparators = "/\\";
+#else
+constexpr const char* folderSeparators = "/";
+#endif
+
+} // namespace
+
 bool enterResourcesDirectory(const char* executablePath, const char* installedDirectory)
 {
     if (platformChangeDirectory("Resources")) {
         return true;
     }
     std::string beside = executablePath ? executablePath : "";
-    size_t slash = beside.rfind('/');
+    size_t slash = beside.find_last_of(folderSeparators);
     if (slash != std::string::npos) {
         beside.resize(slash + 1);
         beside += "Resources";

@@ -1,5 +1,5 @@
-// system_font.h: an installed typeface, found by fontconfig and rendered by FreeType, turned
-// into GL display lists of bitmaps, one per byte value.
+// system_font.h: an installed typeface, found and rendered by the system (fontconfig and
+// FreeType, or GDI on Windows), turned into GL display lists of bitmaps, one per byte value.
 #pragma once
 
 #include <cstdint>

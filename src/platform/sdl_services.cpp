@@ -4,6 +4,9 @@
 #include <SDL.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 #include <algorithm>
 #include <chrono>
@@ -105,11 +108,15 @@ void platformSleepMilliseconds(uint32_t ms)
 
 uint32_t platformUptimeMilliseconds()
 {
+#ifdef _WIN32
+    return static_cast<uint32_t>(GetTickCount64());
+#else
     timespec uptime{};
     if (clock_gettime(CLOCK_BOOTTIME, &uptime) != 0) {
         return 0;
     }
     return static_cast<uint32_t>(static_cast<uint64_t>(uptime.tv_sec) * 1000u + static_cast<uint64_t>(uptime.tv_nsec) / 1000000u);
+#endif
 }
 
 void platformUseManualClock(uint64_t startMs)
@@ -138,7 +145,11 @@ PlatformLocalTime platformLocalTime()
     std::time_t now = std::time(nullptr);
     std::tm fields{};
     PlatformLocalTime local;
+#ifdef _WIN32
+    if (localtime_s(&fields, &now) != 0) {
+#else
     if (!localtime_r(&now, &fields)) {
+#endif
         return local;
     }
     local.year = fields.tm_year + 1900;
@@ -243,10 +254,18 @@ bool platformOpenUrl(const char* url)
 std::string platformExecutablePath()
 {
     char path[4096];
+#ifdef _WIN32
+    DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
+    // A full buffer means the path was cut short.
+    if (length == 0 || length >= sizeof path) {
+        return "";
+    }
+#else
     ssize_t length = readlink("/proc/self/exe", path, sizeof path - 1);
     if (length <= 0) {
         return "";
     }
+#endif
     return std::string(path, static_cast<size_t>(length));
 }
 

@@ -3,6 +3,9 @@
 #include "platform/platform.h"
 
 #include <SDL.h>
+#ifdef _WIN32
+#include <windows.h>
+#endif
 #include <SDL_opengl.h>
 
 #include <algorithm>
@@ -41,11 +44,33 @@ void fail(const char* what)
     lastError = std::string(what) + ": " + SDL_GetError();
 }
 
-bool startVideo()
+#ifdef _WIN32
+// On Windows the window class is the application's own: named after it, redrawn whole when
+// resized, and showing the executable's icon resource 101 in the caption and the task bar.
+// Each window keeps a device context of its own: SDL probes OpenGL with a hidden window of
+// the same class, and a context shared by the class would keep that window's pixel format.
+void registerWindowClass(const char* applicationName)
+{
+    static bool registered = false;
+    if (registered) {
+        return;
+    }
+    SDL_SetHint(SDL_HINT_WINDOWS_INTRESOURCE_ICON, "101");
+    SDL_SetHint(SDL_HINT_WINDOWS_INTRESOURCE_ICON_SMALL, "101");
+    registered = SDL_RegisterApp(applicationName, CS_VREDRAW | CS_HREDRAW | CS_OWNDC, nullptr) == 0;
+}
+#endif
+
+bool startVideo(const char* applicationName)
 {
     if (SDL_WasInit(SDL_INIT_VIDEO)) {
         return true;
     }
+#ifdef _WIN32
+    registerWindowClass(applicationName);
+#else
+    (void)applicationName;
+#endif
     // Only the close button and termination requests end the program, each once; full screen
     // is left by the frame itself when the window loses activation.
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
@@ -200,7 +225,7 @@ bool convertEvent(const SDL_Event& event, PlatformMessage& message)
 bool platformCreateWindow(const char* title, int32_t width, int32_t height)
 {
     lastError.clear();
-    if (window || !startVideo()) {
+    if (window || !startVideo(title)) {
         if (window) {
             lastError = "the window exists already";
         }

@@ -3,7 +3,8 @@
 
 #include <cstddef>
 
-// One implementation is built per platform (setting_store_file.cpp on Linux and macOS).
+// One implementation is built per platform (setting_store_file.cpp on Linux and macOS,
+// setting_store_registry.cpp on Windows).
 // Names arrive non-null; each call reports only success or failure, with the meaning of the
 // matching operation in storage.h.
 bool storeReadValue(const char* maker, const char* value, void* buffer, std::size_t bufferSize);
