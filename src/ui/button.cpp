@@ -28,13 +28,7 @@ BWButton::BWButton(BWPoint position, BWString normalImage, BWString downImage, B
     : BWButton()
 {
     normal_->load(normalImage);
-    rect_ = normal_->bounds();
-    rect_.offset(position);
-    down_.load(downImage);
-    highlight_.load(highlightImage);
-    pressSound_.load(pressSound);
-    releaseSound_.load(releaseSound);
-    layer_ = std::make_unique<BWButtonLayer>(*this);
+    takeParts(position, downImage, highlightImage, pressSound, releaseSound);
 }
 
 BWButton::~BWButton()
@@ -51,6 +45,15 @@ bool BWButton::reload(BWPoint position, BWString normalImage, BWString downImage
         return false;
     }
     normal_ = std::move(normal);
+    takeParts(position, downImage, highlightImage, pressSound, releaseSound);
+    return true;
+}
+
+// The rectangle from the normal picture at the position, the other pictures and the sounds, and
+// a fresh layer for them.
+void BWButton::takeParts(BWPoint position, BWString downImage, BWString highlightImage, BWString pressSound,
+                         BWString releaseSound)
+{
     rect_ = normal_->bounds();
     rect_.offset(position);
     down_.load(downImage);
@@ -59,7 +62,6 @@ bool BWButton::reload(BWPoint position, BWString normalImage, BWString downImage
     releaseSound_.load(releaseSound);
     layer_.reset();
     layer_ = std::make_unique<BWButtonLayer>(*this);
-    return true;
 }
 
 void BWButton::bringToTop()

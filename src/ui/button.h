@@ -78,6 +78,9 @@ public:
 private:
     friend class BWButtonLayer;
 
+    void takeParts(BWPoint position, BWString downImage, BWString highlightImage, BWString pressSound,
+                   BWString releaseSound);
+
     int32_t id_;
     BWRect rect_;
     std::unique_ptr<BWImage> normal_;
