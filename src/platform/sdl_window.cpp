@@ -23,6 +23,9 @@ int32_t pictureWidth = 0;
 int32_t pictureHeight = 0;
 // Whether the latest key press was an auto-repeat: its characters count as repeated too.
 bool keyRepeating = false;
+// While the left Alt key is down, typed characters are shortcuts, not text (the right one is
+// AltGr on many layouts and types "@", "€" ...).
+bool leftAltHeld = false;
 // Characters of a text event beyond the first wait here, one message each.
 std::deque<PlatformMessage> pendingMessages;
 PlatformMessageSource messageSource = nullptr;
@@ -131,6 +134,7 @@ bool convertWindowEvent(const SDL_WindowEvent& event, PlatformMessage& message)
     case SDL_WINDOWEVENT_EXPOSED: message.kind = PlatformMessageKind::Paint; return true;
     case SDL_WINDOWEVENT_FOCUS_GAINED:
     case SDL_WINDOWEVENT_FOCUS_LOST:
+        leftAltHeld = false; // its release goes to the window that took the focus
         message.kind = PlatformMessageKind::Activate;
         message.active = event.event == SDL_WINDOWEVENT_FOCUS_GAINED;
         return true;
@@ -140,25 +144,38 @@ bool convertWindowEvent(const SDL_WindowEvent& event, PlatformMessage& message)
 
 bool convertKey(const SDL_KeyboardEvent& event, PlatformMessage& message)
 {
-    if (!platformScancodeVirtualKey(event.keysym.scancode, message.virtualKey, message.extended)) {
-        return false;
-    }
+    platformKeyVirtualKey(event.keysym.scancode, event.keysym.sym, message.virtualKey, message.extended);
     message.kind = event.type == SDL_KEYDOWN ? PlatformMessageKind::KeyDown : PlatformMessageKind::KeyUp;
     message.repeat = event.repeat != 0;
+    if (event.keysym.scancode == SDL_SCANCODE_LALT) {
+        leftAltHeld = event.type == SDL_KEYDOWN;
+    }
     if (event.type == SDL_KEYDOWN) {
         keyRepeating = message.repeat;
     }
     return true;
 }
 
+// SDL stamps events with its own millisecond count; the message carries the platform's.
+uint64_t eventTime(uint32_t timestamp)
+{
+    const uint64_t now = platformMilliseconds();
+    const uint32_t age = SDL_GetTicks() - timestamp;
+    return age < now ? now - age : 0;
+}
+
 // One message per byte of the typed text; the frame keeps the printable ones.
 bool convertText(const SDL_TextInputEvent& event, PlatformMessage& message)
 {
+    if (leftAltHeld) {
+        return false;
+    }
     for (const char* byte = event.text; *byte; ++byte) {
         PlatformMessage typed;
         typed.kind = PlatformMessageKind::Char;
         typed.character = static_cast<uint8_t>(*byte);
         typed.repeat = keyRepeating;
+        typed.time = eventTime(event.timestamp);
         pendingMessages.push_back(typed);
     }
     if (pendingMessages.empty()) {
@@ -202,9 +219,8 @@ bool convertMouse(const SDL_Event& event, PlatformMessage& message)
     return true;
 }
 
-bool convertEvent(const SDL_Event& event, PlatformMessage& message)
+bool convertMessage(const SDL_Event& event, PlatformMessage& message)
 {
-    message = PlatformMessage{};
     switch (event.type) {
     case SDL_QUIT: message.kind = PlatformMessageKind::Close; return true;
     case SDL_WINDOWEVENT: return convertWindowEvent(event.window, message);
@@ -218,6 +234,13 @@ bool convertEvent(const SDL_Event& event, PlatformMessage& message)
     case SDL_MOUSEWHEEL: return convertMouse(event, message);
     default: return false;
     }
+}
+
+bool convertEvent(const SDL_Event& event, PlatformMessage& message)
+{
+    message = PlatformMessage{};
+    message.time = eventTime(event.common.timestamp);
+    return convertMessage(event, message);
 }
 
 } // namespace
@@ -284,6 +307,7 @@ void platformDestroyWindow()
     pictureWidth = 0;
     pictureHeight = 0;
     keyRepeating = false;
+    leftAltHeld = false;
 }
 
 bool platformHasWindow()
