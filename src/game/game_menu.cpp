@@ -5,19 +5,6 @@
 #include "game/game_texts.h"
 #include "game/settings_dialog.h"
 
-namespace {
-
-// The option marks: the left column chooses the layout, the right one the difficulty.
-constexpr int32_t kLayoutColumn = 346;
-constexpr int32_t kDifficultyColumn = 514;
-constexpr int32_t kOptionRows[3] = {254, 294, 335};
-
-constexpr int32_t kBestNameLeft = 188;
-constexpr int32_t kBestTimeLeft = 518;
-constexpr int32_t kBestTop = 425;
-
-} // namespace
-
 void Game::drawMenu()
 {
     assets.menuBackground.draw(0, 0);

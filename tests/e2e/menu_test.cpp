@@ -5,10 +5,9 @@
 
 namespace {
 
-// Inside the first option of each column, and the last pixel of the bottom-right one.
-constexpr int32_t kLayoutX = 346 + 5;
-constexpr int32_t kDifficultyX = 514 + 5;
-constexpr int32_t kRow1Y = 294 + 5;
+// Inside the second option of each column.
+const BWPoint kRandom = inside(layoutMark(1));
+const BWPoint kNormal = inside(difficultyMark(1));
 
 struct MenuTest : GameRun {};
 
@@ -36,19 +35,20 @@ TEST_F(MenuTest, SplashShowsUntilTwoSecondsAfterTheFirstTickThenTheMenu)
 
 TEST_F(MenuTest, OptionPressesChooseAndSoundEvenWhenAlreadyChosen)
 {
-    script.mouseDown(kMenuShown, kLayoutX, kRow1Y, 2);
-    script.mouseUp(kMenuShown, kLayoutX, kRow1Y, 2);
+    script.mouseDown(kMenuShown, kRandom.x, kRandom.y, 2);
+    script.mouseUp(kMenuShown, kRandom.x, kRandom.y, 2);
     script.at(kMenuShown + 10, [] {
         EXPECT_EQ(game().profile.zoneLayout(), 1);
         EXPECT_TRUE(heard(game().assets.checkSound));
     });
-    script.click(kMenuShown + 20, kLayoutX, kRow1Y);
+    script.click(kMenuShown + 20, kRandom.x, kRandom.y);
     script.at(kMenuShown + 30, [] {
         EXPECT_EQ(game().profile.zoneLayout(), 1);
         EXPECT_TRUE(heard(game().assets.checkSound));
     });
     // The bottom-right pixel of the Hard mark's rectangle still counts.
-    script.click(kMenuShown + 40, 514 + 28, 335 + 28);
+    const BWPoint hard = difficultyMark(2);
+    script.click(kMenuShown + 40, hard.x + kCheckSize, hard.y + kCheckSize);
     script.click(kMenuShown + 50, 450, 300);
     script.at(kMenuShown + 60, [] {
         EXPECT_EQ(game().profile.difficulty(), 2);
@@ -63,7 +63,8 @@ TEST_F(MenuTest, OptionPressesChooseAndSoundEvenWhenAlreadyChosen)
 // Waiting by spinning on the manual clock would never end: only sleeps move it.
 TEST_F(MenuTest, PlayStartsOnlyWhenReleasedOnItAndGeneratesBehindTheLoadingPictureForASecond)
 {
-    script.mouseDown(kMenuShown, 200, 285);
+    const BWPoint play = inside(kPlayButton);
+    script.mouseDown(kMenuShown, play.x, play.y);
     script.at(kMenuShown + 10, [] {
         EXPECT_EQ(&buttonImage(game().assets.play, game().pointer), &game().assets.play.down);
     });
@@ -74,7 +75,7 @@ TEST_F(MenuTest, PlayStartsOnlyWhenReleasedOnItAndGeneratesBehindTheLoadingPictu
     script.mouseUp(kMenuShown + 40, 600, 100);
     script.at(kMenuShown + 100, [] { EXPECT_EQ(game().state, Menu); });
     script.mouseDown(kMenuShown + 200, 600, 100);
-    script.mouseUp(kMenuShown + 210, 200, 285);
+    script.mouseUp(kMenuShown + 210, play.x, play.y);
     script.at(kMenuShown + 211, [] {
         EXPECT_EQ(game().state, Playing);
         EXPECT_EQ(game().currentNumber, 1);
@@ -96,9 +97,9 @@ TEST_F(MenuTest, PlayStartsOnlyWhenReleasedOnItAndGeneratesBehindTheLoadingPictu
 TEST_F(MenuTest, QuittingFromTheMenuSavesTheChoicesOnceAtTheEnd)
 {
     const std::filesystem::path stored = root / "Brimworks" / "Settings" / "Pellix";
-    script.click(kMenuShown, kDifficultyX, kRow1Y);
+    script.click(kMenuShown, kNormal.x, kNormal.y);
     script.at(kMenuShown + 10, [&] { EXPECT_FALSE(std::filesystem::exists(stored)); });
-    script.click(kMenuShown + 20, 540, 540);
+    pressAt(kMenuShown + 20, kQuitMenuButton);
     script.close(kMenuShown + 60000);
     {
         Game running;
@@ -122,7 +123,7 @@ TEST_F(MenuTest, TheStoredSwitchesTakeEffectAtStartUp)
         EXPECT_FALSE(isSoundEnabled());
         EXPECT_TRUE(isFullscreen());
     });
-    script.click(kMenuShown, kLayoutX, kRow1Y);
+    script.click(kMenuShown, kRandom.x, kRandom.y);
     script.at(kMenuShown + 10, [] {
         EXPECT_EQ(game().profile.zoneLayout(), 1);
         EXPECT_FALSE(heard(game().assets.checkSound));
