@@ -4,6 +4,7 @@
 #include "base/random.h"
 #include "frame/layer_stack.h"
 #include "game/game.h"
+#include "game/screen_layout.h"
 #include "media/sound.h"
 #include "media/sound_device.h"
 #include "tests/harness/harness.h"
