@@ -16,7 +16,7 @@
 #include <array>
 #include <cstdint>
 
-enum GameState : int32_t { Splash = 1, Menu = 2, Generating = 3, Playing = 4 };
+enum class GameState : int32_t { Splash = 1, Menu = 2, Generating = 3, Playing = 4 };
 
 class Game : public BWLayer {
 public:
@@ -59,7 +59,7 @@ public:
     int32_t cellHeight() const { return assets.zones[0].height(); }
     Cell& cell(int32_t x, int32_t y) { return board.cells[static_cast<size_t>(cellIndex(x, y))]; }
 
-    int32_t state = 0;
+    GameState state = GameState::Splash;
     PointerState pointer;
     Profile profile;
     BWImage splash;

@@ -29,7 +29,7 @@ BWString digitText(int32_t digit)
 
 void Game::newGame()
 {
-    state = Generating;
+    state = GameState::Generating;
     const double begun = seconds();
     present();
     board.cells = {};
@@ -50,7 +50,7 @@ void Game::newGame()
         waitSeconds(static_cast<float>(left));
     }
     ignoreInputMadeSoFar();
-    state = Playing;
+    state = GameState::Playing;
 }
 
 void Game::checkBoard()
@@ -127,7 +127,7 @@ void Game::releaseBoardButtons(int32_t x, int32_t y)
 // Keys choose the number and stand in for buttons; none edits a cell or plays a sound.
 void Game::onKeyDown(int32_t keyCode)
 {
-    if (state != Playing) {
+    if (state != GameState::Playing) {
         return;
     }
     if (keyCode == keyBackspace) {

@@ -56,7 +56,7 @@ void Game::runResetDialog()
 // dismisses it and the game goes on.
 bool Game::canClose()
 {
-    if (state != Playing) {
+    if (state != GameState::Playing) {
         return true;
     }
     pauseClock();
@@ -70,7 +70,7 @@ bool Game::canClose()
         runDialog(BWString("dialog_background.png"), BWString("dialog_exit.png"), &yes, &no, &toMenu);
     if (answer == 3) {
         // The game is abandoned; its clock stays stopped until the next game resets it.
-        state = Menu;
+        state = GameState::Menu;
         profile.save();
         return false;
     }

@@ -28,7 +28,7 @@ void Game::win()
     if (askYesNo("dialog_again.png") == 1) {
         newGame();
     } else {
-        state = Menu;
+        state = GameState::Menu;
     }
 }
 

@@ -239,7 +239,7 @@ TEST_F(BoardTest, AnUndoThatCompletesTheBoardWinsIt)
             clickCell(e);
         },
         [&] {
-            EXPECT_EQ(game().state, Playing);
+            EXPECT_EQ(game().state, GameState::Playing);
             EXPECT_EQ(at(e).conflict, 1);
             pressKey('Z');
         },
@@ -305,7 +305,7 @@ TEST_F(GameRun, InputMadeWhileTheLoadingPictureIsUpIsDropped)
     script.keyDown(kMenuShown + 300, '5');
     script.keyUp(kMenuShown + 320, '5');
     runSteps(kPlaying, {[&] {
-                 EXPECT_EQ(game().state, Playing);
+                 EXPECT_EQ(game().state, GameState::Playing);
                  const BWPoint play = inside(kPlayButton);
                  const BWPoint underPlay((play.x - kBoardLeft) / kCellSize, (play.y - kBoardTop) / kCellSize);
                  const Cell& cell = game().cell(underPlay.x, underPlay.y);

@@ -51,7 +51,7 @@ TEST_F(GameDialogsTest, ATenMinutePauseLeavesTheClockWhereItWasAndHidesTheDigits
     script.close(t + 700);
     script.at(t + 800, [&] {
         EXPECT_FALSE(dialogUp());
-        EXPECT_EQ(game().state, Playing);
+        EXPECT_EQ(game().state, GameState::Playing);
         EXPECT_NEAR(game().elapsedSeconds(), before + 0.25f, 0.01f);
     });
     runGame(t + 1000);
@@ -132,21 +132,21 @@ TEST_F(GameDialogsTest, ExitToTheMainMenuSavesAndTheNextGameHasAFreshClock)
     });
     script.at(t + 500, [&] {
         EXPECT_FALSE(dialogUp());
-        EXPECT_EQ(game().state, Playing);
+        EXPECT_EQ(game().state, GameState::Playing);
         EXPECT_NEAR(game().elapsedSeconds(), before + 0.15f, 0.01f) << "no keeps the game going";
         press(kQuitGameButton);
     });
     script.at(t + 600, [&] { press(kRightOfThreeButton); });
     script.at(t + 1000, [&] {
         EXPECT_FALSE(dialogUp());
-        EXPECT_EQ(game().state, Menu);
+        EXPECT_EQ(game().state, GameState::Menu);
         Profile stored;
         stored.load();
         EXPECT_EQ(stored.difficulty(), 2) << "the profile was saved";
         press(kPlayButton);
     });
     script.at(t + 2500, [&] {
-        EXPECT_EQ(game().state, Playing);
+        EXPECT_EQ(game().state, GameState::Playing);
         EXPECT_LT(game().elapsedSeconds(), 2.0f) << "a fresh clock";
         EXPECT_EQ(game().pauseStart, 0.0f);
     });
@@ -158,19 +158,19 @@ TEST_F(GameDialogsTest, TheWindowsCloseButtonAsksAndASecondCloseDismissesTheQues
     script.close(kPlaying + 1000);
     script.at(kPlaying + 1100, [] {
         EXPECT_TRUE(dialogUp());
-        EXPECT_EQ(game().state, Playing);
+        EXPECT_EQ(game().state, GameState::Playing);
     });
     script.close(kPlaying + 1200);
     script.at(kPlaying + 1300, [] {
         EXPECT_FALSE(dialogUp());
-        EXPECT_EQ(game().state, Playing);
+        EXPECT_EQ(game().state, GameState::Playing);
         EXPECT_EQ(game().pauseStart, 0.0f);
     });
     script.close(kPlaying + 1400);
     script.keyDown(kPlaying + 1500, vkEscape);
     script.at(kPlaying + 2000, [] {
         EXPECT_FALSE(dialogUp()) << "Escape answers no";
-        EXPECT_EQ(game().state, Playing);
+        EXPECT_EQ(game().state, GameState::Playing);
     });
     script.close(kPlaying + 2100);
     script.keyDown(kPlaying + 2200, vkReturn);

@@ -144,7 +144,7 @@ protected:
     // Releasing Play at ms generates a puzzle for a second of virtual time.
     void startGameAt(uint64_t ms)
     {
-        script.at(ms, [] { ASSERT_EQ(game().state, Menu); });
+        script.at(ms, [] { ASSERT_EQ(game().state, GameState::Menu); });
         pressAt(ms, kPlayButton);
     }
     // A click at ms inside the button or mark whose top-left corner is given.

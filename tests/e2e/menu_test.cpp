@@ -19,13 +19,13 @@ TEST_F(MenuTest, SplashShowsUntilTwoSecondsAfterTheFirstTickThenTheMenu)
     Capture splashFrame;
     Capture menuFrame;
     script.at(1000, [&] {
-        EXPECT_EQ(game().state, Splash);
+        EXPECT_EQ(game().state, GameState::Splash);
         splashFrame = captureFrame();
         saveCapture(splashFrame, "game_splash");
     });
-    script.at(2050, [] { EXPECT_EQ(game().state, Splash); });
+    script.at(2050, [] { EXPECT_EQ(game().state, GameState::Splash); });
     script.at(2150, [&] {
-        EXPECT_EQ(game().state, Menu);
+        EXPECT_EQ(game().state, GameState::Menu);
         menuFrame = captureFrame();
         saveCapture(menuFrame, "game_menu");
     });
@@ -54,7 +54,7 @@ TEST_F(MenuTest, OptionPressesChooseAndSoundEvenWhenAlreadyChosen)
     script.at(kMenuShown + 60, [] {
         EXPECT_EQ(game().profile.difficulty(), 2);
         EXPECT_TRUE(heard(game().assets.checkSound));
-        EXPECT_EQ(game().state, Menu);
+        EXPECT_EQ(game().state, GameState::Menu);
     });
     script.click(kMenuShown + 70, 450, 300);
     script.at(kMenuShown + 80, [] { EXPECT_FALSE(heard(game().assets.checkSound)); });
@@ -74,22 +74,22 @@ TEST_F(MenuTest, PlayStartsOnlyWhenReleasedOnItAndGeneratesBehindTheLoadingPictu
         EXPECT_EQ(&buttonImage(game().assets.play, game().pointer), &game().assets.play.normal);
     });
     script.mouseUp(kMenuShown + 40, 600, 100);
-    script.at(kMenuShown + 100, [] { EXPECT_EQ(game().state, Menu); });
+    script.at(kMenuShown + 100, [] { EXPECT_EQ(game().state, GameState::Menu); });
     script.mouseDown(kMenuShown + 200, 600, 100);
     script.mouseUp(kMenuShown + 210, play.x, play.y);
     script.at(kMenuShown + 211, [] {
-        EXPECT_EQ(game().state, Playing);
+        EXPECT_EQ(game().state, GameState::Playing);
         EXPECT_EQ(game().currentNumber, 1);
         EXPECT_EQ(game().selected, BWPoint(-1, -1));
         EXPECT_GE(platformMilliseconds(), kMenuShown + 1210);
         EXPECT_LT(platformMilliseconds(), kMenuShown + 1310);
         EXPECT_NEAR(game().elapsedSeconds(), 1.0f, 0.01f) << "the clock ran during the wait";
-        game().state = Generating;
+        game().state = GameState::Generating;
         const Capture loading = captureFrame();
         saveCapture(loading, "game_loading");
-        game().state = Menu;
+        game().state = GameState::Menu;
         const Capture menu = captureFrame();
-        game().state = Playing;
+        game().state = GameState::Playing;
         EXPECT_NE(loading.pixels, menu.pixels);
     });
     runGame(kMenuShown + 3000);

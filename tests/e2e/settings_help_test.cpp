@@ -69,7 +69,7 @@ TEST_F(SettingsHelpTest, TheSwitchesActAtOnceWithTheirSoundsAndFullScreenLastsTo
         [&] {
             EXPECT_FALSE(settingsUp());
             EXPECT_GE(platformMilliseconds(), enterAt + 250) << "Done was shown pressed first";
-            EXPECT_EQ(game().state, Menu);
+            EXPECT_EQ(game().state, GameState::Menu);
             press(kQuitMenuButton);
         },
     });
@@ -159,7 +159,7 @@ TEST_F(SettingsHelpTest, TheHelpPageClosesWithEveryKeyItsButtonAndTheWindowsClos
         [&] { script.close(platformMilliseconds()); },
         [&] {
             EXPECT_FALSE(dialogUp()) << "the close request ends the page only";
-            EXPECT_EQ(game().state, Menu);
+            EXPECT_EQ(game().state, GameState::Menu);
         },
     });
     EXPECT_FALSE(script.ranOut());

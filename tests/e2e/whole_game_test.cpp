@@ -21,7 +21,7 @@ TEST_F(WholeGameTest, ClickingTheSolutionIntoEveryEmptyCellSolvesTheBoard)
             clickSolution([&](BWPoint cell) { return !(cell == last); });
         },
         [&] {
-            EXPECT_EQ(game().state, Playing) << "one cell is still empty";
+            EXPECT_EQ(game().state, GameState::Playing) << "one cell is still empty";
             clickNumberIntoCell(game().cell(last.x, last.y).solutionDigit, last);
         },
         [&] {
@@ -84,7 +84,7 @@ TEST_F(PlayerTest, AWholeGameAsAPlayerPlaysItAndTheTimeLastsToTheNextStart)
     pressAt(kMenuShown + 50, difficultyMark(2)); // Hard
     startGameAt(kMenuShown + 100);
     script.at(playing, [&] {
-        EXPECT_EQ(game().state, Playing);
+        EXPECT_EQ(game().state, GameState::Playing);
         EXPECT_EQ(game().profile.zoneLayout(), 1);
         EXPECT_EQ(game().profile.difficulty(), 2);
         press(kPauseButton);
@@ -108,7 +108,7 @@ TEST_F(PlayerTest, AWholeGameAsAPlayerPlaysItAndTheTimeLastsToTheNextStart)
     });
     script.at(named + 500, [&] { press(kRightOfTwoButton); }); // no more games
     script.at(named + 1000, [&] {
-        EXPECT_EQ(game().state, Menu);
+        EXPECT_EQ(game().state, GameState::Menu);
         EXPECT_STREQ(game().profile.bestName(1, 2, 0), "Pat");
         EXPECT_FLOAT_EQ(game().profile.bestTime(1, 2, 0), solved);
         press(kQuitMenuButton);
@@ -118,7 +118,7 @@ TEST_F(PlayerTest, AWholeGameAsAPlayerPlaysItAndTheTimeLastsToTheNextStart)
 
     ScriptedRun second;
     second.at(kMenuShown, [&] {
-        EXPECT_EQ(game().state, Menu);
+        EXPECT_EQ(game().state, GameState::Menu);
         EXPECT_EQ(game().profile.zoneLayout(), 1);
         EXPECT_EQ(game().profile.difficulty(), 2);
         EXPECT_STREQ(game().profile.bestName(1, 2, 0), "Pat");

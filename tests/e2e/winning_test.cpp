@@ -113,7 +113,7 @@ TEST_F(WinningTest, OnTheDefaultTablesTheNameGoesToRankZeroAfterTheBanner)
         press(kRightOfTwoButton);
     });
     script.at(kAfterBanner + 900, [&] {
-        EXPECT_EQ(game().state, Menu);
+        EXPECT_EQ(game().state, GameState::Menu);
         saveCapture(captureFrame(), "menu_new_best_time");
     });
     runGame(kAfterBanner + 1000);
@@ -144,7 +144,7 @@ TEST_F(WinningTest, AnEqualTimeAsksForNoNameButTheProfileIsSaved)
         EXPECT_STREQ(stored.lastName(), "Zed");
         press(kRightOfTwoButton);
     });
-    script.at(kAfterBanner + 100, [] { EXPECT_EQ(game().state, Menu); });
+    script.at(kAfterBanner + 100, [] { EXPECT_EQ(game().state, GameState::Menu); });
     runGame(kAfterBanner + 200);
 }
 
@@ -166,7 +166,7 @@ TEST_F(WinningTest, ATimeBetweenRanksZeroAndOneEndsAtOneAndTheProposalIsKept)
         press(kLeftOfTwoButton);
     });
     script.at(kAfterBanner + 1600, [&] {
-        EXPECT_EQ(game().state, Playing) << "another game of the same kind";
+        EXPECT_EQ(game().state, GameState::Playing) << "another game of the same kind";
         EXPECT_EQ(game().winTime, 0.0f);
         EXPECT_LT(game().elapsedSeconds(), 1.5f);
         bool newPuzzle = false;
