@@ -62,16 +62,16 @@ uint32_t fontInk(const std::string& name)
     return 0;
 }
 
+double linearLight(int channel)
+{
+    double c = channel / 255.0;
+    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+}
+
 // The relative luminance of an sRGB colour, as WCAG defines it.
 static double relativeLuminance(uint32_t rgb)
 {
-    double sum = 0;
-    const double weights[3] = {0.2126, 0.7152, 0.0722};
-    for (int i = 0; i < 3; i++) {
-        double c = ((rgb >> (16 - 8 * i)) & 0xff) / 255.0;
-        sum += weights[i] * (c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4));
-    }
-    return sum;
+    return 0.2126 * linearLight((rgb >> 16) & 0xff) + 0.7152 * linearLight((rgb >> 8) & 0xff) + 0.0722 * linearLight(rgb & 0xff);
 }
 
 double contrastRatio(uint32_t one, uint32_t other)

@@ -34,12 +34,6 @@ const Vision visions[4] = {
     {"tritan", 10, {{1.255528, -0.076749, -0.178779}, {-0.078411, 0.930809, 0.147602}, {0.004733, 0.691367, 0.303900}}, true},
 };
 
-double linearChannel(uint32_t colour, int shift)
-{
-    double c = ((colour >> shift) & 0xff) / 255.0;
-    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-}
-
 // CIELAB of a linear RGB colour under the sRGB primaries and the D65 white.
 Lab labOf(const double rgb[3])
 {
@@ -52,7 +46,7 @@ Lab labOf(const double rgb[3])
 
 Lab seenWith(const Vision& vision, uint32_t colour)
 {
-    double rgb[3] = {linearChannel(colour, 16), linearChannel(colour, 8), linearChannel(colour, 0)};
+    double rgb[3] = {linearLight((colour >> 16) & 0xff), linearLight((colour >> 8) & 0xff), linearLight(colour & 0xff)};
     if (!vision.simulated) return labOf(rgb);
     double seen[3];
     for (int row = 0; row < 3; row++) {
