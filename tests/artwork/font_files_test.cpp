@@ -137,7 +137,8 @@ TEST(FontFiles, ConflictsAreRedAndPlayerDigitsBlue)
     auto red = [](uint32_t c) { return int(c >> 16); };
     auto blue = [](uint32_t c) { return int(c & 0xff); };
     EXPECT_GT(red(fontInk("font_conflict.fnt")), blue(fontInk("font_conflict.fnt")) + 80);
-    EXPECT_GT(red(fontInk("font_conflict_small.fnt")), blue(fontInk("font_conflict_small.fnt")) + 80);
+    EXPECT_GT(red(fontInk("font_conflict_small.fnt")),
+              blue(fontInk("font_conflict_small.fnt")) + 80);
     EXPECT_GT(blue(fontInk("font_puzzle.fnt")), red(fontInk("font_puzzle.fnt")) + 80);
     EXPECT_NE(fontInk("font_original.fnt"), fontInk("font_puzzle.fnt"));
 }

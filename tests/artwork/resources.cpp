@@ -58,7 +58,9 @@ uint32_t fontInk(const std::string& name)
     FontMetrics font;
     if (!readFont(name, font)) return 0;
     for (size_t i = 0; i + 3 < font.pixels.size(); i += 4)
-        if (font.pixels[i] == 255) return uint32_t(font.pixels[i + 1]) << 16 | uint32_t(font.pixels[i + 2]) << 8 | font.pixels[i + 3];
+        if (font.pixels[i] == 255)
+            return uint32_t(font.pixels[i + 1]) << 16 | uint32_t(font.pixels[i + 2]) << 8 |
+                   font.pixels[i + 3];
     return 0;
 }
 
@@ -71,7 +73,8 @@ double linearLight(int channel)
 // The relative luminance of an sRGB colour, as WCAG defines it.
 static double relativeLuminance(uint32_t rgb)
 {
-    return 0.2126 * linearLight((rgb >> 16) & 0xff) + 0.7152 * linearLight((rgb >> 8) & 0xff) + 0.0722 * linearLight(rgb & 0xff);
+    return 0.2126 * linearLight((rgb >> 16) & 0xff) + 0.7152 * linearLight((rgb >> 8) & 0xff) +
+           0.0722 * linearLight(rgb & 0xff);
 }
 
 double contrastRatio(uint32_t one, uint32_t other)

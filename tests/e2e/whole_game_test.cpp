@@ -46,46 +46,52 @@ TEST_P(BoardInPlayTest, ShowsEveryKindOfCell)
     const int32_t layoutRows[3] = {254, 294, 335};
     script.click(kMenuShown, 346 + 5, layoutRows[layout] + 5);
     startGameAt(kMenuShown + 100);
-    runSteps(kPlaying + 100, {
-        [&] {
-            ASSERT_EQ(game().profile.zoneLayout(), layout);
-            // The left third solved, every 6, a clash in the first row that has room for one (a
-            // digit of the row's left third put in the middle), pencil marks at the right edge,
-            // and the selection left on them.
-            clickSolution([](BWPoint cell) {
-                return cell.x < 3 || game().cell(cell.x, cell.y).solutionDigit == 6;
-            });
-            bool clashed = false;
-            for (int32_t y = 0; y < kBoardSide && !clashed; ++y) {
-                const int32_t clash = game().cell(0, y).solutionDigit != 6 ? game().cell(0, y).solutionDigit
-                                                                            : game().cell(1, y).solutionDigit;
-                for (int32_t x = 3; x < kBoardSide - 1 && !clashed; ++x) {
-                    const Cell& cell = game().cell(x, y);
+    runSteps(
+        kPlaying + 100,
+        {
+            [&] {
+                ASSERT_EQ(game().profile.zoneLayout(), layout);
+                // The left third solved, every 6, a clash in the first row that has room for one (a
+                // digit of the row's left third put in the middle), pencil marks at the right edge,
+                // and the selection left on them.
+                clickSolution([](BWPoint cell) {
+                    return cell.x < 3 || game().cell(cell.x, cell.y).solutionDigit == 6;
+                });
+                bool clashed = false;
+                for (int32_t y = 0; y < kBoardSide && !clashed; ++y) {
+                    const int32_t clash = game().cell(0, y).solutionDigit != 6
+                                              ? game().cell(0, y).solutionDigit
+                                              : game().cell(1, y).solutionDigit;
+                    for (int32_t x = 3; x < kBoardSide - 1 && !clashed; ++x) {
+                        const Cell& cell = game().cell(x, y);
+                        if (!cell.given && cell.solutionDigit != 6) {
+                            clickNumberIntoCell(clash, BWPoint(x, y));
+                            clashed = true;
+                        }
+                    }
+                }
+                for (int32_t y = kBoardSide - 1; y >= 0; --y) {
+                    const Cell& cell = game().cell(8, y);
                     if (!cell.given && cell.solutionDigit != 6) {
-                        clickNumberIntoCell(clash, BWPoint(x, y));
-                        clashed = true;
+                        // The cell's own digit clashes with nothing; the next one may.
+                        for (int32_t mark :
+                             {cell.solutionDigit % 9 + 1, int32_t{cell.solutionDigit}}) {
+                            clickNumberIntoCell(mark, BWPoint(8, y), 2);
+                        }
+                        break;
                     }
                 }
-            }
-            for (int32_t y = kBoardSide - 1; y >= 0; --y) {
-                const Cell& cell = game().cell(8, y);
-                if (!cell.given && cell.solutionDigit != 6) {
-                    // The cell's own digit clashes with nothing; the next one may.
-                    for (int32_t mark : {cell.solutionDigit % 9 + 1, int32_t{cell.solutionDigit}}) {
-                        clickNumberIntoCell(mark, BWPoint(8, y), 2);
-                    }
-                    break;
-                }
-            }
-        },
-        [] {},
-        [&] {
-            EXPECT_TRUE(game().digitDone[5]);
-            EXPECT_FALSE(cellsWhere([](const Cell& cell, BWPoint) { return cell.conflict != 0; }).empty());
-            const char* names[3] = {"game_board", "game_board_random", "game_board_chaos"};
-            saveCapture(captureFrame(), names[layout]);
-        },
-    });
+            },
+            [] {},
+            [&] {
+                EXPECT_TRUE(game().digitDone[5]);
+                EXPECT_FALSE(cellsWhere([](const Cell& cell, BWPoint) {
+                                 return cell.conflict != 0;
+                             }).empty());
+                const char* names[3] = {"game_board", "game_board_random", "game_board_chaos"};
+                saveCapture(captureFrame(), names[layout]);
+            },
+        });
 }
 
 namespace {
