@@ -21,7 +21,7 @@ Game::Game()
     if (!profile.soundOn()) {
         disableSound();
     }
-    createWindow(BWString("Pellix"), 800, 600, 32, 15);
+    createWindow(BWString("Pellix"), kScreenWidth, kScreenHeight, 32, 15);
     if (profile.fullscreen()) {
         enterFullscreen();
     }
