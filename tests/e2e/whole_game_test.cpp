@@ -43,8 +43,7 @@ struct BoardInPlayTest : GameRun, testing::WithParamInterface<int32_t> {};
 TEST_P(BoardInPlayTest, ShowsEveryKindOfCell)
 {
     const int32_t layout = GetParam();
-    const int32_t layoutRows[3] = {254, 294, 335};
-    script.click(kMenuShown, 346 + 5, layoutRows[layout] + 5);
+    pressAt(kMenuShown, layoutMark(layout));
     startGameAt(kMenuShown + 100);
     runSteps(
         kPlaying + 100,
