@@ -39,6 +39,8 @@ artwork-preview: build
 screenshots: test
 	cp $(BUILD)/tests/captures/game_menu.png docs/menu.png
 	cp $(BUILD)/tests/captures/game_board.png docs/board.png
+	cp $(BUILD)/tests/captures/game_board_random.png docs/board-random.png
+	cp $(BUILD)/tests/captures/game_board_chaos.png docs/board-chaos.png
 
 # The fuzz targets (clang, libFuzzer, ASan, UBSan) in their own build, and seed corpora made
 # from the generated art and scripts/fuzz-seeds.py. scripts/fuzz.sh runs one target.
