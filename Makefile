@@ -9,7 +9,7 @@ CMAKE_ARGS += -DPELLIX_WERROR=ON
 endif
 
 .PHONY: all deps build run test test-asan bench clean screenshots artwork-preview fuzz install \
-  windows test-windows
+  windows test-windows package test-package
 
 all: build
 
@@ -55,10 +55,20 @@ bench: build
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
 
-# The game, its art, a desktop entry and the icon under the configured prefix (/usr/local); DESTDIR
-# stages the files elsewhere for packaging.
+# The game, the puzzle tool, their art, manual pages, desktop entry, AppStream metainfo and icons
+# under the configured prefix (/usr/local); DESTDIR stages the files elsewhere.
 install: build
 	cmake --install $(BUILD)
+
+# The Debian package build-package/pellix_<version>_amd64.deb, built in build-package/ with
+# Debian's layout (/usr/games) and hardening flags (scripts/package.sh).
+package: deps
+	@JOBS=$(JOBS) CMAKE_ARGS="$(CMAKE_ARGS)" bash scripts/package.sh
+
+# The package checked with Debian's tools (desktop-file-validate, appstreamcli, lintian, man)
+# and its game started from the unpacked tree under Xvfb (scripts/test-package.sh).
+test-package: package
+	@JOBS=$(JOBS) bash scripts/test-package.sh
 
 # The Windows package, cross-compiled with mingw-w64: build-windows/Pellix/ (pellix.exe and its
 # Resources) and build-windows/Pellix-windows.zip. SDL2 and libpng are built once into a sysroot
