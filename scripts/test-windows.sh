@@ -4,9 +4,9 @@
 # exits through its Exit button and leaves the default record in the registry; the second starts
 # from a record changed in the registry, shows the change and keeps it. Two more runs start from
 # a value shorter than the record (read, the rest taken from the defaults) and from one longer
-# than it (not read at all). Then the installer: installed silently, the installed game shows
-# the menu, the silent uninstaller removes the files and keeps the record, and removes the record
-# too when asked.
+# than it (not read at all). Then the installer: installed silently for all users, the installed
+# game shows the menu, the silent uninstaller removes the files and keeps the record; installed
+# for the current user alone, the uninstaller removes the record too when asked.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -168,10 +168,21 @@ expect_layout_marked "$work/menu-long.png" 0
 [[ $(stored_record) == "$(default_record 0)" ]] || fail "the long value was not replaced by the defaults"
 echo "The long value was not read; the defaults were saved in its place"
 
-# The installer. Under Wine the user may write everywhere, so it installs for all users.
-installed_dir="$WINEPREFIX/drive_c/Program Files/Pellix"
-shortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Pellix.lnk"
-uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Pellix'
+# Where an installation for all users (/AllUsers, the default when the user may write there, as
+# under Wine) or for the current user alone (/CurrentUser) puts the program, the shortcut and the
+# Add/Remove Programs entry.
+installation_places() {
+  local mode=$1 profile=$WINEPREFIX/drive_c/users/${USER:-$(id -un)}
+  if [[ $mode == /AllUsers ]]; then
+    installed_dir="$WINEPREFIX/drive_c/Program Files/Pellix"
+    shortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Pellix.lnk"
+    uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Pellix'
+  else
+    installed_dir="$profile/AppData/Local/Programs/Pellix"
+    shortcut="$profile/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Pellix.lnk"
+    uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Pellix'
+  fi
+}
 
 # The value $2 of the registry key $1, or nothing.
 registry_value() {
@@ -188,8 +199,9 @@ uninstall() {
   [[ -z $(registry_value "$uninstall_key" DisplayName) ]] || fail "Add/Remove Programs still lists Pellix"
 }
 
+# Installs silently, with the mode given when there is one.
 install_silently() {
-  timeout -s KILL 120 wine "$installer" /S >/dev/null 2>&1 || fail "the silent installer failed"
+  timeout -s KILL 120 wine "$installer" /S "$@" >/dev/null 2>&1 || fail "the silent installer failed"
   [[ -e $installed_dir/pellix.exe && -e $installed_dir/Uninstall.exe ]] || fail "nothing installed in $installed_dir"
   cmp -s "$installed_dir/pellix.exe" "$package/pellix.exe" || fail "the installed pellix.exe differs from the package's"
   diff -r "$installed_dir/Resources" "$package/Resources" >/dev/null || fail "the installed Resources differ from the package's"
@@ -198,6 +210,7 @@ install_silently() {
 }
 
 echo "The installer: silently, for all users"
+installation_places /AllUsers
 install_silently
 echo "Installed into C:\\Program Files\\Pellix with a Start-menu shortcut and an Add/Remove Programs entry" \
   "(version $(registry_value "$uninstall_key" DisplayVersion))"
@@ -209,8 +222,10 @@ uninstall
 [[ $(stored_record) == "$(default_record 0)" ]] || fail "the uninstaller did not keep the record"
 echo "The silent uninstaller removed the files, the shortcut and the entry, and kept the record"
 
-echo "The installer again, then the uninstaller asked to remove the record"
-install_silently
+echo "The installer again for the current user alone, then the uninstaller asked to remove the record"
+installation_places /CurrentUser
+install_silently /CurrentUser
+echo "Installed into the user's AppData\\Local\\Programs\\Pellix with the shortcut and the entry in HKCU"
 uninstall /RemoveRecord
 [[ -z $(stored_record) ]] || fail "the uninstaller did not remove the record when asked"
 [[ $(registry_value "$key" Other) == kept ]] || fail "the uninstaller removed another value beside the record"
