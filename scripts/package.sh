@@ -7,14 +7,16 @@ cd "$(dirname "$0")/.."
 out=build-package
 jobs=${JOBS:-2}
 
-bash scripts/install-deps.sh dpkg-dev
+# dpkg-shlibdeps, and file, with which CPack picks the binaries out.
+bash scripts/install-deps.sh dpkg-dev file
 
-# dpkg-buildflags' hardening (fortified functions, stack protector, read-only relocations, bind
-# now); CMake reads no CPPFLAGS, so the preprocessor's share joins the compilers' flags.
+# dpkg-buildflags' optimisation (-O2) and hardening (fortified functions, stack protector,
+# read-only relocations, bind now) alone, through the build type "None"; CMake reads no
+# CPPFLAGS, so the preprocessor's share joins the compilers' flags, with NDEBUG as in a release.
 eval "$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --export=sh)"
-cmake -S . -B "$out" -G Ninja -DCMAKE_BUILD_TYPE=Release -DPELLIX_TESTS=OFF \
+cmake -S . -B "$out" -G Ninja -DCMAKE_BUILD_TYPE=None -DPELLIX_TESTS=OFF \
   -DCMAKE_INSTALL_PREFIX=/usr -DCMAKE_INSTALL_BINDIR=games \
-  -DCMAKE_C_FLAGS="$CPPFLAGS $CFLAGS" -DCMAKE_CXX_FLAGS="$CPPFLAGS $CXXFLAGS" \
+  -DCMAKE_C_FLAGS="$CPPFLAGS $CFLAGS -DNDEBUG" -DCMAKE_CXX_FLAGS="$CPPFLAGS $CXXFLAGS -DNDEBUG" \
   -DCMAKE_EXE_LINKER_FLAGS="$LDFLAGS" ${CMAKE_ARGS:-} >/dev/null
 cmake --build "$out" -j "$jobs"
 rm -f "$out"/pellix_*.deb

@@ -23,7 +23,14 @@ start_virtual_display() {
   Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
   xvfb_pid=$!
   disown
-  for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+  # A busy machine may take seconds to bring the server up; a program started before it is there
+  # finds no display.
+  local ready=
+  for _ in $(seq 300); do
+    xdotool getdisplaygeometry >/dev/null 2>&1 && { ready=yes; break; }
+    sleep 0.1
+  done
+  [[ -n $ready ]] || fail "Xvfb did not start on $DISPLAY"
   evilwm >/dev/null 2>&1 &
   wm_pid=$!
   disown
