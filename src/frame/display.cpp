@@ -5,7 +5,7 @@
 #include "frame/loop.h"
 #include "platform/platform.h"
 
-#include <GL/gl.h>
+#include "platform/gl.h"
 
 #include <algorithm>
 

@@ -4,7 +4,7 @@
 #include "frame/app.h"
 #include "media/system_font.h"
 
-#include <GL/gl.h>
+#include "platform/gl.h"
 
 #include <cstring>
 #include <vector>

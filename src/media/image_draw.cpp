@@ -4,7 +4,7 @@
 #include "frame/app.h"
 #include "media/sprite_quads.h"
 
-#include <GL/gl.h>
+#include "platform/gl.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include <GL/gl.h>
+#include "platform/gl.h"
 
 void compileSystemFontLists(const char* name, int32_t pixelHeight, uint32_t listBase)
 {

@@ -6,7 +6,7 @@
 #include "tests/frame/recording_layer.h"
 #include "tests/harness/harness.h"
 
-#include <GL/gl.h>
+#include "platform/gl.h"
 #include <gtest/gtest.h>
 
 namespace {

@@ -3,7 +3,7 @@
 
 #include "frame/loop.h"
 
-#include <GL/gl.h>
+#include "platform/gl.h"
 #include <png.h>
 
 #include <cstdio>

@@ -3,7 +3,7 @@
 #include "media/font.h"
 #include "test_files.h"
 
-#include <GL/gl.h>
+#include "platform/gl.h"
 
 namespace {
 

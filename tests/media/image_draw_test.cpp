@@ -5,7 +5,7 @@
 #include "test_files.h"
 #include "frame/loop.h"
 
-#include <GL/gl.h>
+#include "platform/gl.h"
 #include <unistd.h>
 
 #include <algorithm>
