@@ -3,7 +3,6 @@
 
 #include "frame/app.h"
 #include "media/system_font.h"
-
 #include "platform/gl.h"
 
 #include <cstring>

@@ -3,7 +3,6 @@
 
 #include "frame/app.h"
 #include "media/sprite_quads.h"
-
 #include "platform/gl.h"
 
 namespace {

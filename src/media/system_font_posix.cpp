@@ -3,6 +3,7 @@
 #include "media/system_font.h"
 
 #include "platform/gl.h"
+
 #include <fontconfig/fontconfig.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
