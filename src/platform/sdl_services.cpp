@@ -82,13 +82,16 @@ bool ensureAudioDevice()
     // on the standard error stream (ALSA: eight lines), so a driver that finds no output device
     // at all is not asked to open one. A driver that cannot count its devices (-1) is asked.
     state.audioUnavailable = true;
-    if (!SDL_WasInit(SDL_INIT_AUDIO) && SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-        return false;
-    }
-    if (SDL_GetNumAudioDevices(0) == 0) {
-        // Stops the driver's watch for new devices too, which would slow the program's exit.
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        return false;
+    if (!SDL_WasInit(SDL_INIT_AUDIO)) {
+        if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+            return false;
+        }
+        // Counted once, when the driver starts: a count may make the driver search again.
+        if (SDL_GetNumAudioDevices(0) == 0) {
+            // Stops the driver's watch for new devices too, which would slow the program's exit.
+            SDL_QuitSubSystem(SDL_INIT_AUDIO);
+            return false;
+        }
     }
     SDL_AudioSpec wanted{};
     wanted.freq = sampleRate;
