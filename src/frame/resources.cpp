@@ -14,10 +14,11 @@ constexpr const char* folderSeparators = "/\\";
 constexpr const char* folderSeparators = "/";
 #endif
 
-// The folder holding the executable, ending in its separator; empty when the path has none.
-std::string executableFolder(const char* executablePath)
+// The folder of a path, ending in its separator (a folder that already ends in one is itself);
+// empty when the path has none.
+std::string folderOf(const char* path)
 {
-    std::string folder = executablePath ? executablePath : "";
+    std::string folder = path ? path : "";
     size_t slash = folder.find_last_of(folderSeparators);
     folder.resize(slash == std::string::npos ? 0 : slash + 1);
     return folder;
@@ -35,12 +36,12 @@ bool isAbsolutePath(const std::string& path)
 
 } // namespace
 
-bool enterResourcesDirectory(const char* executablePath, const char* installedDirectory)
+bool enterResourcesDirectory(const char* programFolder, const char* installedDirectory)
 {
     if (platformChangeDirectory("Resources")) {
         return true;
     }
-    const std::string folder = executableFolder(executablePath);
+    const std::string folder = folderOf(programFolder);
     if (!folder.empty() && platformChangeDirectory((folder + "Resources").c_str())) {
         return true;
     }

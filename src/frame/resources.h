@@ -7,4 +7,5 @@
 // installed tree unpacked or moved anywhere ("bin/pellix" beside "share/pellix/Resources")
 // runs in place. A game started from another folder still finds its art. False when none
 // exists; the directory is then left as it was and the game runs without art.
-bool enterResourcesDirectory(const char* executablePath, const char* installedDirectory);
+// programFolder ends in a folder separator (a file path inside the folder does as well).
+bool enterResourcesDirectory(const char* programFolder, const char* installedDirectory);

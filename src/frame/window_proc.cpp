@@ -76,6 +76,9 @@ void windowProcedure(const PlatformMessage& message)
     case PlatformMessageKind::Close:
         exitLoop();
         break;
+    case PlatformMessageKind::Terminate:
+        endAllLoops();
+        break;
     case PlatformMessageKind::KeyDown:
         if (!message.repeat) {
             sendKeyDown(frameworkKey(message));

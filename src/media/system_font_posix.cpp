@@ -2,7 +2,8 @@
 // FreeType renders bold monochrome glyphs, GL keeps them as bitmaps in display lists.
 #include "media/system_font.h"
 
-#include <GL/gl.h>
+#include "platform/gl.h"
+
 #include <fontconfig/fontconfig.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H

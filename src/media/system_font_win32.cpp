@@ -2,9 +2,9 @@
 // glyphs into GL display lists of bitmaps.
 #include "media/system_font.h"
 
-#include <windows.h>
+#include "platform/gl.h"
 
-#include <GL/gl.h>
+#include <windows.h>
 
 void compileSystemFontLists(const char* name, int32_t pixelHeight, uint32_t listBase)
 {

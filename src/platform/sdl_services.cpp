@@ -9,6 +9,7 @@
 #endif
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cmath>
 #include <ctime>
@@ -34,6 +35,8 @@ struct ServicesState {
     SDL_AudioDeviceID audioDevice = 0;
     PlatformAudioCallback audioCallback = nullptr;
     void* audioUser = nullptr;
+    // No device opened once: the rest of the run stays silent rather than ask again.
+    bool audioUnavailable = false;
     int beepFramesLeft = 0;
     int beepCount = 0;
     int messageBoxCount = 0;
@@ -72,8 +75,23 @@ bool ensureAudioDevice()
     if (state.audioDevice != 0) {
         return true;
     }
-    if (!SDL_WasInit(SDL_INIT_AUDIO) && SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+    if (state.audioUnavailable) {
         return false;
+    }
+    // Opening a device the driver has not found makes its library report the failure at length
+    // on the standard error stream (ALSA: eight lines), so a driver that finds no output device
+    // at all is not asked to open one. A driver that cannot count its devices (-1) is asked.
+    state.audioUnavailable = true;
+    if (!SDL_WasInit(SDL_INIT_AUDIO)) {
+        if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+            return false;
+        }
+        // Counted once, when the driver starts: a count may make the driver search again.
+        if (SDL_GetNumAudioDevices(0) == 0) {
+            // Stops the driver's watch for new devices too, which would slow the program's exit.
+            SDL_QuitSubSystem(SDL_INIT_AUDIO);
+            return false;
+        }
     }
     SDL_AudioSpec wanted{};
     wanted.freq = sampleRate;
@@ -87,6 +105,7 @@ bool ensureAudioDevice()
     if (state.audioDevice == 0) {
         return false;
     }
+    state.audioUnavailable = false;
     SDL_PauseAudioDevice(state.audioDevice, 0);
     return true;
 }
@@ -113,15 +132,10 @@ void platformSleepMilliseconds(uint32_t ms)
 
 uint32_t platformUptimeMilliseconds()
 {
-#ifdef _WIN32
-    return static_cast<uint32_t>(GetTickCount64());
-#else
-    timespec uptime{};
-    if (clock_gettime(CLOCK_BOOTTIME, &uptime) != 0) {
-        return 0;
-    }
-    return static_cast<uint32_t>(static_cast<uint64_t>(uptime.tv_sec) * 1000u + static_cast<uint64_t>(uptime.tv_nsec) / 1000000u);
-#endif
+    // The high-resolution counter runs from a moment of the system's choosing (on Linux and
+    // Windows the machine's start), never from this program's.
+    const uint64_t frequency = SDL_GetPerformanceFrequency();
+    return static_cast<uint32_t>(SDL_GetPerformanceCounter() / (frequency / 1000 ? frequency / 1000 : 1));
 }
 
 void platformUseManualClock(uint64_t startMs)
@@ -256,22 +270,27 @@ bool platformOpenUrl(const char* url)
     return url && *url && SDL_OpenURL(url) == 0;
 }
 
-std::string platformExecutablePath()
+std::string platformExecutableFolder()
 {
-    char path[4096];
+    char* folder = SDL_GetBasePath();
+    std::string copy = folder ? folder : "";
+    SDL_free(folder);
+    return copy;
+}
+
+std::string platformProgramName()
+{
 #ifdef _WIN32
+    char path[MAX_PATH];
     DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
     // A full buffer means the path was cut short.
-    if (length == 0 || length >= sizeof path) {
-        return "";
-    }
+    return length == 0 || length >= sizeof path ? "" : std::string(path, length);
+#elif defined(__GLIBC__)
+    return program_invocation_short_name;
 #else
-    ssize_t length = readlink("/proc/self/exe", path, sizeof path - 1);
-    if (length <= 0) {
-        return "";
-    }
+    const char* name = getprogname();
+    return name ? name : "";
 #endif
-    return std::string(path, static_cast<size_t>(length));
 }
 
 bool platformChangeDirectory(const char* path)

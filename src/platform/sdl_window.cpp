@@ -1,6 +1,7 @@
 // sdl_window.cpp: the window, its GL context, full screen, the pointer and the conversion of
 // SDL events into window messages.
 #include "platform/platform.h"
+#include "platform/virtual_keys.h"
 
 #include <SDL.h>
 #ifdef _WIN32
@@ -10,6 +11,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <csignal>
 #include <cstdlib>
 #include <deque>
 
@@ -37,8 +39,51 @@ struct WindowState {
     // The client size the window was made with, which it has whenever it is not full screen.
     int windowWidth = 0;
     int windowHeight = 0;
+    // Set by the termination signals' handler, so only ever written as a whole sig_atomic_t.
+    volatile std::sig_atomic_t terminationRequested = 0;
 };
 WindowState state;
+
+// SIGTERM (logout, kill), SIGINT (Ctrl+C) and SIGHUP (the terminal closed) end the program as
+// a normal shutdown. The handler only raises a flag that the next wait for a message turns
+// into a Terminate message: nothing else is safe inside a signal handler.
+void requestTermination(int)
+{
+    state.terminationRequested = 1;
+}
+
+// A signal the starter ignores stays ignored (nohup, a shell's background job).
+void catchUnlessIgnored(int signal)
+{
+    if (std::signal(signal, requestTermination) == SIG_IGN) {
+        std::signal(signal, SIG_IGN);
+    }
+}
+
+void catchTerminationSignals()
+{
+    static bool caught = false;
+    if (caught) {
+        return;
+    }
+    // SDL would turn SIGINT and SIGTERM into the same quit event, but not SIGHUP.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    catchUnlessIgnored(SIGTERM);
+    catchUnlessIgnored(SIGINT);
+#ifdef SIGHUP
+    catchUnlessIgnored(SIGHUP);
+#endif
+    caught = true;
+}
+
+bool takeTerminationRequest()
+{
+    if (!state.terminationRequested) {
+        return false;
+    }
+    state.terminationRequested = 0;
+    return true;
+}
 
 bool offscreenDriver()
 {
@@ -68,6 +113,60 @@ void registerWindowClass(const char* applicationName)
 }
 #endif
 
+// SDL's drivers that draw where nobody sees: the tests ask for them by SDL_VIDEODRIVER, and a
+// player without a display must hear so rather than run invisibly.
+bool drawsNowhere(const char* driver)
+{
+    return SDL_strcmp(driver, "offscreen") == 0 || SDL_strcmp(driver, "dummy") == 0 ||
+           SDL_strcmp(driver, "evdev") == 0;
+}
+
+// Wayland's library complains on the standard error stream when it has no runtime folder to
+// find the display's socket in; without one (and without an absolute socket path) there is no
+// Wayland display to try.
+bool waylandReachable()
+{
+    const char* runtime = SDL_getenv("XDG_RUNTIME_DIR");
+    const char* display = SDL_getenv("WAYLAND_DISPLAY");
+    return (runtime && *runtime) || (display && display[0] == '/');
+}
+
+// The driver SDL_VIDEODRIVER names, or else the first of SDL's drivers that shows a window.
+bool startVisibleVideoDriver()
+{
+    const char* named = SDL_getenv("SDL_VIDEODRIVER");
+    if (named && *named) {
+        if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+            fail("cannot start the video system");
+            return false;
+        }
+        return true;
+    }
+    std::string firstFailure;
+    for (int index = 0; index < SDL_GetNumVideoDrivers(); ++index) {
+        const char* driver = SDL_GetVideoDriver(index);
+        if (drawsNowhere(driver) || (SDL_strcmp(driver, "wayland") == 0 && !waylandReachable())) {
+            continue;
+        }
+        SDL_SetHint(SDL_HINT_VIDEODRIVER, driver);
+        const bool started = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
+        SDL_ResetHint(SDL_HINT_VIDEODRIVER);
+        if (started) {
+            return true;
+        }
+        if (firstFailure.empty()) {
+            firstFailure = SDL_GetError();
+        }
+    }
+    const char* display = SDL_getenv("DISPLAY");
+    const char* wayland = SDL_getenv("WAYLAND_DISPLAY");
+    if (!(display && *display) && !(wayland && *wayland)) {
+        firstFailure = "no display to show the window on (neither DISPLAY nor WAYLAND_DISPLAY is set)";
+    }
+    state.lastError = "cannot start the video system: " + firstFailure;
+    return false;
+}
+
 bool startVideo(const char* applicationName)
 {
     if (SDL_WasInit(SDL_INIT_VIDEO)) {
@@ -82,8 +181,8 @@ bool startVideo(const char* applicationName)
     // is left by the frame itself when the window loses activation.
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
     SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
-    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
-        fail("cannot start the video system");
+    catchTerminationSignals();
+    if (!startVisibleVideoDriver()) {
         return false;
     }
     // Held for the life of the program: SDL would otherwise unload the GL driver with every
@@ -149,6 +248,13 @@ bool convertWindowEvent(const SDL_WindowEvent& event, PlatformMessage& message)
 bool convertKey(const SDL_KeyboardEvent& event, PlatformMessage& message)
 {
     platformKeyVirtualKey(event.keysym.scancode, event.keysym.sym, message.virtualKey, message.extended);
+#ifdef __APPLE__
+    // Command is the Mac's Control for select-all and the clipboard: it reaches the frame as Ctrl.
+    if (event.keysym.scancode == SDL_SCANCODE_LGUI || event.keysym.scancode == SDL_SCANCODE_RGUI) {
+        message.virtualKey = vkControl;
+        message.extended = event.keysym.scancode == SDL_SCANCODE_RGUI;
+    }
+#endif
     message.kind = event.type == SDL_KEYDOWN ? PlatformMessageKind::KeyDown : PlatformMessageKind::KeyUp;
     message.repeat = event.repeat != 0;
     if (event.keysym.scancode == SDL_SCANCODE_LALT) {
@@ -226,7 +332,9 @@ bool convertMouse(const SDL_Event& event, PlatformMessage& message)
 bool convertMessage(const SDL_Event& event, PlatformMessage& message)
 {
     switch (event.type) {
-    case SDL_QUIT: message.kind = PlatformMessageKind::Close; return true;
+    // With SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE off this is never the close button: it is the
+    // system's own quit request (Cmd+Q on macOS, the session ending).
+    case SDL_QUIT: message.kind = PlatformMessageKind::Terminate; return true;
     case SDL_WINDOWEVENT: return convertWindowEvent(event.window, message);
     case SDL_DISPLAYEVENT: message.kind = PlatformMessageKind::DisplayChange; return true;
     case SDL_KEYDOWN:
@@ -470,6 +578,11 @@ void platformWarpCursor(int32_t x, int32_t y)
 
 bool platformWaitMessage(PlatformMessage& message, uint32_t timeoutMs)
 {
+    if (takeTerminationRequest()) {
+        message = PlatformMessage{};
+        message.kind = PlatformMessageKind::Terminate;
+        return true;
+    }
     if (state.messageSource) {
         return state.messageSource(state.messageSourceUser, message, timeoutMs);
     }
@@ -487,9 +600,11 @@ bool platformWaitMessage(PlatformMessage& message, uint32_t timeoutMs)
         return SDL_WaitEventTimeout(&event, static_cast<int>(std::min<uint32_t>(timeoutMs, INT32_MAX))) &&
                convertEvent(event, message);
     }
-    // SDL turns a termination signal into a close request only when it next looks at its
-    // queue, so waiting for ever is done in slices.
+    // A termination signal only raises a flag, so waiting for ever is done in slices.
     while (!SDL_WaitEventTimeout(&event, 250)) {
+        if (state.terminationRequested) {
+            return platformWaitMessage(message, 0);
+        }
     }
     return convertEvent(event, message);
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 
 // One implementation is built per platform (setting_store_posix.cpp on Linux and macOS,
 // setting_store_win32.cpp on Windows).
@@ -11,6 +12,10 @@
 bool storeReadValue(const char* maker, const char* value, void* buffer, std::size_t bufferSize);
 bool storeWriteValue(const char* maker, const char* value, const void* bytes, std::size_t byteCount);
 bool storeDeleteValue(const char* maker, const char* value);
+bool storeHoldLock(const char* maker, const char* value);
+
+// The one line a failed storeWriteValue leaves on the standard error stream.
+void reportFailedSave(const std::string& place, const std::string& reason);
 
 // Removes one file (never a folder); true when it was removed.
 bool storeDeleteFile(const char* path);

@@ -33,6 +33,16 @@ bool deleteSetting(BWString maker, BWString value)
     return storeDeleteValue(nameOrNull(maker), nameOrNull(value));
 }
 
+bool holdSettingLock(BWString maker, BWString value)
+{
+    return storeHoldLock(nameOrNull(maker), nameOrNull(value));
+}
+
+void reportFailedSave(const std::string& place, const std::string& reason)
+{
+    std::fprintf(stderr, "cannot save %s: %s\n", place.c_str(), reason.c_str());
+}
+
 bool readFile(BWString fileName, void* buffer, std::size_t byteCount)
 {
     if (fileName.chars() == nullptr || (buffer == nullptr && byteCount > 0))
