@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
 #include <cstdlib>
 #include <deque>
 
@@ -18,9 +19,6 @@ namespace {
 SDL_Window* window = nullptr;
 SDL_GLContext glContext = nullptr;
 std::string lastError;
-PlatformRect shownRect;
-int32_t pictureWidth = 0;
-int32_t pictureHeight = 0;
 // Whether the latest key press was an auto-repeat: its characters count as repeated too.
 bool keyRepeating = false;
 // Characters of a text event beyond the first wait here, one message each.
@@ -29,9 +27,11 @@ PlatformMessageSource messageSource = nullptr;
 void* messageSourceUser = nullptr;
 SDL_Cursor* systemCursors[2] = {nullptr, nullptr};
 int fullscreenSwitches = 0;
-// The client size the window was made with, which it has whenever it is not full screen.
+// The window's own client size (not maximised, not full screen) and whether it is maximised
+// apart from full screen: what leaving full screen gives back, and what a next start reopens.
 int windowWidth = 0;
 int windowHeight = 0;
+bool windowMaximised = false;
 
 bool offscreenDriver()
 {
@@ -74,6 +74,10 @@ bool startVideo(const char* applicationName)
     // Only the close button and termination requests end the program, each once; full screen
     // is left by the frame itself when the window loses activation.
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+#ifdef _WIN32
+    // Real pixels on a scaled desktop: the frame sizes the window and scales the picture itself.
+    SDL_SetHint(SDL_HINT_WINDOWS_DPI_AWARENESS, "permonitorv2");
+#endif
     SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         fail("cannot start the video system");
@@ -91,23 +95,28 @@ bool startVideo(const char* applicationName)
     return true;
 }
 
-// A position on the drawable back in picture pixels, and the other way.
-void toPicture(int32_t& x, int32_t& y)
-{
-    if (shownRect.w <= 0 || shownRect.h <= 0) {
-        return;
-    }
-    x = static_cast<int32_t>((int64_t{x} - shownRect.x) * pictureWidth / shownRect.w);
-    y = static_cast<int32_t>((int64_t{y} - shownRect.y) * pictureHeight / shownRect.h);
-}
-
+// SDL reports the pointer in window units; where those are points (high-DPI screens) the
+// drawable has more pixels. These convert a position between the two.
 void toDrawable(int32_t& x, int32_t& y)
 {
-    if (pictureWidth <= 0 || pictureHeight <= 0) {
-        return;
+    int windowW = 0, windowH = 0, drawableW = 0, drawableH = 0;
+    SDL_GetWindowSize(window, &windowW, &windowH);
+    SDL_GL_GetDrawableSize(window, &drawableW, &drawableH);
+    if (windowW > 0 && windowH > 0) {
+        x = static_cast<int32_t>(int64_t{x} * drawableW / windowW);
+        y = static_cast<int32_t>(int64_t{y} * drawableH / windowH);
     }
-    x = static_cast<int32_t>(shownRect.x + int64_t{x} * shownRect.w / pictureWidth);
-    y = static_cast<int32_t>(shownRect.y + int64_t{y} * shownRect.h / pictureHeight);
+}
+
+void toWindowUnits(int32_t& x, int32_t& y)
+{
+    int windowW = 0, windowH = 0, drawableW = 0, drawableH = 0;
+    SDL_GetWindowSize(window, &windowW, &windowH);
+    SDL_GL_GetDrawableSize(window, &drawableW, &drawableH);
+    if (drawableW > 0 && drawableH > 0) {
+        x = static_cast<int32_t>(int64_t{x} * windowW / drawableW);
+        y = static_cast<int32_t>(int64_t{y} * windowH / drawableH);
+    }
 }
 
 int32_t buttonNumber(Uint8 sdlButton)
@@ -122,12 +131,30 @@ int32_t buttonNumber(Uint8 sdlButton)
     }
 }
 
+bool fullscreenNow()
+{
+    return window && (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN_DESKTOP) == SDL_WINDOW_FULLSCREEN_DESKTOP;
+}
+
+void rememberWindowSize()
+{
+    if (window && !fullscreenNow()) {
+        windowMaximised = (SDL_GetWindowFlags(window) & SDL_WINDOW_MAXIMIZED) != 0;
+        if (!windowMaximised) {
+            SDL_GetWindowSize(window, &windowWidth, &windowHeight);
+        }
+    }
+}
+
 bool convertWindowEvent(const SDL_WindowEvent& event, PlatformMessage& message)
 {
     switch (event.event) {
     case SDL_WINDOWEVENT_CLOSE: message.kind = PlatformMessageKind::Close; return true;
     case SDL_WINDOWEVENT_MOVED: message.kind = PlatformMessageKind::Move; return true;
-    case SDL_WINDOWEVENT_SIZE_CHANGED: message.kind = PlatformMessageKind::Size; return true;
+    case SDL_WINDOWEVENT_SIZE_CHANGED:
+        rememberWindowSize();
+        message.kind = PlatformMessageKind::Size;
+        return true;
     case SDL_WINDOWEVENT_EXPOSED: message.kind = PlatformMessageKind::Paint; return true;
     case SDL_WINDOWEVENT_FOCUS_GAINED:
     case SDL_WINDOWEVENT_FOCUS_LOST:
@@ -198,7 +225,7 @@ bool convertMouse(const SDL_Event& event, PlatformMessage& message)
         }
         break;
     }
-    toPicture(message.x, message.y);
+    toDrawable(message.x, message.y);
     return true;
 }
 
@@ -238,7 +265,8 @@ bool platformCreateWindow(const char* title, int32_t width, int32_t height)
     SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 8);
     SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 16);
     window = SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height,
-                              SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN);
+                              SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE |
+                                  SDL_WINDOW_ALLOW_HIGHDPI);
     if (!window) {
         fail("cannot create the window");
         return false;
@@ -256,9 +284,7 @@ bool platformCreateWindow(const char* title, int32_t width, int32_t height)
     SDL_StartTextInput();
     windowWidth = width;
     windowHeight = height;
-    shownRect = PlatformRect{0, 0, width, height};
-    pictureWidth = width;
-    pictureHeight = height;
+    windowMaximised = false;
     return true;
 }
 
@@ -280,9 +306,6 @@ void platformDestroyWindow()
         }
     }
     pendingMessages.clear();
-    shownRect = PlatformRect{};
-    pictureWidth = 0;
-    pictureHeight = 0;
     keyRepeating = false;
 }
 
@@ -354,21 +377,76 @@ PlatformRect platformWorkArea()
     return PlatformRect{area.x, area.y, area.w, area.h};
 }
 
+void platformWindowSize(int32_t& width, int32_t& height)
+{
+    rememberWindowSize();
+    width = window ? windowWidth : 0;
+    height = window ? windowHeight : 0;
+}
+
+void platformSetWindowSize(int32_t width, int32_t height)
+{
+    if (window) {
+        SDL_SetWindowSize(window, width, height);
+        rememberWindowSize();
+    }
+}
+
+void platformSetMinimumWindowSize(int32_t width, int32_t height)
+{
+    if (window) {
+        SDL_SetWindowMinimumSize(window, width, height);
+    }
+}
+
+void platformMaximiseWindow()
+{
+    if (window) {
+        SDL_MaximizeWindow(window);
+    }
+}
+
+bool platformWindowMaximised()
+{
+    rememberWindowSize();
+    return window && windowMaximised;
+}
+
+float platformDesktopScale()
+{
+#ifdef __APPLE__
+    return 1.0f; // window units are points there: the system scales by itself
+#else
+    // In steps of a half, and never below 1: reported densities are rough, and a window a
+    // little too small is better than a blurry one or one larger than the screen.
+    float dpi = 0.0f;
+    if (!SDL_WasInit(SDL_INIT_VIDEO) || SDL_GetDisplayDPI(0, nullptr, &dpi, nullptr) != 0 || dpi <= 0.0f) {
+        return 1.0f;
+    }
+    return std::max(1.0f, std::floor(dpi / 96.0f * 2.0f) / 2.0f);
+#endif
+}
+
 void platformSetFullscreen(bool fullscreen)
 {
-    if (window && platformIsFullscreen() != fullscreen) {
-        SDL_SetWindowFullscreen(window, fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
-        if (!fullscreen) {
-            // Not every video driver gives the window its own size back by itself.
-            SDL_SetWindowSize(window, windowWidth, windowHeight);
-        }
-        ++fullscreenSwitches;
+    if (!window || platformIsFullscreen() == fullscreen) {
+        return;
     }
+    rememberWindowSize();
+    SDL_SetWindowFullscreen(window, fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+    if (!fullscreen) {
+        // Not every video driver gives the window its own size back by itself.
+        SDL_SetWindowSize(window, windowWidth, windowHeight);
+        if (windowMaximised) {
+            SDL_MaximizeWindow(window);
+        }
+    }
+    ++fullscreenSwitches;
 }
 
 bool platformIsFullscreen()
 {
-    return window && (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN_DESKTOP) == SDL_WINDOW_FULLSCREEN_DESKTOP;
+    return fullscreenNow();
 }
 
 int platformFullscreenSwitchCount()
@@ -383,13 +461,6 @@ void platformDrawableSize(int32_t& width, int32_t& height)
     if (window) {
         SDL_GL_GetDrawableSize(window, &width, &height);
     }
-}
-
-void platformSetPresentation(PlatformRect shown, int32_t width, int32_t height)
-{
-    shownRect = shown;
-    pictureWidth = width;
-    pictureHeight = height;
 }
 
 void platformPresentFrame()
@@ -436,7 +507,7 @@ void platformWarpCursor(int32_t x, int32_t y)
     if (!window) {
         return;
     }
-    toDrawable(x, y);
+    toWindowUnits(x, y);
     SDL_WarpMouseInWindow(window, x, y);
 }
 
