@@ -106,6 +106,8 @@ void createWindow(BWString name, int32_t width, int32_t height, int32_t bitsPerP
     forgetPresentation();
     updateWindowRect();
     applyDrawingState();
+    // Where the picture goes is known before anything loads, so art loads at the right scale.
+    preparePresentation();
     centreWindow();
     clearScreen();
 }

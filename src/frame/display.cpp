@@ -18,6 +18,7 @@ int32_t drawableHeight = 0;
 // Whether the picture is shown scaled, where only quads land on the right pixels.
 bool pictureScaled = false;
 BWColor bandColor(0xff000000u);
+void (*presentationScaleHook)(double) = nullptr;
 
 // The picture's left column and bottom row in the drawable (GL rows upwards), for scissor boxes.
 int32_t pictureLeft()
@@ -100,6 +101,14 @@ void preparePresentation()
         glClear(GL_COLOR_BUFFER_BIT);
     }
     glViewport(pictureLeft(), pictureBottom(), shown.w, shown.h);
+    if (presentationScaleHook) {
+        presentationScaleHook(presentationScale());
+    }
+}
+
+void setPresentationScaleHook(void (*hook)(double presentationScale))
+{
+    presentationScaleHook = hook;
 }
 
 BWRect shownPicture()

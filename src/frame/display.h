@@ -23,6 +23,9 @@ BWRect shownPicture();
 void forgetPresentation();
 // Drawable pixels per logical pixel of the picture as last shown (1 at 800 x 600).
 double presentationScale();
+// Called by preparePresentation with the scale of every frame (the media follow it with their
+// sharper art); null for none.
+void setPresentationScaleHook(void (*hook)(double presentationScale));
 // The colour of the bands beside a picture that does not fill the drawable (black at first).
 void setBandColor(BWColor color);
 // A drawable position as a picture position, and whether it lies on the picture rather than
