@@ -7,6 +7,10 @@
 #include <windows.h>
 #endif
 #include <SDL_opengl.h>
+#include <SDL_syswm.h>
+#if defined(SDL_VIDEO_DRIVER_X11) && defined(PELLIX_HAVE_X11)
+#include <X11/Xlib.h>
+#endif
 
 #include <algorithm>
 #include <climits>
@@ -134,6 +138,28 @@ int32_t buttonNumber(Uint8 sdlButton)
 bool fullscreenNow()
 {
     return window && (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN_DESKTOP) == SDL_WINDOW_FULLSCREEN_DESKTOP;
+}
+
+// The window's size on the X server itself. Without a window manager a full-screen request is
+// never carried out, yet SDL reports the desktop's size for the window that kept its own; the
+// picture must be fitted to what is really there.
+bool serverWindowSize(int& width, int& height)
+{
+#if defined(SDL_VIDEO_DRIVER_X11) && defined(PELLIX_HAVE_X11)
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    XWindowAttributes attributes;
+    if (SDL_GetWindowWMInfo(window, &info) && info.subsystem == SDL_SYSWM_X11 &&
+        XGetWindowAttributes(info.info.x11.display, info.info.x11.window, &attributes)) {
+        width = attributes.width;
+        height = attributes.height;
+        return true;
+    }
+#else
+    (void)width;
+    (void)height;
+#endif
+    return false;
 }
 
 void rememberWindowSize()
@@ -458,7 +484,7 @@ void platformDrawableSize(int32_t& width, int32_t& height)
 {
     width = 0;
     height = 0;
-    if (window) {
+    if (window && !(fullscreenNow() && serverWindowSize(width, height))) {
         SDL_GL_GetDrawableSize(window, &width, &height);
     }
 }
