@@ -2,28 +2,15 @@
 #include "game/game.h"
 
 #include "frame/clock.h"
+#include "frame/keys.h"
 #include "frame/loop.h"
+#include "frame/window_proc.h"
 #include "game/game_texts.h"
 #include "puzzle/generator.h"
 
 #include <algorithm>
 
 namespace {
-
-constexpr int32_t kClockLeft = 32;
-constexpr int32_t kClockTop = 195;
-constexpr int32_t kLabelLeft = 185;
-constexpr int32_t kTopTextsTop = 10;
-constexpr int32_t kBestTimeRight = 670;
-
-// Key codes of the board screen.
-constexpr int32_t kKeyBackspace = 3;
-constexpr int32_t kKeySpace = 4;
-constexpr int32_t kKeyP = 27;
-constexpr int32_t kKeyT = 31;
-constexpr int32_t kKeyZ = 37;
-constexpr int32_t kKeyDigit0 = 38;
-constexpr int32_t kKeyPadDigit0 = 70;
 
 // The cell under a pixel offset from the board's edge: a pixel on a border between two cells
 // belongs to the one on its left (or above).
@@ -42,7 +29,7 @@ BWString digitText(int32_t digit)
 
 void Game::newGame()
 {
-    state = Generating;
+    state = GameState::Generating;
     const double begun = seconds();
     present();
     board.cells = {};
@@ -62,7 +49,8 @@ void Game::newGame()
     if (left > 0.0) {
         waitSeconds(static_cast<float>(left));
     }
-    state = Playing;
+    ignoreInputMadeSoFar();
+    state = GameState::Playing;
 }
 
 void Game::checkBoard()
@@ -84,7 +72,7 @@ void Game::pressBoard(int32_t x, int32_t y, int32_t button)
     } else if (assets.check.bounds().contains(x - kPencilBoxLeft, y - kPencilBoxTop)) {
         pencilMode = !pencilMode;
         assets.checkSound.play();
-    } else if (BWRect(kPanelLeft, kPanelTop, kPanelSlot, 10 * kPanelSlot).contains(x, y)) {
+    } else if (BWRect(kPanelLeft, kPanelTop, kPanelWidth, kPanelHeight).contains(x, y)) {
         currentNumber = (y - kPanelTop - 1) / kPanelSlot;
         assets.numberSound.play();
     } else {
@@ -139,20 +127,20 @@ void Game::releaseBoardButtons(int32_t x, int32_t y)
 // Keys choose the number and stand in for buttons; none edits a cell or plays a sound.
 void Game::onKeyDown(int32_t keyCode)
 {
-    if (state != Playing) {
+    if (state != GameState::Playing) {
         return;
     }
-    if (keyCode == kKeyBackspace) {
+    if (keyCode == keyBackspace) {
         currentNumber = 0;
-    } else if (keyCode >= kKeyDigit0 && keyCode <= kKeyDigit0 + 9) {
-        currentNumber = keyCode - kKeyDigit0;
-    } else if (keyCode >= kKeyPadDigit0 && keyCode <= kKeyPadDigit0 + 9) {
-        currentNumber = keyCode - kKeyPadDigit0;
-    } else if (keyCode == kKeySpace || keyCode == kKeyP) {
+    } else if (keyCode >= key0 && keyCode <= key9) {
+        currentNumber = keyCode - key0;
+    } else if (keyCode >= keyKeypad0 && keyCode <= keyKeypad9) {
+        currentNumber = keyCode - keyKeypad0;
+    } else if (keyCode == keySpace || keyCode == keyP) {
         releaseBoardButtons(assets.pause.area.x, assets.pause.area.y);
-    } else if (keyCode == kKeyZ) {
+    } else if (keyCode == keyZ) {
         releaseBoardButtons(assets.undo.area.x, assets.undo.area.y + 6);
-    } else if (keyCode == kKeyT) {
+    } else if (keyCode == keyT) {
         pencilMode = !pencilMode;
     }
 }
@@ -164,13 +152,14 @@ void Game::drawBoard()
     drawCells(completeCounts);
     drawZoneBorders();
     if (selected.x >= 0 && selected.y >= 0) {
-        assets.select.draw(kBoardLeft + 1 + cellWidth() * selected.x,
-                           kBoardTop + 1 + cellHeight() * selected.y);
+        assets.select.draw(kBoardLeft + kSelectionInset + cellWidth() * selected.x,
+                           kBoardTop + kSelectionInset + cellHeight() * selected.y);
     }
     if (pencilMode) {
         assets.check.draw(kPencilBoxLeft, kPencilBoxTop);
     }
-    assets.sideSelect.draw(kPanelLeft + 2, kPanelTop + 2 + kPanelSlot * currentNumber);
+    assets.sideSelect.draw(kPanelLeft + kSlotHighlightInset,
+                           kPanelTop + kSlotHighlightInset + kPanelSlot * currentNumber);
     (pencilMode ? assets.sideNumbersSmall : assets.sideNumbers).draw(kPanelLeft, kPanelTop);
     drawCompletedDigits(completeCounts);
     assets.overlay.draw(0, 0);
@@ -235,13 +224,15 @@ void Game::drawZoneBorders()
 {
     const int32_t w = cellWidth();
     const int32_t h = cellHeight();
+    const int32_t left = kBoardLeft - kBorderOffset;
+    const int32_t top = kBoardTop - kBorderOffset;
     for (int32_t x = 0; x < kBoardSide; ++x) {
         for (int32_t y = 0; y < kBoardSide; ++y) {
             if (x < kBoardSide - 1 && cell(x, y).zone != cell(x + 1, y).zone) {
-                assets.lineVert.draw(kBoardLeft - 1 + w * (x + 1), kBoardTop - 1 + h * y);
+                assets.lineVert.draw(left + w * (x + 1), top + h * y);
             }
             if (y < kBoardSide - 1 && cell(x, y).zone != cell(x, y + 1).zone) {
-                assets.lineHorz.draw(kBoardLeft - 1 + w * x, kBoardTop - 1 + h * (y + 1));
+                assets.lineHorz.draw(left + w * x, top + h * (y + 1));
             }
         }
     }
@@ -270,10 +261,15 @@ void Game::drawBoardTexts()
     assets.mainFont.draw(kClockLeft, kClockTop, playingClockText(elapsedSeconds()));
     const int32_t layout = profile.zoneLayout();
     const int32_t difficulty = profile.difficulty();
-    assets.mainFont.draw(kLabelLeft, kTopTextsTop, tableLabel(layout, difficulty));
+    const BWString label = tableLabel(layout, difficulty);
+    assets.mainFont.draw(kLabelLeft, kTopTextsTop, label);
     const float best = profile.bestTime(layout, difficulty, 0);
     if (best > 0.0f) {
-        const BWString text = bestTimeText(profile.bestName(layout, difficulty, 0), best);
+        const int32_t labelRight = kLabelLeft + assets.mainFont.textWidth(label);
+        const BWString text =
+            nameFittedTo(assets.mainFont, kBestTimeRight - kNameGap - labelRight,
+                         profile.bestName(layout, difficulty, 0),
+                         [best](const char* shown) { return bestTimeText(shown, best); });
         assets.mainFont.draw(kBestTimeRight - assets.mainFont.textWidth(text), kTopTextsTop, text);
     }
 }

@@ -5,19 +5,6 @@
 #include "game/game_texts.h"
 #include "game/settings_dialog.h"
 
-namespace {
-
-// The option marks: the left column chooses the layout, the right one the difficulty.
-constexpr int32_t kLayoutColumn = 346;
-constexpr int32_t kDifficultyColumn = 514;
-constexpr int32_t kOptionRows[3] = {254, 294, 335};
-
-constexpr int32_t kBestNameLeft = 188;
-constexpr int32_t kBestTimeLeft = 518;
-constexpr int32_t kBestTop = 425;
-
-} // namespace
-
 void Game::drawMenu()
 {
     assets.menuBackground.draw(0, 0);
@@ -31,7 +18,9 @@ void Game::drawMenu()
     const int32_t difficulty = profile.difficulty();
     const BWFont& font = assets.mainFont;
     for (int32_t rank = 0; rank < Profile::kRanks; ++rank) {
-        const BWString name = bestRankText(rank, profile.bestName(layout, difficulty, rank));
+        const BWString name = nameFittedTo(
+            font, kBestTimeLeft - kNameGap - kBestNameLeft, profile.bestName(layout, difficulty, rank),
+            [rank](const char* shown) { return bestRankText(rank, shown); });
         const BWString time = formatClockTime(profile.bestTime(layout, difficulty, rank));
         font.draw(kBestNameLeft, kBestTop + rank * font.textHeight(name), name);
         font.draw(kBestTimeLeft, kBestTop + rank * font.textHeight(time), time);

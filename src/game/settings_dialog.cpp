@@ -3,21 +3,13 @@
 
 #include "frame/app.h"
 #include "frame/clock.h"
+#include "frame/keys.h"
 #include "frame/loop.h"
 #include "game/game.h"
 #include "game/game_dialogs.h"
 #include "media/sound.h"
 
 namespace {
-
-constexpr int32_t kKeyEscape = 1;
-constexpr int32_t kKeyEnter = 2;
-
-// The option marks: full screen and window on the left, sound on and off on the right.
-const BWPoint kFullscreenMark(198, 268);
-const BWPoint kWindowMark(198, 309);
-const BWPoint kSoundOnMark(379, 268);
-const BWPoint kSoundOffMark(379, 309);
 
 void loadButtonImages(BWImage& normal, BWImage& down, BWImage& highlight, const char* name)
 {
@@ -45,8 +37,8 @@ void SettingsDialog::run(Game& game)
     panel_.load("dialog_settings.png");
     loadButtonImages(clear_.normal, clear_.down, clear_.highlight, "clear");
     loadButtonImages(done_.normal, done_.down, done_.highlight, "done");
-    clearArea_ = areaAt(clear_.normal, BWPoint(505, 278));
-    doneArea_ = areaAt(done_.normal, BWPoint(339, 364));
+    clearArea_ = areaAt(clear_.normal, kClearButton);
+    doneArea_ = areaAt(done_.normal, kMiddleButton);
     game_ = &game;
     ::run();
 }
@@ -104,7 +96,7 @@ void SettingsDialog::confirmClear()
 // Done is pressed by hand and shown pressed for a quarter second before it is released.
 void SettingsDialog::onKeyDown(int32_t keyCode)
 {
-    if (keyCode != kKeyEscape && keyCode != kKeyEnter) {
+    if (keyCode != keyEscape && keyCode != keyEnter) {
         return;
     }
     onMouseDown(doneArea_.x, doneArea_.y, 1);

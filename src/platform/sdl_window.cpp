@@ -20,22 +20,30 @@
 
 namespace {
 
-SDL_Window* window = nullptr;
-SDL_GLContext glContext = nullptr;
-std::string lastError;
-// Whether the latest key press was an auto-repeat: its characters count as repeated too.
-bool keyRepeating = false;
-// Characters of a text event beyond the first wait here, one message each.
-std::deque<PlatformMessage> pendingMessages;
-PlatformMessageSource messageSource = nullptr;
-void* messageSourceUser = nullptr;
-SDL_Cursor* systemCursors[2] = {nullptr, nullptr};
-int fullscreenSwitches = 0;
-// The window's own client size (not maximised, not full screen) and whether it is maximised
-// apart from full screen: what leaving full screen gives back, and what a next start reopens.
-int windowWidth = 0;
-int windowHeight = 0;
-bool windowMaximised = false;
+// Everything the window side keeps between calls.
+struct WindowState {
+    SDL_Window* window = nullptr;
+    SDL_GLContext glContext = nullptr;
+    std::string lastError;
+    // Whether the latest key press was an auto-repeat: its characters count as repeated too.
+    bool keyRepeating = false;
+    // While the left Alt key is down, typed characters are shortcuts, not text (the right one
+    // is AltGr on many layouts and types "@", "€" ...).
+    bool leftAltHeld = false;
+    // Characters of a text event beyond the first wait here, one message each.
+    std::deque<PlatformMessage> pendingMessages;
+    PlatformMessageSource messageSource = nullptr;
+    void* messageSourceUser = nullptr;
+    SDL_Cursor* systemCursors[2] = {nullptr, nullptr};
+    int fullscreenSwitches = 0;
+    // The window's own client size (not maximised, not full screen) and whether it is
+    // maximised apart from full screen: what leaving full screen gives back, and what a next
+    // start reopens.
+    int windowWidth = 0;
+    int windowHeight = 0;
+    bool windowMaximised = false;
+};
+WindowState state;
 
 bool offscreenDriver()
 {
@@ -45,7 +53,7 @@ bool offscreenDriver()
 
 void fail(const char* what)
 {
-    lastError = std::string(what) + ": " + SDL_GetError();
+    state.lastError = std::string(what) + ": " + SDL_GetError();
 }
 
 #ifdef _WIN32
@@ -104,8 +112,8 @@ bool startVideo(const char* applicationName)
 void toDrawable(int32_t& x, int32_t& y)
 {
     int windowW = 0, windowH = 0, drawableW = 0, drawableH = 0;
-    SDL_GetWindowSize(window, &windowW, &windowH);
-    SDL_GL_GetDrawableSize(window, &drawableW, &drawableH);
+    SDL_GetWindowSize(state.window, &windowW, &windowH);
+    SDL_GL_GetDrawableSize(state.window, &drawableW, &drawableH);
     if (windowW > 0 && windowH > 0) {
         x = static_cast<int32_t>(int64_t{x} * drawableW / windowW);
         y = static_cast<int32_t>(int64_t{y} * drawableH / windowH);
@@ -115,8 +123,8 @@ void toDrawable(int32_t& x, int32_t& y)
 void toWindowUnits(int32_t& x, int32_t& y)
 {
     int windowW = 0, windowH = 0, drawableW = 0, drawableH = 0;
-    SDL_GetWindowSize(window, &windowW, &windowH);
-    SDL_GL_GetDrawableSize(window, &drawableW, &drawableH);
+    SDL_GetWindowSize(state.window, &windowW, &windowH);
+    SDL_GL_GetDrawableSize(state.window, &drawableW, &drawableH);
     if (drawableW > 0 && drawableH > 0) {
         x = static_cast<int32_t>(int64_t{x} * windowW / drawableW);
         y = static_cast<int32_t>(int64_t{y} * windowH / drawableH);
@@ -137,7 +145,7 @@ int32_t buttonNumber(Uint8 sdlButton)
 
 bool fullscreenNow()
 {
-    return window && (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN_DESKTOP) == SDL_WINDOW_FULLSCREEN_DESKTOP;
+    return state.window && (SDL_GetWindowFlags(state.window) & SDL_WINDOW_FULLSCREEN_DESKTOP) == SDL_WINDOW_FULLSCREEN_DESKTOP;
 }
 
 // The window's size on the X server itself. Without a window manager a full-screen request is
@@ -149,7 +157,7 @@ bool serverWindowSize(int& width, int& height)
     SDL_SysWMinfo info;
     SDL_VERSION(&info.version);
     XWindowAttributes attributes;
-    if (SDL_GetWindowWMInfo(window, &info) && info.subsystem == SDL_SYSWM_X11 &&
+    if (SDL_GetWindowWMInfo(state.window, &info) && info.subsystem == SDL_SYSWM_X11 &&
         XGetWindowAttributes(info.info.x11.display, info.info.x11.window, &attributes)) {
         width = attributes.width;
         height = attributes.height;
@@ -164,10 +172,10 @@ bool serverWindowSize(int& width, int& height)
 
 void rememberWindowSize()
 {
-    if (window && !fullscreenNow()) {
-        windowMaximised = (SDL_GetWindowFlags(window) & SDL_WINDOW_MAXIMIZED) != 0;
-        if (!windowMaximised) {
-            SDL_GetWindowSize(window, &windowWidth, &windowHeight);
+    if (state.window && !fullscreenNow()) {
+        state.windowMaximised = (SDL_GetWindowFlags(state.window) & SDL_WINDOW_MAXIMIZED) != 0;
+        if (!state.windowMaximised) {
+            SDL_GetWindowSize(state.window, &state.windowWidth, &state.windowHeight);
         }
     }
 }
@@ -184,6 +192,7 @@ bool convertWindowEvent(const SDL_WindowEvent& event, PlatformMessage& message)
     case SDL_WINDOWEVENT_EXPOSED: message.kind = PlatformMessageKind::Paint; return true;
     case SDL_WINDOWEVENT_FOCUS_GAINED:
     case SDL_WINDOWEVENT_FOCUS_LOST:
+        state.leftAltHeld = false; // its release goes to the window that took the focus
         message.kind = PlatformMessageKind::Activate;
         message.active = event.event == SDL_WINDOWEVENT_FOCUS_GAINED;
         return true;
@@ -193,32 +202,45 @@ bool convertWindowEvent(const SDL_WindowEvent& event, PlatformMessage& message)
 
 bool convertKey(const SDL_KeyboardEvent& event, PlatformMessage& message)
 {
-    if (!platformScancodeVirtualKey(event.keysym.scancode, message.virtualKey, message.extended)) {
-        return false;
-    }
+    platformKeyVirtualKey(event.keysym.scancode, event.keysym.sym, message.virtualKey, message.extended);
     message.kind = event.type == SDL_KEYDOWN ? PlatformMessageKind::KeyDown : PlatformMessageKind::KeyUp;
     message.repeat = event.repeat != 0;
+    if (event.keysym.scancode == SDL_SCANCODE_LALT) {
+        state.leftAltHeld = event.type == SDL_KEYDOWN;
+    }
     if (event.type == SDL_KEYDOWN) {
-        keyRepeating = message.repeat;
+        state.keyRepeating = message.repeat;
     }
     return true;
+}
+
+// SDL stamps events with its own millisecond count; the message carries the platform's.
+uint64_t eventTime(uint32_t timestamp)
+{
+    const uint64_t now = platformMilliseconds();
+    const uint32_t age = SDL_GetTicks() - timestamp;
+    return age < now ? now - age : 0;
 }
 
 // One message per byte of the typed text; the frame keeps the printable ones.
 bool convertText(const SDL_TextInputEvent& event, PlatformMessage& message)
 {
+    if (state.leftAltHeld) {
+        return false;
+    }
     for (const char* byte = event.text; *byte; ++byte) {
         PlatformMessage typed;
         typed.kind = PlatformMessageKind::Char;
         typed.character = static_cast<uint8_t>(*byte);
-        typed.repeat = keyRepeating;
-        pendingMessages.push_back(typed);
+        typed.repeat = state.keyRepeating;
+        typed.time = eventTime(event.timestamp);
+        state.pendingMessages.push_back(typed);
     }
-    if (pendingMessages.empty()) {
+    if (state.pendingMessages.empty()) {
         return false;
     }
-    message = pendingMessages.front();
-    pendingMessages.pop_front();
+    message = state.pendingMessages.front();
+    state.pendingMessages.pop_front();
     return true;
 }
 
@@ -255,9 +277,8 @@ bool convertMouse(const SDL_Event& event, PlatformMessage& message)
     return true;
 }
 
-bool convertEvent(const SDL_Event& event, PlatformMessage& message)
+bool convertMessage(const SDL_Event& event, PlatformMessage& message)
 {
-    message = PlatformMessage{};
     switch (event.type) {
     case SDL_QUIT: message.kind = PlatformMessageKind::Close; return true;
     case SDL_WINDOWEVENT: return convertWindowEvent(event.window, message);
@@ -273,14 +294,21 @@ bool convertEvent(const SDL_Event& event, PlatformMessage& message)
     }
 }
 
+bool convertEvent(const SDL_Event& event, PlatformMessage& message)
+{
+    message = PlatformMessage{};
+    message.time = eventTime(event.common.timestamp);
+    return convertMessage(event, message);
+}
+
 } // namespace
 
 bool platformCreateWindow(const char* title, int32_t width, int32_t height)
 {
-    lastError.clear();
-    if (window || !startVideo(title)) {
-        if (window) {
-            lastError = "the window exists already";
+    state.lastError.clear();
+    if (state.window || !startVideo(title)) {
+        if (state.window) {
+            state.lastError = "the window exists already";
         }
         return false;
     }
@@ -290,96 +318,97 @@ bool platformCreateWindow(const char* title, int32_t width, int32_t height)
     SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 8);
     SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 8);
     SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 16);
-    window = SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height,
+    state.window = SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height,
                               SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE |
                                   SDL_WINDOW_ALLOW_HIGHDPI);
-    if (!window) {
+    if (!state.window) {
         fail("cannot create the window");
         return false;
     }
-    glContext = SDL_GL_CreateContext(window);
-    if (!glContext) {
+    state.glContext = SDL_GL_CreateContext(state.window);
+    if (!state.glContext) {
         fail("cannot create the OpenGL context");
-        SDL_DestroyWindow(window);
-        window = nullptr;
+        SDL_DestroyWindow(state.window);
+        state.window = nullptr;
         return false;
     }
-    SDL_GL_MakeCurrent(window, glContext);
+    SDL_GL_MakeCurrent(state.window, state.glContext);
     // The run loop paces the frames; a swap must not wait for the display as well.
     SDL_GL_SetSwapInterval(0);
     SDL_StartTextInput();
-    windowWidth = width;
-    windowHeight = height;
-    windowMaximised = false;
+    state.windowWidth = width;
+    state.windowHeight = height;
+    state.windowMaximised = false;
     return true;
 }
 
 void platformDestroyWindow()
 {
-    if (glContext) {
-        SDL_GL_MakeCurrent(window, nullptr);
-        SDL_GL_DeleteContext(glContext);
-        glContext = nullptr;
+    if (state.glContext) {
+        SDL_GL_MakeCurrent(state.window, nullptr);
+        SDL_GL_DeleteContext(state.glContext);
+        state.glContext = nullptr;
     }
-    if (window) {
-        SDL_DestroyWindow(window);
-        window = nullptr;
+    if (state.window) {
+        SDL_DestroyWindow(state.window);
+        state.window = nullptr;
     }
-    for (SDL_Cursor*& cursor : systemCursors) {
+    for (SDL_Cursor*& cursor : state.systemCursors) {
         if (cursor) {
             SDL_FreeCursor(cursor);
             cursor = nullptr;
         }
     }
-    pendingMessages.clear();
-    keyRepeating = false;
+    state.pendingMessages.clear();
+    state.keyRepeating = false;
+    state.leftAltHeld = false;
 }
 
 bool platformHasWindow()
 {
-    return window != nullptr;
+    return state.window != nullptr;
 }
 
 bool platformHasGLContext()
 {
-    return glContext != nullptr;
+    return state.glContext != nullptr;
 }
 
 const char* platformLastError()
 {
-    return lastError.c_str();
+    return state.lastError.c_str();
 }
 
 void platformShowWindow()
 {
-    if (window) {
-        SDL_ShowWindow(window);
+    if (state.window) {
+        SDL_ShowWindow(state.window);
     }
 }
 
 void platformHideWindow()
 {
-    if (window) {
-        SDL_HideWindow(window);
+    if (state.window) {
+        SDL_HideWindow(state.window);
     }
 }
 
 void platformMinimiseWindow()
 {
-    if (window) {
-        SDL_MinimizeWindow(window);
+    if (state.window) {
+        SDL_MinimizeWindow(state.window);
     }
 }
 
 bool platformWindowVisible()
 {
-    return window && (SDL_GetWindowFlags(window) & SDL_WINDOW_SHOWN) != 0;
+    return state.window && (SDL_GetWindowFlags(state.window) & SDL_WINDOW_SHOWN) != 0;
 }
 
 void platformMoveWindow(int32_t x, int32_t y)
 {
-    if (window) {
-        SDL_SetWindowPosition(window, x, y);
+    if (state.window) {
+        SDL_SetWindowPosition(state.window, x, y);
     }
 }
 
@@ -387,7 +416,7 @@ PlatformRect platformWindowBorders()
 {
     PlatformRect borders;
     int top = 0, left = 0, bottom = 0, right = 0;
-    if (window && SDL_GetWindowBordersSize(window, &top, &left, &bottom, &right) == 0) {
+    if (state.window && SDL_GetWindowBordersSize(state.window, &top, &left, &bottom, &right) == 0) {
         borders = PlatformRect{left, top, right, bottom};
     }
     return borders;
@@ -396,7 +425,7 @@ PlatformRect platformWindowBorders()
 PlatformRect platformWorkArea()
 {
     SDL_Rect area{0, 0, 0, 0};
-    int display = window ? SDL_GetWindowDisplayIndex(window) : 0;
+    int display = state.window ? SDL_GetWindowDisplayIndex(state.window) : 0;
     if (SDL_WasInit(SDL_INIT_VIDEO) && SDL_GetDisplayUsableBounds(display < 0 ? 0 : display, &area) != 0) {
         area = SDL_Rect{0, 0, 0, 0};
     }
@@ -406,36 +435,36 @@ PlatformRect platformWorkArea()
 void platformWindowSize(int32_t& width, int32_t& height)
 {
     rememberWindowSize();
-    width = window ? windowWidth : 0;
-    height = window ? windowHeight : 0;
+    width = state.window ? state.windowWidth : 0;
+    height = state.window ? state.windowHeight : 0;
 }
 
 void platformSetWindowSize(int32_t width, int32_t height)
 {
-    if (window) {
-        SDL_SetWindowSize(window, width, height);
+    if (state.window) {
+        SDL_SetWindowSize(state.window, width, height);
         rememberWindowSize();
     }
 }
 
 void platformSetMinimumWindowSize(int32_t width, int32_t height)
 {
-    if (window) {
-        SDL_SetWindowMinimumSize(window, width, height);
+    if (state.window) {
+        SDL_SetWindowMinimumSize(state.window, width, height);
     }
 }
 
 void platformMaximiseWindow()
 {
-    if (window) {
-        SDL_MaximizeWindow(window);
+    if (state.window) {
+        SDL_MaximizeWindow(state.window);
     }
 }
 
 bool platformWindowMaximised()
 {
     rememberWindowSize();
-    return window && windowMaximised;
+    return state.window && state.windowMaximised;
 }
 
 float platformDesktopScale()
@@ -455,19 +484,19 @@ float platformDesktopScale()
 
 void platformSetFullscreen(bool fullscreen)
 {
-    if (!window || platformIsFullscreen() == fullscreen) {
+    if (!state.window || platformIsFullscreen() == fullscreen) {
         return;
     }
     rememberWindowSize();
-    SDL_SetWindowFullscreen(window, fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+    SDL_SetWindowFullscreen(state.window, fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
     if (!fullscreen) {
         // Not every video driver gives the window its own size back by itself.
-        SDL_SetWindowSize(window, windowWidth, windowHeight);
-        if (windowMaximised) {
-            SDL_MaximizeWindow(window);
+        SDL_SetWindowSize(state.window, state.windowWidth, state.windowHeight);
+        if (state.windowMaximised) {
+            SDL_MaximizeWindow(state.window);
         }
     }
-    ++fullscreenSwitches;
+    ++state.fullscreenSwitches;
 }
 
 bool platformIsFullscreen()
@@ -477,25 +506,25 @@ bool platformIsFullscreen()
 
 int platformFullscreenSwitchCount()
 {
-    return fullscreenSwitches;
+    return state.fullscreenSwitches;
 }
 
 void platformDrawableSize(int32_t& width, int32_t& height)
 {
     width = 0;
     height = 0;
-    if (window && !(fullscreenNow() && serverWindowSize(width, height))) {
-        SDL_GL_GetDrawableSize(window, &width, &height);
+    if (state.window && !(fullscreenNow() && serverWindowSize(width, height))) {
+        SDL_GL_GetDrawableSize(state.window, &width, &height);
     }
 }
 
 void platformPresentFrame()
 {
-    if (!window || !glContext) {
+    if (!state.window || !state.glContext) {
         return;
     }
     if (platformWindowVisible() && !offscreenDriver()) {
-        SDL_GL_SwapWindow(window);
+        SDL_GL_SwapWindow(state.window);
         return;
     }
     // Without a swap (a hidden window, or the off-screen driver's pbuffer, where a swap does
@@ -506,15 +535,15 @@ void platformPresentFrame()
 
 void platformSetCursor(PlatformCursor cursor)
 {
-    if (!window) {
+    if (!state.window) {
         return;
     }
     int index = cursor == PlatformCursor::IBeam ? 1 : 0;
-    if (!systemCursors[index]) {
-        systemCursors[index] = SDL_CreateSystemCursor(index ? SDL_SYSTEM_CURSOR_IBEAM : SDL_SYSTEM_CURSOR_ARROW);
+    if (!state.systemCursors[index]) {
+        state.systemCursors[index] = SDL_CreateSystemCursor(index ? SDL_SYSTEM_CURSOR_IBEAM : SDL_SYSTEM_CURSOR_ARROW);
     }
-    if (systemCursors[index]) {
-        SDL_SetCursor(systemCursors[index]);
+    if (state.systemCursors[index]) {
+        SDL_SetCursor(state.systemCursors[index]);
     }
 }
 
@@ -530,21 +559,21 @@ bool platformCursorVisible()
 
 void platformWarpCursor(int32_t x, int32_t y)
 {
-    if (!window) {
+    if (!state.window) {
         return;
     }
     toWindowUnits(x, y);
-    SDL_WarpMouseInWindow(window, x, y);
+    SDL_WarpMouseInWindow(state.window, x, y);
 }
 
 bool platformWaitMessage(PlatformMessage& message, uint32_t timeoutMs)
 {
-    if (messageSource) {
-        return messageSource(messageSourceUser, message, timeoutMs);
+    if (state.messageSource) {
+        return state.messageSource(state.messageSourceUser, message, timeoutMs);
     }
-    if (!pendingMessages.empty()) {
-        message = pendingMessages.front();
-        pendingMessages.pop_front();
+    if (!state.pendingMessages.empty()) {
+        message = state.pendingMessages.front();
+        state.pendingMessages.pop_front();
         return true;
     }
     if (!SDL_WasInit(SDL_INIT_VIDEO)) {
@@ -565,6 +594,6 @@ bool platformWaitMessage(PlatformMessage& message, uint32_t timeoutMs)
 
 void platformSetMessageSource(PlatformMessageSource source, void* user)
 {
-    messageSource = source;
-    messageSourceUser = user;
+    state.messageSource = source;
+    state.messageSourceUser = user;
 }

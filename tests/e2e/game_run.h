@@ -4,6 +4,7 @@
 #include "base/random.h"
 #include "frame/layer_stack.h"
 #include "game/game.h"
+#include "game/screen_layout.h"
 #include "media/sound.h"
 #include "media/sound_device.h"
 #include "tests/harness/harness.h"
@@ -21,17 +22,22 @@
 constexpr uint64_t kMenuShown = 2200;
 // A game started at kMenuShown has its board up by this time.
 constexpr uint64_t kPlaying = kMenuShown + 1100;
-constexpr int32_t kVirtualEnter = 13;
-constexpr int32_t kVirtualEscape = 27;
 
-// The dialogs' buttons by their top-left corners: alone in the middle, one of two, the last of three.
-const BWPoint kMiddleButton(339, 364);
-const BWPoint kYesOfTwo(259, 364);
-const BWPoint kNoOfTwo(419, 364);
-const BWPoint kMainOfThree(499, 364);
+// A point a few pixels inside a button or mark whose top-left corner is given.
+inline BWPoint inside(BWPoint corner)
+{
+    return BWPoint(corner.x + 5, corner.y + 5);
+}
 
-// The cell size of the art's zone pictures.
-constexpr int32_t kCell = 58;
+// The menu's option marks of a row: the layout's on the left, the difficulty's on the right.
+inline BWPoint layoutMark(int32_t row)
+{
+    return BWPoint(kLayoutColumn, kOptionRows[row]);
+}
+inline BWPoint difficultyMark(int32_t row)
+{
+    return BWPoint(kDifficultyColumn, kOptionRows[row]);
+}
 
 // The game being run, from inside a scripted action.
 inline Game& game()
@@ -50,13 +56,16 @@ template <class Kind> Kind* layerOfKind()
     return nullptr;
 }
 
-// How many pixels of two frames of one size differ.
-inline size_t differingPixels(const Capture& one, const Capture& other)
+// How many pixels of two frames of one size differ, in the whole frame or in a rectangle.
+inline size_t differingPixels(const Capture& one, const Capture& other,
+                              BWRect rect = BWRect(0, 0, 800, 600))
 {
     EXPECT_EQ(one.pixels.size(), other.pixels.size());
     size_t count = 0;
-    for (size_t i = 0; i < std::min(one.pixels.size(), other.pixels.size()); ++i) {
-        count += one.pixels[i] != other.pixels[i];
+    for (int32_t y = rect.y; y < rect.y + rect.h; ++y) {
+        for (int32_t x = rect.x; x < rect.x + rect.w; ++x) {
+            count += one.pixel(x, y) != other.pixel(x, y);
+        }
     }
     return count;
 }
@@ -127,7 +136,7 @@ protected:
     {
         for (uint64_t ms = closeAt; ms < closeAt + 2000; ms += 500) {
             script.close(ms);
-            script.keyDown(ms + 10, kVirtualEnter);
+            script.keyDown(ms + 10, vkReturn);
         }
         Game running;
     }
@@ -135,8 +144,14 @@ protected:
     // Releasing Play at ms generates a puzzle for a second of virtual time.
     void startGameAt(uint64_t ms)
     {
-        script.at(ms, [] { ASSERT_EQ(game().state, Menu); });
-        script.click(ms, 200, 285);
+        script.at(ms, [] { ASSERT_EQ(game().state, GameState::Menu); });
+        pressAt(ms, kPlayButton);
+    }
+    // A click at ms inside the button or mark whose top-left corner is given.
+    void pressAt(uint64_t ms, BWPoint corner)
+    {
+        const BWPoint at = inside(corner);
+        script.click(ms, at.x, at.y);
     }
 
     // Runs the steps apart from ms on, then closes the game; input a step queues with the
@@ -157,7 +172,7 @@ protected:
     }
     void clickCell(BWPoint cell, int32_t button = 1)
     {
-        clickAt(kBoardLeft + kCell * cell.x + kCell / 2, kBoardTop + kCell * cell.y + kCell / 2,
+        clickAt(kBoardLeft + kCellSize * cell.x + kCellSize / 2, kBoardTop + kCellSize * cell.y + kCellSize / 2,
                 button);
     }
     // A key of the main keyboard (the virtual keys of letters and digits are their characters).
@@ -184,9 +199,12 @@ protected:
             }
         }
     }
-    // A click a few pixels inside a button whose top-left corner is given.
-    void clickButtonAt(int32_t left, int32_t top) { clickAt(left + 5, top + 5); }
-    void press(BWPoint buttonCorner) { clickButtonAt(buttonCorner.x, buttonCorner.y); }
+    // A click a few pixels inside a button or mark whose top-left corner is given.
+    void press(BWPoint corner)
+    {
+        const BWPoint at = inside(corner);
+        clickAt(at.x, at.y);
+    }
     void typeText(const char* text)
     {
         for (const char* c = text; *c; ++c) {

@@ -12,7 +12,7 @@
 namespace {
 
 // The pencil-mode check box's middle, in logical pixels.
-const BWPoint kPencilBox(739 + 14, 8 + 14);
+const BWPoint kPencilBox(kPencilBoxLeft + 14, kPencilBoxTop + 14);
 const BWPoint kPlay(200, 285);
 
 // How many pixels of the capture's region differ by more than a little in some channel from
@@ -73,14 +73,14 @@ TEST_F(ScaledWindowTest, AtTwiceTheSizeTheTwoTimesArtIsDrawnAndClicksActAsAtOneT
     });
     clickScaled(kMenuShown, kPlay, 2.0);
     script.at(kPlaying, [&] {
-        ASSERT_EQ(game().state, Playing);
+        ASSERT_EQ(game().state, GameState::Playing);
         const Capture board = captureFrame();
         saveCapture(board, "scaled_board_1600x1200");
         const BWRect corner(20, 20, 280, 280);
         EXPECT_LT(pixelsUnlikeThePicture(board, "game_background.png", corner), corner.w * corner.h / 100);
         cell = emptyCell();
         script.keyDown(kPlaying + 1, '5');
-        clickScaled(kPlaying + 2, BWPoint(kBoardLeft + kCell * cell.x + kCell / 2, kBoardTop + kCell * cell.y + kCell / 2), 2.0);
+        clickScaled(kPlaying + 2, BWPoint(kBoardLeft + kCellSize * cell.x + kCellSize / 2, kBoardTop + kCellSize * cell.y + kCellSize / 2), 2.0);
         clickScaled(kPlaying + 3, kPencilBox, 2.0);
     });
     script.at(kPlaying + 50, [&] {
@@ -101,6 +101,6 @@ TEST_F(ScaledWindowTest, AtAFractionalSizeTheNearestLargerSetIsDrawnSmoothly)
         saveCapture(captureFrame(), "scaled_menu_1000x750");
     });
     clickScaled(kMenuShown, kPlay, 1.25);
-    script.at(kPlaying, [] { EXPECT_EQ(game().state, Playing); });
+    script.at(kPlaying, [] { EXPECT_EQ(game().state, GameState::Playing); });
     runGame(kPlaying + 100);
 }
