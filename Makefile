@@ -41,6 +41,8 @@ screenshots: test
 	cp $(BUILD)/tests/captures/game_board.png docs/board.png
 	cp $(BUILD)/tests/captures/game_board_random.png docs/board-random.png
 	cp $(BUILD)/tests/captures/game_board_chaos.png docs/board-chaos.png
+	cp $(BUILD)/tests/captures/scaled_menu_1600x1200.png docs/menu@2x.png
+	cp $(BUILD)/tests/captures/scaled_board_1600x1200.png docs/board@2x.png
 
 # The fuzz targets (clang, libFuzzer, ASan, UBSan) in their own build, and seed corpora made
 # from the generated art and scripts/fuzz-seeds.py. scripts/fuzz.sh runs one target.

@@ -4,6 +4,7 @@
 #include "frame/display.h"
 #include "platform/platform.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -11,6 +12,21 @@
 namespace {
 
 BWApp app;
+WindowPlacement requestedPlacement;
+
+// The picture's size times the desktop's scale, in steps of a half down to 1 until the window
+// fits the work area.
+WindowPlacement defaultPlacement(int32_t width, int32_t height)
+{
+    const PlatformRect work = platformWorkArea();
+    for (float scale = platformDesktopScale(); scale > 1.0f; scale -= 0.5f) {
+        WindowPlacement scaled{int32_t(width * scale), int32_t(height * scale), false};
+        if (work.w <= 0 || (scaled.width <= work.w && scaled.height <= work.h)) {
+            return scaled;
+        }
+    }
+    return WindowPlacement{width, height, false};
+}
 
 } // namespace
 
@@ -73,17 +89,42 @@ void createWindow(BWString name, int32_t width, int32_t height, int32_t bitsPerP
     app.screenRect = BWRect(0, 0, width, height);
     app.bitsPerPixel = bitsPerPixel;
     setFrameRate(frameRate);
-    if (!platformCreateWindow(name.chars(), width, height)) {
+    WindowPlacement placement = requestedPlacement.width > 0 ? requestedPlacement : defaultPlacement(width, height);
+    placement.width = std::max(placement.width, width / 2);
+    placement.height = std::max(placement.height, height / 2);
+    if (!platformCreateWindow(name.chars(), placement.width, placement.height)) {
         // Nothing can run without a window: say what failed, show nothing, and end.
         std::fprintf(stderr, "%s: %s\n", name.chars(), platformLastError());
         std::exit(1);
     }
     app.window = true;
     app.glContext = true;
+    platformSetMinimumWindowSize(width / 2, height / 2);
+    if (placement.maximised) {
+        platformMaximiseWindow();
+    }
+    forgetPresentation();
     updateWindowRect();
     applyDrawingState();
+    // Where the picture goes is known before anything loads, so art loads at the right scale.
+    preparePresentation();
     centreWindow();
     clearScreen();
+}
+
+void requestWindowPlacement(const WindowPlacement& placement)
+{
+    requestedPlacement = placement;
+}
+
+WindowPlacement windowPlacement()
+{
+    WindowPlacement placement;
+    if (app.window) {
+        platformWindowSize(placement.width, placement.height);
+        placement.maximised = platformWindowMaximised();
+    }
+    return placement;
 }
 
 void shutdown()
@@ -92,5 +133,6 @@ void shutdown()
         suspendFullscreen();
     }
     platformDestroyWindow();
+    forgetPresentation();
     app = BWApp{};
 }

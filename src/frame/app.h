@@ -51,9 +51,24 @@ bool hasGLContext();
 
 // ---- Life of the window.
 
-// Creates the hidden window (client area width x height, title and name `name`, or the
-// executable's base name when it is empty), its GL context and the drawing state, then centres
-// the window and clears it. When the system can give no window or context the program cannot
+// The window's own client size in window units and whether it is maximised (full screen aside):
+// what the player made of it, and what a next start may open again.
+struct WindowPlacement {
+    int32_t width = 0;
+    int32_t height = 0;
+    bool maximised = false;
+};
+// The placement the next createWindow opens with, instead of the picture's size times the
+// desktop's scale. A size below half the picture's is raised to that minimum.
+void requestWindowPlacement(const WindowPlacement& placement);
+// The window's placement now; all zero without a window.
+WindowPlacement windowPlacement();
+
+// Creates the hidden window (a picture of width x height logical pixels, title and name
+// `name`, or the executable's base name when it is empty), its GL context and the drawing
+// state, then centres the window and clears it. The window opens at the requested placement,
+// or else at the picture's size times the desktop's scale; it can be resized and maximised,
+// but not below half the picture's size, and the picture is scaled to fit it. When the system can give no window or context the program cannot
 // run: one line naming what failed goes to the standard error stream and the process exits
 // with status 1.
 void createWindow(BWString name, int32_t width, int32_t height, int32_t bitsPerPixel, int32_t frameRate);

@@ -10,10 +10,33 @@
 
 namespace {
 
-// Whether the picture is shown scaled (full screen), where only quads land on the right pixels.
+// Where the picture is shown in the drawable (y downwards); empty before the first frame,
+// when positions pass unchanged.
+BWRect shown;
+int32_t drawableHeight = 0;
+// Whether the picture is shown scaled, where only quads land on the right pixels.
 bool pictureScaled = false;
-// Where the picture's bottom row lies in the drawable, for the scissor box.
-int32_t pictureBottom = 0;
+BWColor bandColor(0xff000000u);
+void (*presentationScaleHook)(double) = nullptr;
+
+// The picture's left column and bottom row in the drawable (GL rows upwards), for scissor boxes.
+int32_t pictureLeft()
+{
+    return shown.x;
+}
+
+int32_t pictureBottom()
+{
+    return shown.w > 0 ? drawableHeight - shown.y - shown.h : 0;
+}
+
+// Maps a length along one axis between the picture and the shown rectangle, rounding down
+// (also below zero, so a band left of the picture never maps onto its first column).
+int32_t scaleAlong(int32_t value, int32_t from, int32_t to)
+{
+    int64_t product = int64_t{value} * to;
+    return static_cast<int32_t>(product >= 0 ? product / from : -((-product + from - 1) / from));
+}
 
 } // namespace
 
@@ -62,33 +85,92 @@ void preparePresentation()
     }
     const int32_t width = app.screenRect.w;
     const int32_t height = app.screenRect.h;
-    BWRect shown(0, 0, width, height);
     int32_t drawableWidth = 0;
-    int32_t drawableHeight = 0;
     platformDrawableSize(drawableWidth, drawableHeight);
-    if (app.fullscreen && drawableWidth > 0 && drawableHeight > 0) {
-        shown = fitPicture(drawableWidth, drawableHeight, width, height);
-        // The bands beside the picture are black; the picture itself is painted by the layers.
-        glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
-        glClear(GL_COLOR_BUFFER_BIT);
-        glViewport(shown.x, drawableHeight - shown.y - shown.h, shown.w, shown.h);
-        pictureScaled = true;
-    } else {
-        pictureScaled = false;
-        pictureBottom = std::max(0, drawableHeight - height);
-        glViewport(0, pictureBottom, width, height);
+    if (drawableWidth <= 0 || drawableHeight <= 0) {
+        drawableWidth = width;
+        drawableHeight = height;
     }
-    platformSetPresentation(PlatformRect{shown.x, shown.y, shown.w, shown.h}, width, height);
+    shown = fitPicture(drawableWidth, drawableHeight, width, height);
+    pictureScaled = shown.w != width || shown.h != height;
+    if (shown.w != drawableWidth || shown.h != drawableHeight) {
+        // The picture itself is painted whole by the layers; only the bands need a colour.
+        glDisable(GL_SCISSOR_TEST);
+        glClearColor(bandColor.red(), bandColor.green(), bandColor.blue(), 1.0f);
+        glClear(GL_COLOR_BUFFER_BIT);
+    }
+    glViewport(pictureLeft(), pictureBottom(), shown.w, shown.h);
+    if (presentationScaleHook) {
+        presentationScaleHook(presentationScale());
+    }
+}
+
+void setPresentationScaleHook(void (*hook)(double presentationScale))
+{
+    presentationScaleHook = hook;
+}
+
+BWRect shownPicture()
+{
+    return shown;
+}
+
+void forgetPresentation()
+{
+    shown = BWRect();
+    drawableHeight = 0;
+    pictureScaled = false;
+}
+
+double presentationScale()
+{
+    const int32_t width = appState().screenRect.w;
+    return shown.w > 0 && width > 0 ? double(shown.w) / width : 1.0;
+}
+
+void setBandColor(BWColor color)
+{
+    bandColor = color;
+}
+
+BWPoint pictureFromDrawable(int32_t x, int32_t y)
+{
+    const BWRect& screen = appState().screenRect;
+    if (shown.w <= 0 || shown.h <= 0) {
+        return BWPoint(x, y);
+    }
+    return BWPoint(scaleAlong(x - shown.x, shown.w, screen.w), scaleAlong(y - shown.y, shown.h, screen.h));
+}
+
+bool onPicture(int32_t x, int32_t y)
+{
+    return shown.w <= 0 || (x >= shown.x && x < shown.x + shown.w && y >= shown.y && y < shown.y + shown.h);
+}
+
+BWPoint drawableFromPicture(int32_t x, int32_t y)
+{
+    const BWRect& screen = appState().screenRect;
+    if (shown.w <= 0 || shown.h <= 0 || screen.w <= 0 || screen.h <= 0) {
+        return BWPoint(x, y);
+    }
+    // The middle of the picture pixel, so that mapping back gives the same pixel.
+    return BWPoint(shown.x + static_cast<int32_t>((int64_t{x} * 2 + 1) * shown.w / (2 * screen.w)),
+                   shown.y + static_cast<int32_t>((int64_t{y} * 2 + 1) * shown.h / (2 * screen.h)));
 }
 
 void updateWindowRect()
 {
     BWApp& app = appState();
     PlatformRect borders = app.fullscreen ? PlatformRect{} : platformWindowBorders();
+    int32_t width = app.screenRect.w;
+    int32_t height = app.screenRect.h;
+    if (!app.fullscreen) {
+        platformWindowSize(width, height);
+    }
     app.windowLeft = -borders.x;
     app.windowTop = -borders.y;
-    app.windowRight = app.screenRect.w + borders.w;
-    app.windowBottom = app.screenRect.h + borders.h;
+    app.windowRight = width + borders.w;
+    app.windowBottom = height + borders.h;
 }
 
 void centreWindow()
@@ -200,7 +282,7 @@ void fillRect(BWColor color, BWRect rect)
         // scissor box, or the picture is scaled, the quad keeps to the rules instead.)
         if (rect.w > 0 && rect.h > 0) {
             glEnable(GL_SCISSOR_TEST);
-            glScissor(rect.x, pictureBottom + height - rect.y - rect.h, rect.w, rect.h);
+            glScissor(pictureLeft() + rect.x, pictureBottom() + height - rect.y - rect.h, rect.w, rect.h);
             glClearColor(color.red(), color.green(), color.blue(), 1.0f);
             glClear(GL_COLOR_BUFFER_BIT);
             glDisable(GL_SCISSOR_TEST);
@@ -229,6 +311,7 @@ bool hideCursor()
 void setCursorPos(int32_t x, int32_t y)
 {
     if (appState().window) {
-        platformWarpCursor(x, y);
+        BWPoint at = drawableFromPicture(x, y);
+        platformWarpCursor(at.x, at.y);
     }
 }

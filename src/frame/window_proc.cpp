@@ -56,6 +56,44 @@ int32_t wheelDirection(int32_t delta)
     return delta < 0 ? -1 : (delta > 0 ? 1 : 0);
 }
 
+// The buttons whose press landed on the picture: only their releases reach the layers, so a
+// press in a band beside the picture hits nothing at all.
+uint32_t buttonsPressedOnPicture = 0;
+
+uint32_t buttonBit(int32_t button)
+{
+    return button >= 1 && button <= 31 ? 1u << button : 0u;
+}
+
+// Pointer messages carry drawable pixels; the layers get picture positions.
+void routePointer(const PlatformMessage& message)
+{
+    const BWPoint at = pictureFromDrawable(message.x, message.y);
+    const bool onThePicture = onPicture(message.x, message.y);
+    switch (message.kind) {
+    case PlatformMessageKind::MouseMove:
+        sendMouseMove(at.x, at.y);
+        break;
+    case PlatformMessageKind::MouseDown:
+        if (onThePicture) {
+            buttonsPressedOnPicture |= buttonBit(message.button);
+            sendMouseDown(at.x, at.y, message.button);
+        }
+        break;
+    case PlatformMessageKind::MouseUp:
+        if (onThePicture || (buttonsPressedOnPicture & buttonBit(message.button))) {
+            buttonsPressedOnPicture &= ~buttonBit(message.button);
+            sendMouseUp(at.x, at.y, message.button);
+        }
+        break;
+    default: // MouseWheel
+        if (onThePicture) {
+            sendMouseWheel(at.x, at.y, 0, wheelDirection(message.wheelDelta));
+        }
+        break;
+    }
+}
+
 } // namespace
 
 void windowProcedure(const PlatformMessage& message)
@@ -93,16 +131,10 @@ void windowProcedure(const PlatformMessage& message)
         }
         break;
     case PlatformMessageKind::MouseMove:
-        sendMouseMove(message.x, message.y);
-        break;
     case PlatformMessageKind::MouseDown:
-        sendMouseDown(message.x, message.y, message.button);
-        break;
     case PlatformMessageKind::MouseUp:
-        sendMouseUp(message.x, message.y, message.button);
-        break;
     case PlatformMessageKind::MouseWheel:
-        sendMouseWheel(message.x, message.y, 0, wheelDirection(message.wheelDelta));
+        routePointer(message);
         break;
     case PlatformMessageKind::None:
         break;

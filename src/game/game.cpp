@@ -3,10 +3,15 @@
 
 #include "frame/app.h"
 #include "frame/clock.h"
+#include "frame/display.h"
 #include "frame/loop.h"
+#include "game/window_record.h"
 #include "media/sound.h"
 
 namespace {
+
+// The backdrop's colour at the middle of its left and right edges, where bands meet it.
+const BWColor kPaperEdge(0xffeeeae2u);
 
 float now()
 {
@@ -21,12 +26,16 @@ Game::Game()
     if (!profile.soundOn()) {
         disableSound();
     }
+    requestWindowPlacement(loadWindowPlacement());
     createWindow(BWString("Pellix"), kScreenWidth, kScreenHeight, 32, 15);
+    // The bands beside a picture that does not fill the window take the paper's edge colour.
+    setBandColor(kPaperEdge);
     if (profile.fullscreen()) {
         enterFullscreen();
     }
     state = GameState::Splash;
     run();
+    saveWindowPlacement(windowPlacement());
     shutdown();
 }
 

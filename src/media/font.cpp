@@ -2,6 +2,7 @@
 #include "media/font.h"
 
 #include "frame/app.h"
+#include "media/art_scale.h"
 #include "media/system_font.h"
 #include "platform/gl.h"
 
@@ -25,14 +26,38 @@ BWFont::~BWFont()
     release();
 }
 
+// The glyph sheet of the art's current set when its file is whole and exactly that many times
+// the 1x sheet each way (every metric scales with it, so the 1x metrics keep the layout).
+bool BWFont::loadScaledSheet(const BWString& fileName)
+{
+    const int32_t scale = artScale();
+    const FontMetrics& metrics = record_->metrics;
+    FontMetrics sharper;
+    return scale > 1 && readFntFile(scaledFileName(fileName, scale).chars(), sharper) &&
+           int64_t{sharper.sheetWidth} == int64_t{metrics.sheetWidth} * scale &&
+           int64_t{sharper.sheetHeight} == int64_t{metrics.sheetHeight} * scale &&
+           record_->sheet.create(sharper.pixels.data(), sharper.sheetWidth, sharper.sheetHeight, scale);
+}
+
 bool BWFont::load(const BWString& fileName)
 {
+    followPresentationScale();
+    const BWString name = fileName;  // the caller's text may be this font's own name
     release();
-    if (!readFntFile(fileName.chars(), record_->metrics)) {
+    if (!readFntFile(name.chars(), record_->metrics)) {
         return false;
     }
     const FontMetrics& metrics = record_->metrics;
-    return record_->sheet.create(metrics.pixels.data(), metrics.sheetWidth, metrics.sheetHeight);
+    if (!loadScaledSheet(name) &&
+        !record_->sheet.create(metrics.pixels.data(), metrics.sheetWidth, metrics.sheetHeight)) {
+        return false;
+    }
+    record_->fileName = name;
+    trackArt(this, [](void* font) {
+        BWFont* self = static_cast<BWFont*>(font);
+        self->load(self->record_->fileName);
+    });
+    return true;
 }
 
 bool BWFont::createSystem(const BWString& face, int32_t pointSize, BWColor colour)
@@ -62,6 +87,10 @@ void BWFont::release()
     record_->pointSize = 0;
     record_->colour = BWColor();
     record_->listBase = 0;
+    if (record_->fileName.chars()) {
+        untrackArt(this);
+        record_->fileName.clear();
+    }
 }
 
 int32_t BWFont::charWidth(char ch) const

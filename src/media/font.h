@@ -30,7 +30,9 @@ public:
     BWFont(const BWFont&) = delete;
     BWFont& operator=(const BWFont&) = delete;
 
-    // Reads a ".fnt" file and uploads its sheet; false leaves a font that draws nothing.
+    // Reads a ".fnt" file and uploads its sheet; false leaves a font that draws nothing. The
+    // metrics are the file's own (logical pixels); the sheet comes from the art's current set
+    // where that has it whole, and the font loads again when the set changes.
     bool load(const BWString& fileName);
     // Size 12 below 1, opaque black for colour 0; false only when GL gives no display lists.
     bool createSystem(const BWString& face, int32_t pointSize, BWColor colour);
@@ -63,7 +65,10 @@ private:
         uint32_t listBase = 0;
         BWImage sheet;
         FontMetrics metrics;
+        BWString fileName;  // the 1x file loaded from; null otherwise
     };
+
+    bool loadScaledSheet(const BWString& fileName);
 
     void drawBitmapText(int32_t x, int32_t y, const char* text) const;
     void drawSystemText(int32_t x, int32_t y, const char* text) const;

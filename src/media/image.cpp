@@ -2,6 +2,7 @@
 #include "media/image.h"
 
 #include "frame/app.h"
+#include "media/art_scale.h"
 #include "media/png_decode.h"
 #include "media/texture_tiling.h"
 #include "platform/gl.h"
@@ -41,8 +42,9 @@ std::unique_ptr<uint8_t[]> uploadBuffer(const uint8_t* pixels, int32_t width, in
 // far apart the rows are.
 void uploadTiles(ImageTiles& tiles, const uint8_t* upload)
 {
+    const size_t rowLength = size_t(tiles.bounds.w) * size_t(tiles.scale);  // texels, not logical pixels
     glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
-    glPixelStorei(GL_UNPACK_ROW_LENGTH, tiles.bounds.w);
+    glPixelStorei(GL_UNPACK_ROW_LENGTH, GLint(rowLength));
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
     glGenTextures(GLsizei(tiles.textures.size()), tiles.textures.data());
     int32_t y0 = 0;
@@ -52,7 +54,7 @@ void uploadTiles(ImageTiles& tiles, const uint8_t* upload)
             glBindTexture(GL_TEXTURE_2D, tiles.textures[size_t(row * tiles.columns + column)]);
             glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
             glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-            const uint8_t* first = upload + (size_t(x0) + size_t(y0) * size_t(tiles.bounds.w)) * 4;
+            const uint8_t* first = upload + (size_t(x0) + size_t(y0) * rowLength) * 4;
             glTexImage2D(GL_TEXTURE_2D, 0, 4, tiles.columnWidths[size_t(column)],
                          tiles.rowHeights[size_t(row)], 0, GL_BGRA, GL_UNSIGNED_BYTE, first);
             x0 += tiles.columnWidths[size_t(column)];
@@ -81,19 +83,37 @@ BWImage::~BWImage()
     release();
 }
 
-bool BWImage::load(const BWString& fileName)
+bool BWImage::loadScale(const BWString& fileName, int32_t scale)
 {
     int32_t width = 0;
     int32_t height = 0;
-    std::unique_ptr<uint8_t[]> pixels = decodePng(fileName, &width, &height);
-    return pixels && create(pixels.get(), width, height);
+    std::unique_ptr<uint8_t[]> pixels = decodePng(scaledFileName(fileName, scale), &width, &height);
+    return pixels && create(pixels.get(), width, height, scale);
 }
 
-bool BWImage::create(const uint8_t* pixels, int32_t width, int32_t height)
+bool BWImage::load(const BWString& fileName)
+{
+    followPresentationScale();
+    const BWString name = fileName;  // the caller's text may be this image's own name
+    const int32_t scale = artScale();
+    // A missing or damaged sharper file falls back to the 1x picture, never to nothing.
+    if (!(scale > 1 && loadScale(name, scale)) && !loadScale(name, 1)) {
+        return false;
+    }
+    fileName_ = name;
+    trackArt(this, [](void* image) {
+        BWImage* self = static_cast<BWImage*>(image);
+        self->load(self->fileName_);
+    });
+    return true;
+}
+
+bool BWImage::create(const uint8_t* pixels, int32_t width, int32_t height, int32_t scale)
 {
     release();
     // Texture names come only from a live context; without one there is nothing to upload to.
-    if (!pixels || width < 1 || height < 1 || !hasGLContext()) {
+    if (!pixels || width < 1 || height < 1 || !hasGLContext() || scale < 1 || width % scale != 0 ||
+        height % scale != 0) {
         return false;
     }
     std::unique_ptr<uint8_t[]> upload = uploadBuffer(pixels, width, height);
@@ -101,7 +121,8 @@ bool BWImage::create(const uint8_t* pixels, int32_t width, int32_t height)
         return false;
     }
     ImageTiles tiles;
-    tiles.bounds = BWRect(0, 0, width, height);
+    tiles.bounds = BWRect(0, 0, width / scale, height / scale);
+    tiles.scale = scale;
     tiles.columnWidths = textureTileLengths(width);
     tiles.rowHeights = textureTileLengths(height);
     tiles.columns = int32_t(tiles.columnWidths.size());
@@ -118,4 +139,8 @@ void BWImage::release()
         glDeleteTextures(GLsizei(tiles_->textures.size()), tiles_->textures.data());
     }
     *tiles_ = ImageTiles();
+    if (fileName_.chars()) {
+        untrackArt(this);
+        fileName_.clear();
+    }
 }

@@ -23,13 +23,17 @@ struct BWDrawParams {
 // The tiles of an image. Tile (row r, column j) is textures[r * columns + j]; row 0 holds the
 // bottom of the picture (GL rows run upwards). Column widths add up to the width, row heights
 // (bottom row first) to the height, and every one is a power of two. Empty: no textures.
+// A sharper picture (scale 2 or 3) has that many texels per logical pixel: its bounds are
+// logical, its tile lengths texels.
 struct ImageTiles {
     BWRect bounds;
+    int32_t scale = 1;
     int32_t columns = 0;
     int32_t rows = 0;
     std::vector<uint32_t> textures;
     std::vector<int32_t> columnWidths;
     std::vector<int32_t> rowHeights;
+    bool smooth = false;  // linear filtering (and edge clamping) instead of nearest texels
 };
 
 // Owns its textures exclusively: two images loaded from one file hold two uploads. No pixel
@@ -45,11 +49,15 @@ public:
     BWImage(const BWImage&) = delete;
     BWImage& operator=(const BWImage&) = delete;
 
-    // Decodes the PNG file and uploads it; false leaves the image empty.
+    // Decodes the PNG file and uploads it; false leaves the image empty. The file comes from
+    // the art's current set (art_scale.h) when that set has it whole, else from the 1x set;
+    // either way the image keeps the 1x size, and loads again when the set changes.
     bool load(const BWString& fileName);
     // Uploads a decoded pixel block (the caller keeps it). Replaces what the image held
-    // before. False without the window's GL context or for a size below 1 x 1.
-    bool create(const uint8_t* pixels, int32_t width, int32_t height);
+    // before. False without the window's GL context or for a size below 1 x 1. A block of
+    // scale 2 or 3 has that many pixels per logical pixel each way: the image is width / scale
+    // by height / scale logical pixels (false unless both divide evenly).
+    bool create(const uint8_t* pixels, int32_t width, int32_t height, int32_t scale = 1);
     // Deletes the textures (only while a GL context exists: without one they went with it)
     // and returns to the empty state.
     void release();
@@ -58,6 +66,8 @@ public:
     BWRect bounds() const { return tiles_->bounds; }
     int32_t width() const { return tiles_->bounds.w; }
     int32_t height() const { return tiles_->bounds.h; }
+    // Texels per logical pixel: 1, or 2 and 3 for the sharper sets.
+    int32_t scale() const { return tiles_->scale; }
     const ImageTiles& tiles() const { return *tiles_; }
 
     // The full draw, tile by tile. A source of zero width or height draws nothing.
@@ -71,5 +81,10 @@ public:
     void draw() const;
 
 private:
+    bool loadScale(const BWString& fileName, int32_t scale);
+    // Linear filtering where the picture is not shown at its own scale, nearest where it is.
+    void matchFilter() const;
+
     std::unique_ptr<ImageTiles> tiles_;
+    BWString fileName_;  // the 1x file loaded from; null for an image made from pixels
 };

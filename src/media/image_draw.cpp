@@ -2,8 +2,16 @@
 #include "media/image.h"
 
 #include "frame/app.h"
+#include "frame/display.h"
 #include "media/sprite_quads.h"
 #include "platform/gl.h"
+
+// Windows' OpenGL 1.1 header stops before edge clamping; the token is the same everywhere.
+#ifndef GL_CLAMP_TO_EDGE
+#define GL_CLAMP_TO_EDGE 0x812F
+#endif
+
+#include <cmath>
 
 namespace {
 
@@ -29,17 +37,37 @@ void emitQuad(const SpriteQuad& quad, const BWPoint& pivot)
     glBindTexture(GL_TEXTURE_2D, quad.texture);
     glBegin(GL_POLYGON);
     glTexCoord2f(quad.s0, quad.t0);
-    glVertex2i(quad.left - pivot.x, quad.bottom - pivot.y);
+    glVertex2d(quad.left - pivot.x, quad.bottom - pivot.y);
     glTexCoord2f(quad.s1, quad.t0);
-    glVertex2i(quad.right - pivot.x, quad.bottom - pivot.y);
+    glVertex2d(quad.right - pivot.x, quad.bottom - pivot.y);
     glTexCoord2f(quad.s1, quad.t1);
-    glVertex2i(quad.right - pivot.x, quad.top - pivot.y);
+    glVertex2d(quad.right - pivot.x, quad.top - pivot.y);
     glTexCoord2f(quad.s0, quad.t1);
-    glVertex2i(quad.left - pivot.x, quad.top - pivot.y);
+    glVertex2d(quad.left - pivot.x, quad.top - pivot.y);
     glEnd();
 }
 
 } // namespace
+
+void BWImage::matchFilter() const
+{
+    // Texel for pixel only where the picture is shown at exactly the image's own scale.
+    const bool smooth = std::fabs(presentationScale() - tiles_->scale) > 1e-9;
+    if (smooth == tiles_->smooth) {
+        return;
+    }
+    tiles_->smooth = smooth;
+    const GLint filter = smooth ? GL_LINEAR : GL_NEAREST;
+    // Smoothing at a tile's edge must not blend in texels of its far edge.
+    const GLint wrap = smooth ? GL_CLAMP_TO_EDGE : GL_REPEAT;
+    for (uint32_t texture : tiles_->textures) {
+        glBindTexture(GL_TEXTURE_2D, texture);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, wrap);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, wrap);
+    }
+}
 
 void BWImage::draw(const BWDrawParams& params) const
 {
@@ -48,6 +76,7 @@ void BWImage::draw(const BWDrawParams& params) const
     if (quads.empty()) {
         return;
     }
+    matchFilter();
     bool rotated = params.rotationX != 0 || params.rotationY != 0 || params.rotationZ != 0;
     BWPoint pivot;
     if (rotated) {

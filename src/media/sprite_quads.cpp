@@ -4,14 +4,33 @@
 #include "media/font_metrics.h"  // clampedToInt32
 
 #include <cmath>
+#include <cstdint>
 
 namespace {
 
-// A product and quotient in floating point, truncated toward zero. Every operand is a 32-bit
-// value or a difference of two, so the result fits 64 bits.
-int64_t scaled(double numerator, double denominator)
+// A product and quotient in floating point, truncated toward zero for a picture drawn from its
+// own pixels. A sharper picture (several texels per logical pixel) keeps the fraction: its
+// tile seams fall between logical pixels, and rounding them would open gaps between tiles.
+double scaled(double numerator, double denominator, int32_t texelsPerPixel)
 {
-    return int64_t(std::trunc(numerator / denominator));
+    double exact = numerator / denominator;
+    return texelsPerPixel == 1 ? std::trunc(exact) : exact;
+}
+
+// A corner held at the ends of the 32-bit range instead of wrapping around onto the screen.
+double heldCorner(double value)
+{
+    return std::fmax(double(INT32_MIN), std::fmin(double(INT32_MAX), value));
+}
+
+// The source rectangle in texels of a picture with that many texels per logical pixel.
+BWRect sourceInTexels(const BWRect& source, int32_t texelsPerPixel)
+{
+    if (texelsPerPixel == 1) {
+        return source;
+    }
+    auto texels = [&](int32_t length) { return clampedToInt32(int64_t{length} * texelsPerPixel); };
+    return BWRect(texels(source.x), texels(source.y), texels(source.w), texels(source.h));
 }
 
 // The source clipped to one tile, in tile texels (x to the right, y upwards from the
@@ -51,13 +70,14 @@ std::vector<SpriteQuad> spriteQuads(const ImageTiles& tiles, const BWDrawParams&
                                     int32_t screenHeight)
 {
     std::vector<SpriteQuad> quads;
-    const BWRect& src = params.source;
+    const int32_t texelsPerPixel = tiles.scale;
+    const BWRect src = sourceInTexels(params.source, texelsPerPixel);
     const BWRect& dst = params.destination;
     if (tiles.textures.empty() || tiles.columnWidths.empty() || tiles.rowHeights.empty() ||
         src.w == 0 || src.h == 0) {
         return quads;
     }
-    int32_t imageHeight = tiles.bounds.h;
+    int32_t imageHeight = clampedToInt32(int64_t{tiles.bounds.h} * texelsPerPixel);
     int32_t sumX = 0;
     int32_t sumY = 0;
     for (size_t i = 0; i < tiles.textures.size(); ++i) {
@@ -68,15 +88,15 @@ std::vector<SpriteQuad> spriteQuads(const ImageTiles& tiles, const BWDrawParams&
         quad.texture = tiles.textures[i];
         // Corners far off the screen (a damaged font's pen can reach 2^31) are held at the
         // ends of the 32-bit range instead of wrapping around onto it.
-        int64_t left = int64_t(dst.x) +
-                       scaled(double(dst.w) * (double(sumX) + clip.s0 - src.x), src.w);
-        int64_t bottom = int64_t(screenHeight) - (int64_t(dst.y) + dst.h) +
-                         scaled(double(dst.h) * (double(src.y) + src.h + sumY + clip.t0 - imageHeight),
-                                src.h);
-        quad.left = clampedToInt32(left);
-        quad.bottom = clampedToInt32(bottom);
-        quad.right = clampedToInt32(left + scaled((double(clip.s1) - clip.s0) * dst.w, src.w));
-        quad.top = clampedToInt32(bottom + scaled((double(clip.t1) - clip.t0) * dst.h, src.h));
+        double left = double(dst.x) +
+                      scaled(double(dst.w) * (double(sumX) + clip.s0 - src.x), src.w, texelsPerPixel);
+        double bottom = double(screenHeight) - (double(dst.y) + dst.h) +
+                        scaled(double(dst.h) * (double(src.y) + src.h + sumY + clip.t0 - imageHeight),
+                               src.h, texelsPerPixel);
+        quad.left = heldCorner(left);
+        quad.bottom = heldCorner(bottom);
+        quad.right = heldCorner(left + scaled((double(clip.s1) - clip.s0) * dst.w, src.w, texelsPerPixel));
+        quad.top = heldCorner(bottom + scaled((double(clip.t1) - clip.t0) * dst.h, src.h, texelsPerPixel));
         quad.s0 = float(clip.s0) / float(tileWidth);
         quad.t0 = float(clip.t0) / float(tileHeight);
         quad.s1 = float(clip.s1) / float(tileWidth);

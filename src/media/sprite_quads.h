@@ -7,14 +7,15 @@
 #include <cstdint>
 #include <vector>
 
-// One tile's textured quad: corners in GL window coordinates and texture coordinates in
-// [0, 1] of the tile. A tile outside the source comes out with zero width or height.
+// One tile's textured quad: corners in GL window coordinates (whole pixels for a picture drawn
+// from its own pixels, exact fractions for a sharper one) and texture coordinates in [0, 1] of
+// the tile. A tile outside the source comes out with zero width or height.
 struct SpriteQuad {
     uint32_t texture = 0;
-    int32_t left = 0;
-    int32_t bottom = 0;
-    int32_t right = 0;
-    int32_t top = 0;
+    double left = 0;
+    double bottom = 0;
+    double right = 0;
+    double top = 0;
     float s0 = 0;
     float t0 = 0;
     float s1 = 0;

@@ -79,12 +79,14 @@ struct PlatformRect {
     int32_t h = 0;
 };
 
-// Creates the one window, hidden, with its client area width x height, and makes an
-// OpenGL 1.1-capable compatibility context (double buffer, 32-bit colour, 16-bit depth)
-// current on it. On failure nothing is left behind and platformLastError() names what failed,
-// with the system's own text. Without SDL_VIDEODRIVER only drivers that show a window are
-// tried (never the offscreen or dummy ones). From the first window on SIGTERM, SIGINT and SIGHUP
-// become Terminate messages instead of ending the process.
+// Creates the one window, hidden and resizable, with its client area width x height window
+// units, and makes an OpenGL 1.1-capable compatibility context (double buffer, 32-bit colour,
+// 16-bit depth) current on it. Where the system counts window units in points (high-DPI
+// screens), the drawable has more pixels than that. On failure nothing is left behind and
+// platformLastError() names what failed, with the system's own text. Without SDL_VIDEODRIVER
+// only drivers that show a window are tried (never the offscreen or dummy ones). From the
+// first window on SIGTERM, SIGINT and SIGHUP become Terminate messages instead of ending the
+// process.
 bool platformCreateWindow(const char* title, int32_t width, int32_t height);
 void platformDestroyWindow();
 bool platformHasWindow();
@@ -101,16 +103,23 @@ void platformMoveWindow(int32_t x, int32_t y);
 PlatformRect platformWindowBorders();
 // The desktop area left free by panels, in desktop pixels.
 PlatformRect platformWorkArea();
-// Desktop-sized full screen without a mode change, or back to the window.
+// The client area's size in window units, and the smallest the player may make it.
+void platformWindowSize(int32_t& width, int32_t& height);
+void platformSetWindowSize(int32_t width, int32_t height);
+void platformSetMinimumWindowSize(int32_t width, int32_t height);
+void platformMaximiseWindow();
+bool platformWindowMaximised();
+// How many window units the desktop gives one unit of an ordinary 96-dpi screen: 1, 1.5, 2...
+// (1 where the system scales windows by itself).
+float platformDesktopScale();
+// Desktop-sized full screen without a mode change, or back to the window at the size it had.
 void platformSetFullscreen(bool fullscreen);
 bool platformIsFullscreen();
 // How often the window went into or out of full screen since the program started.
 int platformFullscreenSwitchCount();
-// The size in pixels of what GL draws into (the desktop's size in full screen).
+// The size in pixels of what GL draws into (the desktop's size in full screen), asked of the
+// window each time.
 void platformDrawableSize(int32_t& width, int32_t& height);
-// Where the picture is shown inside the drawable, and its own size: pointer positions are
-// mapped from the shown rectangle back to picture pixels.
-void platformSetPresentation(PlatformRect shown, int32_t pictureWidth, int32_t pictureHeight);
 // Shows the frame drawn: swaps the buffers when the window is shown, and otherwise completes
 // the drawing so that nothing stays queued.
 void platformPresentFrame();
@@ -122,7 +131,7 @@ void platformSetCursor(PlatformCursor cursor);
 // Makes the pointer visible or invisible; false when the system refused.
 bool platformSetCursorVisible(bool visible);
 bool platformCursorVisible();
-// Places the pointer at a point of the picture (client pixels).
+// Places the pointer at a point of the drawable (its pixels, y downwards).
 void platformWarpCursor(int32_t x, int32_t y);
 
 // ---- Messages.
@@ -145,8 +154,8 @@ enum class PlatformMessageKind {
     MouseWheel, // x, y, wheelDelta (120 per notch, positive away from the user)
 };
 
-// One window message. Positions are client pixels of the picture, y downwards; buttons are
-// 1 left, 2 right, 3 middle, 4 and 5 the X buttons.
+// One window message. Positions are pixels of the drawable, y downwards (the frame maps them
+// to the picture); buttons are 1 left, 2 right, 3 middle, 4 and 5 the X buttons.
 struct PlatformMessage {
     PlatformMessageKind kind = PlatformMessageKind::None;
     int32_t virtualKey = 0;

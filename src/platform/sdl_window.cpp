@@ -8,10 +8,15 @@
 #include <windows.h>
 #endif
 #include <SDL_opengl.h>
+#include <SDL_syswm.h>
+#if defined(SDL_VIDEO_DRIVER_X11) && defined(PELLIX_HAVE_X11)
+#include <X11/Xlib.h>
+#endif
 
 #include <algorithm>
 #include <climits>
 #include <csignal>
+#include <cmath>
 #include <cstdlib>
 #include <deque>
 
@@ -22,9 +27,6 @@ struct WindowState {
     SDL_Window* window = nullptr;
     SDL_GLContext glContext = nullptr;
     std::string lastError;
-    PlatformRect shownRect;
-    int32_t pictureWidth = 0;
-    int32_t pictureHeight = 0;
     // Whether the latest key press was an auto-repeat: its characters count as repeated too.
     bool keyRepeating = false;
     // While the left Alt key is down, typed characters are shortcuts, not text (the right one
@@ -36,11 +38,14 @@ struct WindowState {
     void* messageSourceUser = nullptr;
     SDL_Cursor* systemCursors[2] = {nullptr, nullptr};
     int fullscreenSwitches = 0;
-    // The client size the window was made with, which it has whenever it is not full screen.
+    // The window's own client size (not maximised, not full screen) and whether it is
+    // maximised apart from full screen: what leaving full screen gives back, and what a next
+    // start reopens.
     int windowWidth = 0;
     int windowHeight = 0;
     // Set by the termination signals' handler, so only ever written as a whole sig_atomic_t.
     volatile std::sig_atomic_t terminationRequested = 0;
+    bool windowMaximised = false;
 };
 WindowState state;
 
@@ -180,6 +185,10 @@ bool startVideo(const char* applicationName)
     // Only the close button and termination requests end the program, each once; full screen
     // is left by the frame itself when the window loses activation.
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+#ifdef _WIN32
+    // Real pixels on a scaled desktop: the frame sizes the window and scales the picture itself.
+    SDL_SetHint(SDL_HINT_WINDOWS_DPI_AWARENESS, "permonitorv2");
+#endif
     SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
     catchTerminationSignals();
     if (!startVisibleVideoDriver()) {
@@ -197,23 +206,28 @@ bool startVideo(const char* applicationName)
     return true;
 }
 
-// A position on the drawable back in picture pixels, and the other way.
-void toPicture(int32_t& x, int32_t& y)
-{
-    if (state.shownRect.w <= 0 || state.shownRect.h <= 0) {
-        return;
-    }
-    x = static_cast<int32_t>((int64_t{x} - state.shownRect.x) * state.pictureWidth / state.shownRect.w);
-    y = static_cast<int32_t>((int64_t{y} - state.shownRect.y) * state.pictureHeight / state.shownRect.h);
-}
-
+// SDL reports the pointer in window units; where those are points (high-DPI screens) the
+// drawable has more pixels. These convert a position between the two.
 void toDrawable(int32_t& x, int32_t& y)
 {
-    if (state.pictureWidth <= 0 || state.pictureHeight <= 0) {
-        return;
+    int windowW = 0, windowH = 0, drawableW = 0, drawableH = 0;
+    SDL_GetWindowSize(state.window, &windowW, &windowH);
+    SDL_GL_GetDrawableSize(state.window, &drawableW, &drawableH);
+    if (windowW > 0 && windowH > 0) {
+        x = static_cast<int32_t>(int64_t{x} * drawableW / windowW);
+        y = static_cast<int32_t>(int64_t{y} * drawableH / windowH);
     }
-    x = static_cast<int32_t>(state.shownRect.x + int64_t{x} * state.shownRect.w / state.pictureWidth);
-    y = static_cast<int32_t>(state.shownRect.y + int64_t{y} * state.shownRect.h / state.pictureHeight);
+}
+
+void toWindowUnits(int32_t& x, int32_t& y)
+{
+    int windowW = 0, windowH = 0, drawableW = 0, drawableH = 0;
+    SDL_GetWindowSize(state.window, &windowW, &windowH);
+    SDL_GL_GetDrawableSize(state.window, &drawableW, &drawableH);
+    if (drawableW > 0 && drawableH > 0) {
+        x = static_cast<int32_t>(int64_t{x} * windowW / drawableW);
+        y = static_cast<int32_t>(int64_t{y} * windowH / drawableH);
+    }
 }
 
 int32_t buttonNumber(Uint8 sdlButton)
@@ -228,12 +242,52 @@ int32_t buttonNumber(Uint8 sdlButton)
     }
 }
 
+bool fullscreenNow()
+{
+    return state.window && (SDL_GetWindowFlags(state.window) & SDL_WINDOW_FULLSCREEN_DESKTOP) == SDL_WINDOW_FULLSCREEN_DESKTOP;
+}
+
+// The window's size on the X server itself. Without a window manager a full-screen request is
+// never carried out, yet SDL reports the desktop's size for the window that kept its own; the
+// picture must be fitted to what is really there.
+bool serverWindowSize(int& width, int& height)
+{
+#if defined(SDL_VIDEO_DRIVER_X11) && defined(PELLIX_HAVE_X11)
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    XWindowAttributes attributes;
+    if (SDL_GetWindowWMInfo(state.window, &info) && info.subsystem == SDL_SYSWM_X11 &&
+        XGetWindowAttributes(info.info.x11.display, info.info.x11.window, &attributes)) {
+        width = attributes.width;
+        height = attributes.height;
+        return true;
+    }
+#else
+    (void)width;
+    (void)height;
+#endif
+    return false;
+}
+
+void rememberWindowSize()
+{
+    if (state.window && !fullscreenNow()) {
+        state.windowMaximised = (SDL_GetWindowFlags(state.window) & SDL_WINDOW_MAXIMIZED) != 0;
+        if (!state.windowMaximised) {
+            SDL_GetWindowSize(state.window, &state.windowWidth, &state.windowHeight);
+        }
+    }
+}
+
 bool convertWindowEvent(const SDL_WindowEvent& event, PlatformMessage& message)
 {
     switch (event.event) {
     case SDL_WINDOWEVENT_CLOSE: message.kind = PlatformMessageKind::Close; return true;
     case SDL_WINDOWEVENT_MOVED: message.kind = PlatformMessageKind::Move; return true;
-    case SDL_WINDOWEVENT_SIZE_CHANGED: message.kind = PlatformMessageKind::Size; return true;
+    case SDL_WINDOWEVENT_SIZE_CHANGED:
+        rememberWindowSize();
+        message.kind = PlatformMessageKind::Size;
+        return true;
     case SDL_WINDOWEVENT_EXPOSED: message.kind = PlatformMessageKind::Paint; return true;
     case SDL_WINDOWEVENT_FOCUS_GAINED:
     case SDL_WINDOWEVENT_FOCUS_LOST:
@@ -325,7 +379,7 @@ bool convertMouse(const SDL_Event& event, PlatformMessage& message)
         }
         break;
     }
-    toPicture(message.x, message.y);
+    toDrawable(message.x, message.y);
     return true;
 }
 
@@ -373,7 +427,8 @@ bool platformCreateWindow(const char* title, int32_t width, int32_t height)
     SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 8);
     SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 16);
     state.window = SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height,
-                              SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN);
+                              SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE |
+                                  SDL_WINDOW_ALLOW_HIGHDPI);
     if (!state.window) {
         fail("cannot create the window");
         return false;
@@ -391,9 +446,7 @@ bool platformCreateWindow(const char* title, int32_t width, int32_t height)
     SDL_StartTextInput();
     state.windowWidth = width;
     state.windowHeight = height;
-    state.shownRect = PlatformRect{0, 0, width, height};
-    state.pictureWidth = width;
-    state.pictureHeight = height;
+    state.windowMaximised = false;
     return true;
 }
 
@@ -415,9 +468,6 @@ void platformDestroyWindow()
         }
     }
     state.pendingMessages.clear();
-    state.shownRect = PlatformRect{};
-    state.pictureWidth = 0;
-    state.pictureHeight = 0;
     state.keyRepeating = false;
     state.leftAltHeld = false;
 }
@@ -490,21 +540,76 @@ PlatformRect platformWorkArea()
     return PlatformRect{area.x, area.y, area.w, area.h};
 }
 
+void platformWindowSize(int32_t& width, int32_t& height)
+{
+    rememberWindowSize();
+    width = state.window ? state.windowWidth : 0;
+    height = state.window ? state.windowHeight : 0;
+}
+
+void platformSetWindowSize(int32_t width, int32_t height)
+{
+    if (state.window) {
+        SDL_SetWindowSize(state.window, width, height);
+        rememberWindowSize();
+    }
+}
+
+void platformSetMinimumWindowSize(int32_t width, int32_t height)
+{
+    if (state.window) {
+        SDL_SetWindowMinimumSize(state.window, width, height);
+    }
+}
+
+void platformMaximiseWindow()
+{
+    if (state.window) {
+        SDL_MaximizeWindow(state.window);
+    }
+}
+
+bool platformWindowMaximised()
+{
+    rememberWindowSize();
+    return state.window && state.windowMaximised;
+}
+
+float platformDesktopScale()
+{
+#ifdef __APPLE__
+    return 1.0f; // window units are points there: the system scales by itself
+#else
+    // In steps of a half, and never below 1: reported densities are rough, and a window a
+    // little too small is better than a blurry one or one larger than the screen.
+    float dpi = 0.0f;
+    if (!SDL_WasInit(SDL_INIT_VIDEO) || SDL_GetDisplayDPI(0, nullptr, &dpi, nullptr) != 0 || dpi <= 0.0f) {
+        return 1.0f;
+    }
+    return std::max(1.0f, std::floor(dpi / 96.0f * 2.0f) / 2.0f);
+#endif
+}
+
 void platformSetFullscreen(bool fullscreen)
 {
-    if (state.window && platformIsFullscreen() != fullscreen) {
-        SDL_SetWindowFullscreen(state.window, fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
-        if (!fullscreen) {
-            // Not every video driver gives the window its own size back by itself.
-            SDL_SetWindowSize(state.window, state.windowWidth, state.windowHeight);
-        }
-        ++state.fullscreenSwitches;
+    if (!state.window || platformIsFullscreen() == fullscreen) {
+        return;
     }
+    rememberWindowSize();
+    SDL_SetWindowFullscreen(state.window, fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+    if (!fullscreen) {
+        // Not every video driver gives the window its own size back by itself.
+        SDL_SetWindowSize(state.window, state.windowWidth, state.windowHeight);
+        if (state.windowMaximised) {
+            SDL_MaximizeWindow(state.window);
+        }
+    }
+    ++state.fullscreenSwitches;
 }
 
 bool platformIsFullscreen()
 {
-    return state.window && (SDL_GetWindowFlags(state.window) & SDL_WINDOW_FULLSCREEN_DESKTOP) == SDL_WINDOW_FULLSCREEN_DESKTOP;
+    return fullscreenNow();
 }
 
 int platformFullscreenSwitchCount()
@@ -516,16 +621,9 @@ void platformDrawableSize(int32_t& width, int32_t& height)
 {
     width = 0;
     height = 0;
-    if (state.window) {
+    if (state.window && !(fullscreenNow() && serverWindowSize(width, height))) {
         SDL_GL_GetDrawableSize(state.window, &width, &height);
     }
-}
-
-void platformSetPresentation(PlatformRect shown, int32_t width, int32_t height)
-{
-    state.shownRect = shown;
-    state.pictureWidth = width;
-    state.pictureHeight = height;
 }
 
 void platformPresentFrame()
@@ -572,7 +670,7 @@ void platformWarpCursor(int32_t x, int32_t y)
     if (!state.window) {
         return;
     }
-    toDrawable(x, y);
+    toWindowUnits(x, y);
     SDL_WarpMouseInWindow(state.window, x, y);
 }
 

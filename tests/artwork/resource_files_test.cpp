@@ -1,4 +1,5 @@
-// resource_files_test.cpp: every picture is in Resources/ and the generator's bytes never change.
+// resource_files_test.cpp: every picture is in Resources/ and the generator's bytes never change,
+// at any scale.
 #include "resources.h"
 
 #include "media/file_bytes.h"
@@ -88,6 +89,15 @@ TEST(ResourceFiles, GeneratorWritesTheSameBytesEveryRun)
         std::vector<uint8_t> again = readFileBytes((folder / name).string().c_str());
         ASSERT_FALSE(again.empty()) << name;
         EXPECT_EQ(again, readResource(name)) << name << " differs between runs";
+    }
+    for (const char* set : {"@2x", "@3x"}) {
+        int compared = 0;
+        for (const auto& entry : std::filesystem::directory_iterator(folder / set)) {
+            std::string name = std::string(set) + "/" + entry.path().filename().string();
+            EXPECT_EQ(readFileBytes(entry.path().string().c_str()), readResource(name)) << name << " differs between runs";
+            compared++;
+        }
+        EXPECT_EQ(compared, int(pictureNames().size() + fontNames.size())) << set;
     }
     std::filesystem::remove_all(folder);
 }

@@ -208,15 +208,15 @@ TEST_F(EventTest, EachTerminationSignalBecomesOneTerminateMessageEvenInAnEndless
     EXPECT_EQ(describe(message), "terminate");
 }
 
-TEST_F(EventTest, PointerPositionsInAScaledPictureMapBackToPicturePixels)
+// The platform reports drawable pixels whatever the picture's size; the frame maps them back.
+TEST_F(EventTest, PointerPositionsAreDrawablePixels)
 {
-    platformSetPresentation(PlatformRect{240, 0, 1440, 1080}, 800, 600);
     SDL_Event motion{};
     motion.type = SDL_MOUSEMOTION;
-    motion.motion.x = 240 + 720;
+    motion.motion.x = 960;
     motion.motion.y = 540;
     EXPECT_EQ(convert({motion, button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, 240, 1079)}),
-              (Lines{"move @400,300", "down 1 @0,599"}));
+              (Lines{"move @960,540", "down 1 @240,1079"}));
 }
 
 TEST_F(EventTest, TheClipboardKeepsText)

@@ -3,7 +3,7 @@
 
 Canvas& Artwork::add(const std::string& name, int width, int height)
 {
-    pictures.push_back({name, Canvas(width, height)});
+    pictures.push_back({name, Canvas(width, height, scale)});
     return pictures.back().canvas;
 }
 

@@ -12,6 +12,8 @@ struct NamedPicture {
 };
 
 // A bitmap font as the game reads it: one row of glyphs plus the metrics of the ".fnt" header.
+// The metrics here are logical pixels; the sheet may hold 2 or 3 pixels per logical pixel, and
+// its file then carries every metric times that scale.
 struct FontSheet {
     std::string name;
     int spacing = 0;
@@ -22,6 +24,7 @@ struct FontSheet {
     signed char glyphOf[128] = {};
     Canvas sheet{1, 1};  // straight colour in the file, premultiplied here
     std::vector<uint8_t> sheetArgb;  // the file's pixel block: alpha, red, green, blue per pixel
+    int scale() const { return sheet.scale(); }
 };
 
 struct OutputFile {
@@ -29,10 +32,13 @@ struct OutputFile {
     std::vector<uint8_t> bytes;
 };
 
+// One set of the art. Every set is drawn from the same code in logical pixels; a set of scale 2
+// or 3 holds its pictures and fonts with that many pixels per logical pixel.
 struct Artwork {
+    int scale = 1;
     std::vector<NamedPicture> pictures;
     std::vector<FontSheet> fonts;
-    std::vector<OutputFile> files;  // everything that is not a picture: fonts, sounds, icon
+    std::vector<OutputFile> files;  // everything else, the same at every scale: sounds, Windows icon
 
     Canvas& add(const std::string& name, int width, int height);
     const Canvas* find(const std::string& name) const;

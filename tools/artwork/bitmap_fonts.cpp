@@ -95,11 +95,11 @@ VerticalPlan planHeight(cairo_t* cr, const FontLook& look)
 
 // The sheet in both forms: premultiplied for drawing here, straight ARGB bytes for the file
 // (every pixel the ink colour, the coverage in its alpha).
-void storeSheet(FontSheet& font, cairo_surface_t* coverage, Colour colour)
+void storeSheet(FontSheet& font, cairo_surface_t* coverage, Colour colour, int scale)
 {
     int width = cairo_image_surface_get_width(coverage);
     int height = cairo_image_surface_get_height(coverage);
-    font.sheet = Canvas(width, height);
+    font.sheet = Canvas(width / scale, height / scale, scale);
     setColour(font.sheet.cr(), colour);
     cairo_mask_surface(font.sheet.cr(), coverage, 0, 0);
     const unsigned char* alpha = cairo_image_surface_get_data(coverage);
@@ -115,7 +115,9 @@ void storeSheet(FontSheet& font, cairo_surface_t* coverage, Colour colour)
         }
 }
 
-FontSheet renderFont(const FontLook& look)
+// The glyph boxes and metrics are planned once in logical pixels, so every scale of a font has
+// exactly the same layout; only the sheet is drawn with more pixels.
+FontSheet renderFont(const FontLook& look, int scale)
 {
     FontSheet font;
     font.name = look.name;
@@ -139,7 +141,7 @@ FontSheet renderFont(const FontLook& look)
     for (int code = 0; code < 128; code++)
         font.glyphOf[code] = code >= firstCode && code <= lastCode ? static_cast<signed char>(code - firstCode) : -1;
 
-    cairo_surface_t* coverage = cairo_image_surface_create(CAIRO_FORMAT_A8, sheetWidth, vertical.height);
+    cairo_surface_t* coverage = scaledSurface(CAIRO_FORMAT_A8, sheetWidth, vertical.height, scale);
     cairo_t* cr = cairo_create(coverage);
     useStyle(cr, style);
     cairo_set_source_rgba(cr, 0, 0, 0, 1);
@@ -160,7 +162,7 @@ FontSheet renderFont(const FontLook& look)
     cairo_destroy(cr);
     cairo_surface_flush(coverage);
 
-    storeSheet(font, coverage, look.colour);
+    storeSheet(font, coverage, look.colour, scale);
     cairo_surface_destroy(coverage);
     return font;
 }
@@ -194,15 +196,16 @@ int advanceOf(const FontSheet& font, unsigned char code, int& shift)
 std::vector<uint8_t> encodeFont(const FontSheet& font)
 {
     const int headerSize = 676;
+    const int scale = font.scale();
     std::vector<uint8_t> bytes(headerSize, 0);
     putWord(bytes, 4, 2);
-    putWord(bytes, 12, font.sheet.width());
-    putWord(bytes, 16, font.sheet.height());
-    putWord(bytes, 20, font.spacing);
-    putWord(bytes, 24, font.spaceWidth);
-    putWord(bytes, 28, font.fixedWidth);
-    putWord(bytes, 32, font.digitWidth);
-    for (int g = 0; g < 128; g++) putWord(bytes, 36 + 4 * g, font.glyphRight[g]);
+    putWord(bytes, 12, font.sheet.width() * scale);
+    putWord(bytes, 16, font.sheet.height() * scale);
+    putWord(bytes, 20, font.spacing * scale);
+    putWord(bytes, 24, font.spaceWidth * scale);
+    putWord(bytes, 28, font.fixedWidth * scale);
+    putWord(bytes, 32, font.digitWidth * scale);
+    for (int g = 0; g < 128; g++) putWord(bytes, 36 + 4 * g, font.glyphRight[g] * scale);
     for (int code = 0; code < 128; code++) bytes[548 + code] = static_cast<uint8_t>(font.glyphOf[code]);
     bytes.insert(bytes.end(), font.sheetArgb.begin(), font.sheetArgb.end());
     return bytes;
@@ -268,9 +271,5 @@ void addFonts(Artwork& art)
         {"font_puzzle_small.fnt", Face::Bold, 12.5, palette::pencilGrey(), 0, true, false},
         {"font_conflict_small.fnt", Face::Bold, 12.5, palette::conflictRed(), 0, true, false},
     };
-    for (const FontLook& look : looks) {
-        FontSheet font = renderFont(look);
-        art.files.push_back({font.name, encodeFont(font)});
-        art.fonts.push_back(std::move(font));
-    }
+    for (const FontLook& look : looks) art.fonts.push_back(renderFont(look, art.scale));
 }

@@ -32,9 +32,24 @@ Box inset(Box box, double by)
     return {box.x + by, box.y + by, box.w - 2 * by, box.h - 2 * by};
 }
 
-Canvas::Canvas(int width, int height)
-    : pixels(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height)),
-      context(cairo_create(pixels)), pixelWidth(width), pixelHeight(height)
+cairo_surface_t* scaledSurface(cairo_format_t format, int width, int height, int scale)
+{
+    cairo_surface_t* surface = cairo_image_surface_create(format, width * scale, height * scale);
+    cairo_surface_set_device_scale(surface, scale, scale);
+    return surface;
+}
+
+int scaleOf(cairo_t* cr)
+{
+    double x = 1.0;
+    double y = 1.0;
+    cairo_surface_get_device_scale(cairo_get_target(cr), &x, &y);
+    return static_cast<int>(std::lround(x));
+}
+
+Canvas::Canvas(int width, int height, int scale)
+    : pixels(scaledSurface(CAIRO_FORMAT_ARGB32, width, height, scale)), context(cairo_create(pixels)),
+      logicalWidth(width), logicalHeight(height), pixelScale(scale)
 {
 }
 
@@ -42,7 +57,7 @@ Canvas::~Canvas() { release(); }
 
 Canvas::Canvas(Canvas&& other) noexcept
     : pixels(std::exchange(other.pixels, nullptr)), context(std::exchange(other.context, nullptr)),
-      pixelWidth(other.pixelWidth), pixelHeight(other.pixelHeight)
+      logicalWidth(other.logicalWidth), logicalHeight(other.logicalHeight), pixelScale(other.pixelScale)
 {
 }
 
@@ -52,8 +67,9 @@ Canvas& Canvas::operator=(Canvas&& other) noexcept
         release();
         pixels = std::exchange(other.pixels, nullptr);
         context = std::exchange(other.context, nullptr);
-        pixelWidth = other.pixelWidth;
-        pixelHeight = other.pixelHeight;
+        logicalWidth = other.logicalWidth;
+        logicalHeight = other.logicalHeight;
+        pixelScale = other.pixelScale;
     }
     return *this;
 }
@@ -143,10 +159,11 @@ static void boxBlurPass(unsigned char* data, int count, int lines, int step, int
 
 void softShadow(cairo_t* cr, Box box, double radius, double blur, double drop, double opacity)
 {
+    int scale = scaleOf(cr);
     int margin = static_cast<int>(std::ceil(blur * 2)) + 2;
     int width = static_cast<int>(std::ceil(box.w)) + 2 * margin;
     int height = static_cast<int>(std::ceil(box.h)) + 2 * margin;
-    cairo_surface_t* mask = cairo_image_surface_create(CAIRO_FORMAT_A8, width, height);
+    cairo_surface_t* mask = scaledSurface(CAIRO_FORMAT_A8, width, height, scale);
     cairo_t* maskContext = cairo_create(mask);
     double fractionX = box.x - std::floor(box.x);
     double fractionY = box.y - std::floor(box.y);
@@ -154,13 +171,14 @@ void softShadow(cairo_t* cr, Box box, double radius, double blur, double drop, d
                 {0, 0, 0, 1});
     cairo_destroy(maskContext);
     cairo_surface_flush(mask);
-    // Three box passes each way approximate a Gaussian of the requested width.
-    int passRadius = std::max(1, static_cast<int>(std::lround(blur / 2)));
+    // Three box passes each way approximate a Gaussian of the requested width (in logical
+    // pixels, so the shadow looks the same at every scale).
+    int passRadius = std::max(1, static_cast<int>(std::lround(blur * scale / 2)));
     unsigned char* data = cairo_image_surface_get_data(mask);
     int stride = cairo_image_surface_get_stride(mask);
     for (int pass = 0; pass < 3; pass++) {
-        boxBlurPass(data, width, height, 1, stride, passRadius);
-        boxBlurPass(data, height, width, stride, 1, passRadius);
+        boxBlurPass(data, width * scale, height * scale, 1, stride, passRadius);
+        boxBlurPass(data, height * scale, width * scale, stride, 1, passRadius);
     }
     cairo_surface_mark_dirty(mask);
     setColour(cr, rgb(0x3a2f22, opacity));

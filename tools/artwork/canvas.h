@@ -30,10 +30,12 @@ struct Box {
 };
 Box inset(Box box, double by);
 
-// An ARGB picture with its own cairo context. Movable, not copyable.
+// An ARGB picture with its own cairo context. Movable, not copyable. Its width and height are
+// logical pixels; a canvas of scale 2 or 3 holds that many pixels per logical pixel each way, and
+// cairo's device scale lets every drawing call keep working in logical pixels.
 class Canvas {
 public:
-    Canvas(int width, int height);
+    Canvas(int width, int height, int scale = 1);
     ~Canvas();
     Canvas(Canvas&& other) noexcept;
     Canvas& operator=(Canvas&& other) noexcept;
@@ -42,9 +44,10 @@ public:
 
     cairo_t* cr() const { return context; }
     cairo_surface_t* surface() const { return pixels; }
-    int width() const { return pixelWidth; }
-    int height() const { return pixelHeight; }
-    Box bounds() const { return {0.0, 0.0, double(pixelWidth), double(pixelHeight)}; }
+    int width() const { return logicalWidth; }
+    int height() const { return logicalHeight; }
+    int scale() const { return pixelScale; }
+    Box bounds() const { return {0.0, 0.0, double(logicalWidth), double(logicalHeight)}; }
 
     // The picture as PNG bytes: cairo writes no time stamp, so equal pixels give equal bytes.
     std::vector<uint8_t> png() const;
@@ -54,9 +57,15 @@ private:
 
     cairo_surface_t* pixels = nullptr;
     cairo_t* context = nullptr;
-    int pixelWidth = 0;
-    int pixelHeight = 0;
+    int logicalWidth = 0;
+    int logicalHeight = 0;
+    int pixelScale = 1;
 };
+
+// A cairo image surface of width x height logical pixels at the given scale.
+cairo_surface_t* scaledSurface(cairo_format_t format, int width, int height, int scale);
+// The pixels per logical pixel of the surface a context draws into.
+int scaleOf(cairo_t* cr);
 
 void roundedRect(cairo_t* cr, Box box, double radius);
 void fillRounded(cairo_t* cr, Box box, double radius, Colour colour);

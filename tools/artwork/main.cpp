@@ -1,14 +1,18 @@
 // main.cpp: the artwork generator: writes every picture, font and sound of the game into a folder.
 //
-//   artwork <folder>                  write the game's files (the build runs this for Resources/)
+//   artwork <folder>                  write the game's files (the build runs this for Resources/):
+//                                     the 1x set in the folder, the 2x and 3x pictures and fonts
+//                                     in its "@2x" and "@3x" folders
 //   artwork --preview <file.png>      also or only: a contact sheet of every picture
 //   artwork --mock <folder>           also or only: screens assembled from the pictures in place
+//   artwork --scale 2|3 ...           previews and mocks from the 2x or 3x set instead of the 1x
 //
 // Everything is drawn from code with fixed inputs, so two runs write the same bytes.
 #include "artwork.h"
 #include "typeface.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <string>
@@ -23,6 +27,7 @@ struct Options {
     std::string output;
     std::string preview;
     std::string mock;
+    int previewScale = 1;
 };
 
 bool parseOptions(int argc, char** argv, Options& options)
@@ -31,10 +36,12 @@ bool parseOptions(int argc, char** argv, Options& options)
         bool hasValue = i + 1 < argc;
         if (std::strcmp(argv[i], "--preview") == 0 && hasValue) options.preview = argv[++i];
         else if (std::strcmp(argv[i], "--mock") == 0 && hasValue) options.mock = argv[++i];
+        else if (std::strcmp(argv[i], "--scale") == 0 && hasValue) options.previewScale = std::atoi(argv[++i]);
         else if (argv[i][0] != '-' && options.output.empty()) options.output = argv[i];
         else return false;
     }
-    return !(options.output.empty() && options.preview.empty() && options.mock.empty());
+    bool knownScale = options.previewScale >= 1 && options.previewScale <= 3;
+    return knownScale && !(options.output.empty() && options.preview.empty() && options.mock.empty());
 }
 
 bool writeFile(const std::filesystem::path& path, const std::vector<uint8_t>& bytes)
@@ -51,25 +58,49 @@ bool writeAll(const Artwork& art, const std::filesystem::path& folder)
     std::filesystem::create_directories(folder, error);
     bool ok = !error;
     for (const NamedPicture& picture : art.pictures) ok = writeFile(folder / picture.name, picture.canvas.png()) && ok;
+    for (const FontSheet& font : art.fonts) ok = writeFile(folder / font.name, encodeFont(font)) && ok;
     for (const OutputFile& file : art.files) ok = writeFile(folder / file.name, file.bytes) && ok;
     return ok;
 }
 
-bool run(const Options& options)
+// Every set is drawn by the same code in logical pixels; sounds and the Windows icon do not
+// change with the scale, so only the 1x set carries them.
+Artwork drawSet(int scale)
 {
     Artwork art;
+    art.scale = scale;
     addFonts(art);  // first: the menu spaces its best-time rows by the text font's line height
     addScreens(art);
     addButtons(art);
     addBoardPieces(art);
     addDialogs(art);
     addHelpPage(art);
-    addSounds(art);
     addIcon(art);
+    if (scale == 1) addSounds(art);
+    else art.files.clear();
+    return art;
+}
+
+// The sharper sets, one at a time so only one is held in memory. Each is checked like the 1x set.
+bool writeScaledSets(const std::filesystem::path& folder)
+{
+    bool ok = true;
+    for (int scale : {2, 3}) {
+        Artwork art = drawSet(scale);
+        ok = artworkProblems().empty() && writeAll(art, folder / ("@" + std::to_string(scale) + "x")) && ok;
+    }
+    return ok;
+}
+
+bool run(const Options& options)
+{
+    Artwork art = drawSet(1);
     // Flawed art (clipped text) is never installed, but the previews still show what went wrong.
     bool flawless = artworkProblems().empty();
     bool written = true;
-    if (flawless && !options.output.empty()) written = writeAll(art, options.output);
+    if (flawless && !options.output.empty())
+        written = writeAll(art, options.output) && writeScaledSets(options.output);
+    if (options.previewScale != 1) art = drawSet(options.previewScale);
     if (!options.preview.empty()) written = writePreview(art, options.preview) && written;
     if (!options.mock.empty()) {
         std::error_code error;
@@ -86,7 +117,7 @@ int main(int argc, char** argv)
 {
     Options options;
     if (!parseOptions(argc, argv, options)) {
-        std::fprintf(stderr, "usage: artwork [<folder>] [--preview <file.png>] [--mock <folder>]\n");
+        std::fprintf(stderr, "usage: artwork [<folder>] [--preview <file.png>] [--mock <folder>] [--scale 2|3]\n");
         return 2;
     }
     bool ok = openTypefaces(PELLIX_FONT_DIR) && run(options);

@@ -52,7 +52,7 @@ void paintScaled(cairo_t* cr, const Canvas& picture, Box box)
 // A screen under construction: pictures and bitmap-font text at window positions.
 struct Screen {
     const Artwork& art;
-    Canvas canvas{kScreenWidth, kScreenHeight};
+    Canvas canvas{kScreenWidth, kScreenHeight, art.scale};
 
     void picture(const std::string& name, int x = 0, int y = 0)
     {
@@ -188,7 +188,7 @@ void drawDialog(Screen& s, const std::string& message, const std::vector<std::pa
 Canvas fontSample(const FontSheet& font)
 {
     const std::string text = "Pellix 0123456789 Abc";
-    Canvas sample(fontTextWidth(font, text) + 8, fontLineHeight(font) + 8);
+    Canvas sample(fontTextWidth(font, text) + 8, fontLineHeight(font) + 8, font.scale());
     cairo_set_source_rgb(sample.cr(), 1, 1, 1);
     cairo_paint(sample.cr());
     drawFontText(sample.cr(), font, 4, 4, text);

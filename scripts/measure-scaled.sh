@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# measure-scaled.sh: the game's processor use at the menu and on a board when its window is
+# 800 x 600, 1600 x 1200 (the 2x art, texel for pixel) and full screen on a 1920 x 1080
+# desktop (the 2x art scaled by 1.8), on a real X server without a window manager (xvfb-run,
+# Mesa's software renderer). Prints percent of one core over each stretch; also leaves
+# screenshots in the output folder.
+# Usage: scripts/measure-scaled.sh [seconds per stretch, default 10] [build folder] [output folder]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds=${1:-10}
+build=${2:-build}
+out=${3:-$build/measure-scaled}
+mkdir -p "$out"
+if [ -z "${MEASURE_SCALED_INSIDE:-}" ]; then
+  for screen in 1920x1200 1920x1080; do
+    MEASURE_SCALED_INSIDE=$screen xvfb-run -a -s "-screen 0 ${screen}x24" "$0" "$seconds" "$build" "$out"
+  done
+  exit 0
+fi
+
+export XDG_CONFIG_HOME="$out/config-$MEASURE_SCALED_INSIDE" SDL_AUDIODRIVER=dummy SDL_VIDEODRIVER=x11
+rm -rf "$XDG_CONFIG_HOME"
+mkdir -p "$XDG_CONFIG_HOME"
+"$build/pellix" &
+pid=$!
+trap 'kill $pid 2>/dev/null || true' EXIT
+
+ticks() { awk '{print $14 + $15}' "/proc/$pid/stat"; }
+measure() {
+  local before after
+  before=$(ticks)
+  sleep "$seconds"
+  after=$(ticks)
+  echo "$MEASURE_SCALED_INSIDE $1: $(awk -v t=$((after - before)) -v s="$seconds" -v hz="$(getconf CLK_TCK)" \
+    'BEGIN { printf "%.1f %% of one core", 100 * t / hz / s }')"
+  import -window root "$out/${1// /_}.png"
+}
+# A click at a point of the 800 x 600 picture, where the window shows it at that scale.
+click() { xdotool mousemove --window "$window" "$1" "$2" click 1; sleep 0.5; }
+
+sleep 4
+window=$(xdotool search --name Pellix | head -1)
+xdotool windowmove "$window" 0 0
+if [ "$MEASURE_SCALED_INSIDE" = 1920x1200 ]; then
+  measure "menu 800x600"
+  xdotool windowsize "$window" 1600 1200
+  sleep 2
+  measure "menu 1600x1200"
+  click 400 570          # Play, at twice (200, 285)
+  sleep 3
+  measure "board 1600x1200"
+  xdotool windowsize "$window" 800 600
+  sleep 2
+  measure "board 800x600"
+else
+  click 400 546          # Settings
+  click 212 282          # Full screen
+  sleep 2
+  # Without a window manager the window keeps its size and the picture stays whole in it; a
+  # window manager would give it the desktop, which is what xdotool does here.
+  click 400 386          # Done
+  measure "menu fullscreen kept small"
+  xdotool windowsize "$window" 1920 1080
+  sleep 2
+  # The picture is then 1440 x 1080 from x = 240: 1.8 times its own pixels.
+  measure "menu fullscreen 1920x1080"
+  click $((240 + 200 * 9 / 5)) $((285 * 9 / 5))   # Play
+  sleep 3
+  measure "board fullscreen 1920x1080"
+fi
+kill -TERM $pid
+wait $pid || true
