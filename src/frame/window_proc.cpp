@@ -61,6 +61,9 @@ void windowProcedure(const PlatformMessage& message)
     case PlatformMessageKind::Close:
         exitLoop();
         break;
+    case PlatformMessageKind::Minimise:
+        sendCommand(kMinimisedCommand);
+        break;
     case PlatformMessageKind::KeyDown:
         if (!message.repeat) {
             sendKeyDown(frameworkKey(message));

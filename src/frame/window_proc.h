@@ -3,6 +3,7 @@
 
 #include "platform/platform.h"
 
-// Handles one message as the window procedure: repaints, activation, the close request, keys
-// (auto-repeats dropped), printable characters, and the pointer.
+// Handles one message as the window procedure: repaints, activation, the close request,
+// minimising (a command to the top layer), keys (auto-repeats dropped), printable characters,
+// and the pointer.
 void windowProcedure(const PlatformMessage& message);

@@ -30,8 +30,15 @@ Game::Game()
     shutdown();
 }
 
-// The members go in reverse order: sounds, fonts and pictures, then the profile, which saves.
-Game::~Game() = default;
+// However the program ends during play (the exit dialog's yes, a signal, the session ending),
+// the game is kept. Then the members go in reverse order: sounds, fonts and pictures, then the
+// profile, which saves.
+Game::~Game()
+{
+    if (state == Playing && winTime == 0.0f) {
+        keepGame();
+    }
+}
 
 void Game::onDraw()
 {
@@ -97,6 +104,7 @@ void Game::onTick()
     } else if (now() - splashStart_ >= 2.0f) {
         splashStart_ = 0.0f;
         state = Menu;
+        offerKeptGame();
     }
 }
 

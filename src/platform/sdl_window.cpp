@@ -129,6 +129,8 @@ bool convertWindowEvent(const SDL_WindowEvent& event, PlatformMessage& message)
     case SDL_WINDOWEVENT_MOVED: message.kind = PlatformMessageKind::Move; return true;
     case SDL_WINDOWEVENT_SIZE_CHANGED: message.kind = PlatformMessageKind::Size; return true;
     case SDL_WINDOWEVENT_EXPOSED: message.kind = PlatformMessageKind::Paint; return true;
+    case SDL_WINDOWEVENT_MINIMIZED:
+    case SDL_WINDOWEVENT_HIDDEN: message.kind = PlatformMessageKind::Minimise; return true;
     case SDL_WINDOWEVENT_FOCUS_GAINED:
     case SDL_WINDOWEVENT_FOCUS_LOST:
         message.kind = PlatformMessageKind::Activate;
@@ -324,7 +326,8 @@ void platformMinimiseWindow()
 
 bool platformWindowVisible()
 {
-    return window && (SDL_GetWindowFlags(window) & SDL_WINDOW_SHOWN) != 0;
+    // On X11 minimising unmaps the window and SDL then clears its shown flag.
+    return window && (SDL_GetWindowFlags(window) & (SDL_WINDOW_SHOWN | SDL_WINDOW_MINIMIZED)) != 0;
 }
 
 void platformMoveWindow(int32_t x, int32_t y)

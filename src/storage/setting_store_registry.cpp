@@ -73,3 +73,16 @@ bool storeDeleteValue(const char* maker, const char* value)
     RegCloseKey(key);
     return deleted;
 }
+
+bool storeValueSize(const char* maker, const char* value, std::size_t& size)
+{
+    HKEY key = openSettingsKey(maker);
+    if (key == nullptr)
+        return false;
+    DWORD stored = 0;
+    const bool asked = RegQueryValueExA(key, value, nullptr, nullptr, nullptr, &stored) == ERROR_SUCCESS;
+    RegCloseKey(key);
+    if (asked)
+        size = stored;
+    return asked;
+}

@@ -182,6 +182,7 @@ TEST(Dialogs, MessagePicturesAreClearOverTheirButtonsAndTextBox)
         {"dialog_exit.png", {{"yes", 179, 364}, {"no", 339, 364}, {"main", 499, 364}}},
         {"dialog_clear.png", {{"yes", 259, 364}, {"no", 419, 364}}},
         {"dialog_again.png", {{"yes", 259, 364}, {"no", 419, 364}}},
+        {"dialog_resume.png", {{"yes", 259, 364}, {"no", 419, 364}}},
         {"dialog_textbox.png", {{"done", 339, 364}}},
     };
     for (const auto& [message, buttons] : dialogs) {

@@ -285,6 +285,11 @@ bool writeGameDialogScreens(const Artwork& art, const std::string& directory)
     drawDialog(exit, "dialog_exit.png", {{"yes", threeButtonX[0]}, {"no", threeButtonX[1]}, {"main", threeButtonX[2]}});
     ok = save(exit, directory, "mock_exit.png") && ok;
 
+    Screen resume{art};
+    drawBoard(resume, {bandedZone, true, false, true, false, 5, "Random (Hard)"});
+    drawDialog(resume, "dialog_resume.png", {{"yes", twoButtonX[0]}, {"no", twoButtonX[1]}});
+    ok = save(resume, directory, "mock_resume.png") && ok;
+
     Screen solved{art};
     drawBoard(solved, {classicZone, false, false, true, true, 5, "Classic (Normal)"});
     Screen again{art};
