@@ -3,6 +3,8 @@
 #include "tests/e2e/game_run.h"
 
 #include "frame/app.h"
+#include "frame/clock.h"
+#include "game/game_over_banner.h"
 #include "game/kept_game.h"
 #include "storage/setting_store_file.h"
 #include "storage/storage.h"
@@ -107,6 +109,8 @@ struct KeepGameTest : PlayingRun {
 
 TEST_F(KeepGameTest, QuitDuringAGameThenYesPlaysOnWithTheSameBoardUndoAndClock)
 {
+    float playedAtResume = 0.0f;
+    float resumedAt = 0.0f;
     const Snapshot before = playThenQuitWithYes();
     ASSERT_TRUE(kept());
     startAgain({
@@ -124,6 +128,8 @@ TEST_F(KeepGameTest, QuitDuringAGameThenYesPlaysOnWithTheSameBoardUndoAndClock)
             EXPECT_FALSE(dialogUp());
             EXPECT_EQ(game().pauseStart, 0.0f);
             EXPECT_NEAR(game().elapsedSeconds(), before.elapsed + 0.5f, 1.0f) << "the clock runs on";
+            playedAtResume = game().elapsedSeconds();
+            resumedAt = static_cast<float>(seconds());
             EXPECT_EQ(game().cell(f.x, f.y).marks[3], 1);
             pressKey('Z');
         },
@@ -134,9 +140,20 @@ TEST_F(KeepGameTest, QuitDuringAGameThenYesPlaysOnWithTheSameBoardUndoAndClock)
         [&] {
             EXPECT_EQ(game().cell(e.x, e.y).digit, 0);
             EXPECT_TRUE(game().undoList.empty());
+            pressKey('T'); // pencil mode off, so that clicks place digits
+            clickSolution();
         },
+        [&] {
+            ASSERT_NE(layerOfKind<GameOverBanner>(), nullptr);
+            const float resumedPlay = game().winTime - resumedAt;
+            EXPECT_NEAR(game().winTime - game().startTime, playedAtResume + resumedPlay, 0.05f)
+                << "the time of a resumed game counts from its first start";
+            script.close(platformMilliseconds()); // ends the banner
+        },
+        [&] { pressKey(kVirtualEnter); }, // the name for the new best time
+        [&] { press(kNoOfTwo); },         // no other game
     });
-    EXPECT_TRUE(kept()) << "the resumed game, quit again, is kept again";
+    EXPECT_FALSE(kept()) << "a won game is not kept";
 }
 
 TEST_F(KeepGameTest, NoDiscardsTheKeptGameForTheMenu)
