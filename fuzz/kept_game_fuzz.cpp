@@ -7,7 +7,7 @@
 // fields would fail the checksum and never reach the checks of the board behind it. The tests
 // show that a wrong checksum is refused.
 #include "game/kept_game.h"
-#include "storage/setting_store_file.h"
+#include "storage/setting_store_posix.h"
 #include "storage/storage.h"
 
 #include <zlib.h>

@@ -1,16 +1,24 @@
 // main.cpp: the program entry: finds the art, seeds the random numbers, runs the game.
 #include "base/random.h"
+#include "frame/clock.h"
 #include "frame/resources.h"
 #include "game/game.h"
+#include "game/profile.h"
 #include "platform/platform.h"
 
 int main()
 {
-    enterResourcesDirectory(platformExecutablePath().c_str(), PELLIX_DATA_DIRECTORY);
-    // Milliseconds since the machine started differ from run to run; the frame's own clock
-    // counts from program start and would give nearly the same puzzles every time.
+    // A second copy would lose best times: the first one's record wins, untouched.
+    if (!Profile::claimForThisProcess()) {
+        messageBox(BWString("Pellix is already running."));
+        return 0;
+    }
+    enterResourcesDirectory(platformExecutableFolder().c_str(), PELLIX_DATA_DIRECTORY);
+    // The system's counter differs from run to run; the frame's own clock counts from program
+    // start and would give nearly the same puzzles every time.
     seedRandom(platformUptimeMilliseconds());
-    // Constructing the game runs it; destroying it releases the art and saves the profile.
+    // Constructing the game runs it; destroying it releases the art and saves the profile. A
+    // termination signal ends its run loops like an accepted quit, so it saves then too.
     Game game;
     return 0;
 }

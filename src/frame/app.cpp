@@ -57,7 +57,7 @@ BWString appNameFromPath(const char* path)
 
 BWString defaultAppName()
 {
-    static const BWString cached = appNameFromPath(platformExecutablePath().c_str());
+    static const BWString cached = appNameFromPath(platformProgramName().c_str());
     return cached;
 }
 

@@ -15,6 +15,8 @@ struct BWApp {
     int32_t bitsPerPixel = 0;
     int32_t frameRate = 0;
     int32_t loopDepth = 0;
+    // A termination request ended every loop; later loops end at once until shutdown.
+    bool terminating = false;
     bool fullscreen = false;
     bool inactive = false;
     bool resumeFullscreen = false;

@@ -3,9 +3,8 @@
 
 #include "frame/app.h"
 #include "frame/loop.h"
+#include "platform/gl.h"
 #include "platform/platform.h"
-
-#include <GL/gl.h>
 
 #include <algorithm>
 

@@ -54,7 +54,7 @@ void frameIfDue()
 void run()
 {
     BWApp& app = appState();
-    if (!app.window) {
+    if (!app.window || app.terminating) {
         return;
     }
     ++app.loopDepth;
@@ -77,6 +77,13 @@ void exitLoop()
     } else if (app.loopDepth == 1 && canCloseAll()) {
         app.loopDepth = 0;
     }
+}
+
+void endAllLoops()
+{
+    BWApp& app = appState();
+    app.terminating = true;
+    app.loopDepth = 0;
 }
 
 void drawFrame()

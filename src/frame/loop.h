@@ -6,11 +6,14 @@
 // Runs one loop level until exitLoop ends it: each pass takes at most one window message and
 // routes it, then makes a frame (tick every layer, then present) when 1 / frame rate seconds
 // have passed since the last one began. Between the two it sleeps until the next frame is due
-// or a message arrives. Handlers may call run again for a modal layer. Without a window there
-// is nothing to run and it returns at once.
+// or a message arrives. Handlers may call run again for a modal layer. Without a window, or
+// once endAllLoops has run, there is nothing to run and it returns at once.
 void run();
 // Ends the innermost loop. The outermost one ends only if every layer's canClose agrees.
 void exitLoop();
+// Ends every loop at once without asking any layer, and makes every later run return at once
+// until shutdown: a termination signal or the system's quit request is a normal shutdown.
+void endAllLoops();
 // Draws every layer bottom to top and shows the result when the window is visible.
 void present();
 // Prepares the picture's place on the screen and draws every layer, without showing it.

@@ -16,12 +16,12 @@ constexpr const char* folderSeparators = "/";
 
 } // namespace
 
-bool enterResourcesDirectory(const char* executablePath, const char* installedDirectory)
+bool enterResourcesDirectory(const char* executableFolder, const char* installedDirectory)
 {
     if (platformChangeDirectory("Resources")) {
         return true;
     }
-    std::string beside = executablePath ? executablePath : "";
+    std::string beside = executableFolder ? executableFolder : "";
     size_t slash = beside.find_last_of(folderSeparators);
     if (slash != std::string::npos) {
         beside.resize(slash + 1);

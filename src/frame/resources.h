@@ -5,4 +5,5 @@
 // directory, the one beside the executable, and installedDirectory itself (the installed
 // data folder). A game started from another folder still finds its art. False when none
 // exists; the directory is then left as it was and the game runs without art.
-bool enterResourcesDirectory(const char* executablePath, const char* installedDirectory);
+// executableFolder ends in a folder separator (a file path inside the folder does as well).
+bool enterResourcesDirectory(const char* executableFolder, const char* installedDirectory);

@@ -64,6 +64,9 @@ void windowProcedure(const PlatformMessage& message)
     case PlatformMessageKind::Minimise:
         sendCommand(kMinimisedCommand);
         break;
+    case PlatformMessageKind::Terminate:
+        endAllLoops();
+        break;
     case PlatformMessageKind::KeyDown:
         if (!message.repeat) {
             sendKeyDown(frameworkKey(message));

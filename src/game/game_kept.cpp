@@ -1,6 +1,7 @@
 // game_kept.cpp: keeping the game in play when the program ends, and offering it again.
 #include "game/game.h"
 
+#include "frame/app.h"
 #include "frame/clock.h"
 #include "game/game_dialogs.h"
 #include "game/kept_game.h"
@@ -22,7 +23,7 @@ void Game::keepGame() const
 }
 
 // The kept board comes up with its clock stopped, so only its zones, label and time show
-// under the question. Yes, or closing the question, plays on: nothing is lost. No goes to
+// under the question. Yes, or closing the window while it is up, plays on: nothing is lost. No goes to
 // the menu with the layout and difficulty chosen there before. The stored record is gone
 // either way.
 void Game::offerKeptGame()
@@ -41,7 +42,11 @@ void Game::offerKeptGame()
         profile.setDifficulty(menuDifficulty);
         return;
     }
-    resumeClock();
+    // A question cut short by the program ending leaves the clock stopped: the game is kept
+    // again with the time it had.
+    if (!appState().terminating) {
+        resumeClock();
+    }
 }
 
 // The table label and best time above the board come from the profile's choice, so it takes

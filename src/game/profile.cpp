@@ -160,6 +160,11 @@ bool Profile::save() const
     return writeSetting(kMaker, kValueName, record_.data(), record_.size());
 }
 
+bool Profile::claimForThisProcess()
+{
+    return holdSettingLock(kMaker, kValueName);
+}
+
 void Profile::resetBestTimes()
 {
     fillBestTimeDefaults(record_);

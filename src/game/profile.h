@@ -52,6 +52,10 @@ public:
     void load();
     // Writes all 1936 bytes; the record in memory stays valid whether or not this succeeds.
     bool save() const;
+    // One process at a time keeps the record, or the one that saves last would write its older
+    // times over the other's. True when this process holds the record's lock from now on (or
+    // no lock can be made), false when another process holds it.
+    static bool claimForThisProcess();
     // Every best-time name back to "Anonymous" and every time to (rank + 1) x 36000 seconds;
     // everything else stays. Saves nothing by itself.
     void resetBestTimes();

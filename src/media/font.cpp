@@ -3,8 +3,7 @@
 
 #include "frame/app.h"
 #include "media/system_font.h"
-
-#include <GL/gl.h>
+#include "platform/gl.h"
 
 #include <cstring>
 #include <vector>

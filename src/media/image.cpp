@@ -4,8 +4,8 @@
 #include "frame/app.h"
 #include "media/png_decode.h"
 #include "media/texture_tiling.h"
+#include "platform/gl.h"
 
-#include <GL/gl.h>
 // Windows' OpenGL 1.1 header knows the format only by its extension name; the token is the same.
 #ifndef GL_BGRA
 #define GL_BGRA GL_BGRA_EXT

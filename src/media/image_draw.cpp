@@ -3,8 +3,7 @@
 
 #include "frame/app.h"
 #include "media/sprite_quads.h"
-
-#include <GL/gl.h>
+#include "platform/gl.h"
 
 namespace {
 

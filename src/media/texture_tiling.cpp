@@ -1,7 +1,7 @@
 // texture_tiling.cpp: the greedy power-of-two split and the GL texture size limit.
 #include "media/texture_tiling.h"
 
-#include <GL/gl.h>
+#include "platform/gl.h"
 
 namespace {
 

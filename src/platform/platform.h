@@ -18,7 +18,8 @@ uint64_t platformMilliseconds();
 // Sleeps at least that long; under the manual clock it advances virtual time at once.
 void platformSleepMilliseconds(uint32_t ms);
 
-// Milliseconds since the machine started: varies from run to run, so it seeds random numbers.
+// Milliseconds of the system's high-resolution counter, which on Linux and Windows counts from
+// the machine's start: varies from run to run, so it seeds random numbers.
 uint32_t platformUptimeMilliseconds();
 
 // ---- Calendar.
@@ -60,8 +61,11 @@ int platformMessageBoxCount();
 std::string platformClipboardText();
 bool platformSetClipboardText(const char* text);
 bool platformOpenUrl(const char* url);
-// The running executable's full path, or "" when the system does not tell.
-std::string platformExecutablePath();
+// The folder of the running executable, ending in a folder separator, or "" when the system
+// does not tell.
+std::string platformExecutableFolder();
+// The running program's file name (a full path on some systems), or "" when unknown.
+std::string platformProgramName();
 // Changes the process's current directory; false when it does not exist.
 bool platformChangeDirectory(const char* path);
 bool platformDirectoryExists(const char* path);
@@ -78,7 +82,9 @@ struct PlatformRect {
 // Creates the one window, hidden, with its client area width x height, and makes an
 // OpenGL 1.1-capable compatibility context (double buffer, 32-bit colour, 16-bit depth)
 // current on it. On failure nothing is left behind and platformLastError() names what failed,
-// with the system's own text.
+// with the system's own text. Without SDL_VIDEODRIVER only drivers that show a window are
+// tried (never the offscreen or dummy ones). From the first window on SIGTERM, SIGINT and SIGHUP
+// become Terminate messages instead of ending the process.
 bool platformCreateWindow(const char* title, int32_t width, int32_t height);
 void platformDestroyWindow();
 bool platformHasWindow();
@@ -130,7 +136,8 @@ enum class PlatformMessageKind {
     Paint,
     DisplayChange,
     Activate,   // active: gained (true) or lost (false)
-    Close,      // the close button, or a termination request
+    Close,      // the close button
+    Terminate,  // a termination signal or the system's quit request: end now, asking nobody
     Minimise,   // the window was minimised or hidden
     KeyDown,    // virtualKey, extended, repeat
     KeyUp,      // virtualKey, extended
@@ -159,7 +166,8 @@ struct PlatformMessage {
 // Waits for no timeout.
 constexpr uint32_t platformWaitForever = UINT32_MAX;
 // Takes one message, waiting at most timeoutMs for one to arrive; false when none came
-// (also for system events that carry no window message).
+// (also for system events that carry no window message). A pending termination request comes
+// first, once, as a Terminate message.
 bool platformWaitMessage(PlatformMessage& message, uint32_t timeoutMs);
 
 // The virtual key and extended flag an SDL scancode produces; false for keys without one.

@@ -9,6 +9,7 @@
 #endif
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cmath>
 #include <ctime>
@@ -18,8 +19,6 @@ namespace {
 // ---- Clock: program start is the first use of this file, at static initialisation.
 
 const std::chrono::steady_clock::time_point programStart = std::chrono::steady_clock::now();
-bool manualClock = false;
-uint64_t manualNow = 0;
 
 // ---- Audio: one device, shared by the caller's mixer and the beep.
 
@@ -28,20 +27,29 @@ constexpr int beepFrames = sampleRate / 8;
 constexpr double beepHertz = 880.0;
 constexpr double pi = 3.14159265358979323846;
 
-SDL_AudioDeviceID audioDevice = 0;
-PlatformAudioCallback audioCallback = nullptr;
-void* audioUser = nullptr;
-int beepFramesLeft = 0;
-int beepCount = 0;
-int messageBoxCount = 0;
+// Everything the services keep between calls.
+struct ServicesState {
+    // Under the manual clock time stands still at manualNow until a test moves it.
+    bool manualClock = false;
+    uint64_t manualNow = 0;
+    SDL_AudioDeviceID audioDevice = 0;
+    PlatformAudioCallback audioCallback = nullptr;
+    void* audioUser = nullptr;
+    // No device opened once: the rest of the run stays silent rather than ask again.
+    bool audioUnavailable = false;
+    int beepFramesLeft = 0;
+    int beepCount = 0;
+    int messageBoxCount = 0;
+};
+ServicesState state;
 
 // Adds what is left of the beep on top of the mixed samples: a sine with a short fade out so
 // the end does not click.
 void mixBeep(int16_t* samples, int frames)
 {
-    for (int frame = 0; frame < frames && beepFramesLeft > 0; ++frame, --beepFramesLeft) {
-        double played = static_cast<double>(beepFrames - beepFramesLeft);
-        double fade = std::min(1.0, beepFramesLeft / (sampleRate * 0.02));
+    for (int frame = 0; frame < frames && state.beepFramesLeft > 0; ++frame, --state.beepFramesLeft) {
+        double played = static_cast<double>(beepFrames - state.beepFramesLeft);
+        double fade = std::min(1.0, state.beepFramesLeft / (sampleRate * 0.02));
         double level = std::sin(2.0 * pi * beepHertz * played / sampleRate) * 6000.0 * fade;
         for (int channel = 0; channel < 2; ++channel) {
             int mixed = samples[frame * 2 + channel] + static_cast<int>(level);
@@ -54,8 +62,8 @@ void fillAudio(void*, Uint8* stream, int length)
 {
     auto* samples = reinterpret_cast<int16_t*>(stream);
     int frames = length / static_cast<int>(2 * sizeof(int16_t));
-    if (audioCallback) {
-        audioCallback(audioUser, samples, frames);
+    if (state.audioCallback) {
+        state.audioCallback(state.audioUser, samples, frames);
     } else {
         SDL_memset(stream, 0, static_cast<size_t>(length));
     }
@@ -64,10 +72,22 @@ void fillAudio(void*, Uint8* stream, int length)
 
 bool ensureAudioDevice()
 {
-    if (audioDevice != 0) {
+    if (state.audioDevice != 0) {
         return true;
     }
+    if (state.audioUnavailable) {
+        return false;
+    }
+    // Opening a device the driver has not found makes its library report the failure at length
+    // on the standard error stream (ALSA: eight lines), so a driver that finds no output device
+    // at all is not asked to open one. A driver that cannot count its devices (-1) is asked.
+    state.audioUnavailable = true;
     if (!SDL_WasInit(SDL_INIT_AUDIO) && SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        return false;
+    }
+    if (SDL_GetNumAudioDevices(0) == 0) {
+        // Stops the driver's watch for new devices too, which would slow the program's exit.
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return false;
     }
     SDL_AudioSpec wanted{};
@@ -78,11 +98,12 @@ bool ensureAudioDevice()
     wanted.callback = fillAudio;
     SDL_AudioSpec obtained{};
     // No changes allowed: SDL converts to whatever the hardware wants.
-    audioDevice = SDL_OpenAudioDevice(nullptr, 0, &wanted, &obtained, 0);
-    if (audioDevice == 0) {
+    state.audioDevice = SDL_OpenAudioDevice(nullptr, 0, &wanted, &obtained, 0);
+    if (state.audioDevice == 0) {
         return false;
     }
-    SDL_PauseAudioDevice(audioDevice, 0);
+    state.audioUnavailable = false;
+    SDL_PauseAudioDevice(state.audioDevice, 0);
     return true;
 }
 
@@ -90,8 +111,8 @@ bool ensureAudioDevice()
 
 uint64_t platformMilliseconds()
 {
-    if (manualClock) {
-        return manualNow;
+    if (state.manualClock) {
+        return state.manualNow;
     }
     auto elapsed = std::chrono::steady_clock::now() - programStart;
     return static_cast<uint64_t>(std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count());
@@ -99,8 +120,8 @@ uint64_t platformMilliseconds()
 
 void platformSleepMilliseconds(uint32_t ms)
 {
-    if (manualClock) {
-        manualNow += ms;
+    if (state.manualClock) {
+        state.manualNow += ms;
         return;
     }
     SDL_Delay(ms);
@@ -108,36 +129,31 @@ void platformSleepMilliseconds(uint32_t ms)
 
 uint32_t platformUptimeMilliseconds()
 {
-#ifdef _WIN32
-    return static_cast<uint32_t>(GetTickCount64());
-#else
-    timespec uptime{};
-    if (clock_gettime(CLOCK_BOOTTIME, &uptime) != 0) {
-        return 0;
-    }
-    return static_cast<uint32_t>(static_cast<uint64_t>(uptime.tv_sec) * 1000u + static_cast<uint64_t>(uptime.tv_nsec) / 1000000u);
-#endif
+    // The high-resolution counter runs from a moment of the system's choosing (on Linux and
+    // Windows the machine's start), never from this program's.
+    const uint64_t frequency = SDL_GetPerformanceFrequency();
+    return static_cast<uint32_t>(SDL_GetPerformanceCounter() / (frequency / 1000 ? frequency / 1000 : 1));
 }
 
 void platformUseManualClock(uint64_t startMs)
 {
-    manualClock = true;
-    manualNow = startMs;
+    state.manualClock = true;
+    state.manualNow = startMs;
 }
 
 void platformUseRealClock()
 {
-    manualClock = false;
+    state.manualClock = false;
 }
 
 bool platformClockIsManual()
 {
-    return manualClock;
+    return state.manualClock;
 }
 
 void platformAdvanceClock(uint64_t ms)
 {
-    manualNow += ms;
+    state.manualNow += ms;
 }
 
 PlatformLocalTime platformLocalTime()
@@ -167,59 +183,59 @@ bool platformOpenAudio(PlatformAudioCallback callback, void* user)
     if (!ensureAudioDevice()) {
         return false;
     }
-    SDL_LockAudioDevice(audioDevice);
-    audioCallback = callback;
-    audioUser = user;
-    SDL_UnlockAudioDevice(audioDevice);
+    SDL_LockAudioDevice(state.audioDevice);
+    state.audioCallback = callback;
+    state.audioUser = user;
+    SDL_UnlockAudioDevice(state.audioDevice);
     return true;
 }
 
 void platformCloseAudio()
 {
-    if (audioDevice == 0) {
+    if (state.audioDevice == 0) {
         return;
     }
-    SDL_CloseAudioDevice(audioDevice);
-    audioDevice = 0;
-    audioCallback = nullptr;
-    audioUser = nullptr;
-    beepFramesLeft = 0;
+    SDL_CloseAudioDevice(state.audioDevice);
+    state.audioDevice = 0;
+    state.audioCallback = nullptr;
+    state.audioUser = nullptr;
+    state.beepFramesLeft = 0;
 }
 
 void platformLockAudio()
 {
-    if (audioDevice != 0) {
-        SDL_LockAudioDevice(audioDevice);
+    if (state.audioDevice != 0) {
+        SDL_LockAudioDevice(state.audioDevice);
     }
 }
 
 void platformUnlockAudio()
 {
-    if (audioDevice != 0) {
-        SDL_UnlockAudioDevice(audioDevice);
+    if (state.audioDevice != 0) {
+        SDL_UnlockAudioDevice(state.audioDevice);
     }
 }
 
 void platformBeep()
 {
-    ++beepCount;
-    if (manualClock || !ensureAudioDevice()) {
+    ++state.beepCount;
+    if (state.manualClock || !ensureAudioDevice()) {
         return;
     }
-    SDL_LockAudioDevice(audioDevice);
-    beepFramesLeft = beepFrames;
-    SDL_UnlockAudioDevice(audioDevice);
+    SDL_LockAudioDevice(state.audioDevice);
+    state.beepFramesLeft = beepFrames;
+    SDL_UnlockAudioDevice(state.audioDevice);
 }
 
 int platformBeepCount()
 {
-    return beepCount;
+    return state.beepCount;
 }
 
 void platformMessageBox(const char* text)
 {
-    ++messageBoxCount;
-    if (manualClock) {
+    ++state.messageBoxCount;
+    if (state.manualClock) {
         return;
     }
     SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, "", text, nullptr);
@@ -227,7 +243,7 @@ void platformMessageBox(const char* text)
 
 int platformMessageBoxCount()
 {
-    return messageBoxCount;
+    return state.messageBoxCount;
 }
 
 std::string platformClipboardText()
@@ -251,22 +267,27 @@ bool platformOpenUrl(const char* url)
     return url && *url && SDL_OpenURL(url) == 0;
 }
 
-std::string platformExecutablePath()
+std::string platformExecutableFolder()
 {
-    char path[4096];
+    char* folder = SDL_GetBasePath();
+    std::string copy = folder ? folder : "";
+    SDL_free(folder);
+    return copy;
+}
+
+std::string platformProgramName()
+{
 #ifdef _WIN32
+    char path[MAX_PATH];
     DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
     // A full buffer means the path was cut short.
-    if (length == 0 || length >= sizeof path) {
-        return "";
-    }
+    return length == 0 || length >= sizeof path ? "" : std::string(path, length);
+#elif defined(__GLIBC__)
+    return program_invocation_short_name;
 #else
-    ssize_t length = readlink("/proc/self/exe", path, sizeof path - 1);
-    if (length <= 0) {
-        return "";
-    }
+    const char* name = getprogname();
+    return name ? name : "";
 #endif
-    return std::string(path, static_cast<size_t>(length));
 }
 
 bool platformChangeDirectory(const char* path)

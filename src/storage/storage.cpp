@@ -4,7 +4,6 @@
 #include "storage/setting_store.h"
 
 #include <cstdio>
-#include <unistd.h>
 
 namespace {
 
@@ -48,6 +47,16 @@ bool deleteSetting(BWString maker, BWString value)
     return storeDeleteValue(nameOrNull(maker), nameOrNull(value));
 }
 
+bool holdSettingLock(BWString maker, BWString value)
+{
+    return storeHoldLock(nameOrNull(maker), nameOrNull(value));
+}
+
+void reportFailedSave(const std::string& place, const std::string& reason)
+{
+    std::fprintf(stderr, "cannot save %s: %s\n", place.c_str(), reason.c_str());
+}
+
 bool readFile(BWString fileName, void* buffer, std::size_t byteCount)
 {
     if (fileName.chars() == nullptr || (buffer == nullptr && byteCount > 0))
@@ -78,5 +87,5 @@ bool writeFile(BWString fileName, const void* bytes, std::size_t byteCount)
 
 bool deleteFile(BWString fileName)
 {
-    return fileName.chars() != nullptr && unlink(fileName.chars()) == 0;
+    return fileName.chars() != nullptr && storeDeleteFile(fileName.chars());
 }

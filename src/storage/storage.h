@@ -21,11 +21,18 @@ bool readSetting(BWString maker, BWString value, void* buffer, std::size_t buffe
 bool readWholeSetting(BWString maker, BWString value, std::vector<std::uint8_t>& bytes, std::size_t maxSize);
 
 // True when exactly byteCount bytes are stored; creates the maker's settings on first use.
-// The old value stays readable until the new one has reached the disk whole.
+// The old value stays readable until the new one has reached the disk whole. A failure writes
+// one line on the standard error stream naming where the value was to go and why it did not.
 bool writeSetting(BWString maker, BWString value, const void* bytes, std::size_t byteCount);
 
 // True when the value was removed; the maker's settings themselves stay.
 bool deleteSetting(BWString maker, BWString value);
+
+// Takes the per-user lock of the value and holds it for the rest of the process, so that one
+// process at a time keeps the value: an advisory lock on "<value>.lock" beside the value's file,
+// a named mutex on Windows. The system lets go of it when the process ends, however it ends.
+// False only when another process holds it; true as well when no lock can be made at all.
+bool holdSettingLock(BWString maker, BWString value);
 
 // True when exactly byteCount bytes were read from the start of the file; a shorter file
 // fails without reading anything.

@@ -6,9 +6,10 @@
 #include "frame/clock.h"
 #include "game/game_over_banner.h"
 #include "game/kept_game.h"
-#include "storage/setting_store_file.h"
+#include "storage/setting_store_posix.h"
 #include "storage/storage.h"
 
+#include <csignal>
 #include <cstring>
 #include <filesystem>
 
@@ -59,8 +60,9 @@ struct KeepGameTest : PlayingRun {
     bool kept() const { return std::filesystem::exists(recordPath()); }
 
     // A digit in one cell, a pencil mark in another, then another number and pencil mode on; the
-    // window is closed and the exit dialog answered yes. Returns the game as it was just before.
-    Snapshot playThenQuitWithYes()
+    // window is closed and the exit dialog answered yes, or the program gets SIGTERM. Returns
+    // the game as it was just before.
+    Snapshot playThenQuitWithYes(bool bySignal = false)
     {
         Snapshot before;
         script.at(kPlaying + 3000, [&] {
@@ -74,9 +76,16 @@ struct KeepGameTest : PlayingRun {
         script.at(kPlaying + 3100, [&] {
             before = snapshot();
             EXPECT_EQ(before.undoList.size(), 2u);
+            if (bySignal) {
+                std::raise(SIGTERM);
+            }
         });
-        quitWithYes(kPlaying + 3200);
-        EXPECT_EQ(script.pendingEntries(), 0u) << "yes ended the program";
+        if (bySignal) {
+            Game running;
+        } else {
+            quitWithYes(kPlaying + 3200);
+        }
+        EXPECT_EQ(script.pendingEntries(), 0u) << "the program has ended";
         return before;
     }
 
@@ -94,11 +103,16 @@ struct KeepGameTest : PlayingRun {
     void startAgain(const std::vector<std::function<void()>>& steps, uint64_t spacing = 500)
     {
         uint64_t ms = platformMilliseconds() + kMenuShown;
+        size_t ran = 0;
         for (const std::function<void()>& step : steps) {
-            script.at(ms, step);
+            script.at(ms, [&ran, step] {
+                ++ran;
+                step();
+            });
             ms += spacing;
         }
         quitWithYes(ms);
+        EXPECT_EQ(ran, steps.size()) << "every step ran before the program ended";
     }
 
     BWPoint e;
@@ -154,6 +168,23 @@ TEST_F(KeepGameTest, QuitDuringAGameThenYesPlaysOnWithTheSameBoardUndoAndClock)
         [&] { press(kNoOfTwo); },         // no other game
     });
     EXPECT_FALSE(kept()) << "a won game is not kept";
+}
+
+TEST_F(KeepGameTest, SigtermDuringAGameKeepsItForTheNextStart)
+{
+    const Snapshot before = playThenQuitWithYes(true);
+    startAgain({
+        [&] {
+            ASSERT_TRUE(dialogUp());
+            expectSameGame(before);
+            EXPECT_NEAR(game().elapsedSeconds(), before.elapsed, 0.01f) << "the signal stopped the clock";
+            press(kYesOfTwo);
+        },
+        [] {
+            EXPECT_FALSE(dialogUp());
+            EXPECT_EQ(game().state, Playing);
+        },
+    });
 }
 
 TEST_F(KeepGameTest, NoDiscardsTheKeptGameForTheMenu)

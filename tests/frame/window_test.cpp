@@ -2,11 +2,11 @@
 #include "frame/app.h"
 #include "frame/display.h"
 #include "frame/loop.h"
+#include "platform/gl.h"
 #include "platform/platform.h"
 #include "tests/frame/recording_layer.h"
 #include "tests/harness/harness.h"
 
-#include <GL/gl.h>
 #include <gtest/gtest.h>
 
 namespace {

@@ -2,7 +2,7 @@
 // every kind of damaged or foreign record refused and deleted.
 #include "game/kept_game.h"
 
-#include "storage/setting_store_file.h"
+#include "storage/setting_store_posix.h"
 #include "storage/storage.h"
 #include "storage/temp_config_home.h"
 #include "tests/game/kept_game_sample.h"

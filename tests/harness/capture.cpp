@@ -2,8 +2,8 @@
 #include "tests/harness/harness.h"
 
 #include "frame/loop.h"
+#include "platform/gl.h"
 
-#include <GL/gl.h>
 #include <png.h>
 
 #include <cstdio>

@@ -1,9 +1,8 @@
 // font_draw_test.cpp: ".fnt" and system fonts drawn into the window and checked on captured frames.
 #include "gl_window.h"
 #include "media/font.h"
+#include "platform/gl.h"
 #include "test_files.h"
-
-#include <GL/gl.h>
 
 namespace {
 

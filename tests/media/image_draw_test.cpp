@@ -1,11 +1,11 @@
 // image_draw_test.cpp: pictures uploaded as texture tiles, drawn and checked on captured frames.
+#include "frame/loop.h"
 #include "gl_window.h"
 #include "media/image.h"
 #include "media/texture_tiling.h"
+#include "platform/gl.h"
 #include "test_files.h"
-#include "frame/loop.h"
 
-#include <GL/gl.h>
 #include <unistd.h>
 
 #include <algorithm>

@@ -5,8 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <condition_variable>
+#include <csignal>
 #include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -100,6 +102,7 @@ struct EventTest : ::testing::Test {
         case PlatformMessageKind::MouseWheel: return "wheel " + std::to_string(message.wheelDelta) + at;
         case PlatformMessageKind::Close: return "close";
         case PlatformMessageKind::Minimise: return "minimise";
+        case PlatformMessageKind::Terminate: return "terminate";
         case PlatformMessageKind::Activate: return message.active ? "active" : "inactive";
         default: return "other";
         }
@@ -133,10 +136,10 @@ TEST_F(EventTest, EventsBecomeTheWindowMessagesOfTheirKind)
         {"the wheel counts notches away from the user and ignores sideways turns",
          {wheel(1, SDL_MOUSEWHEEL_NORMAL), wheel(0, SDL_MOUSEWHEEL_NORMAL), wheel(2, SDL_MOUSEWHEEL_FLIPPED)},
          {"wheel 120 @30,40", "wheel -240 @30,40"}},
-        {"the close button and termination are close requests, focus is activation",
+        {"the close button is a close request, the system's quit a termination, focus activation",
          {windowEvent(SDL_WINDOWEVENT_CLOSE), windowEvent(SDL_WINDOWEVENT_FOCUS_LOST),
           windowEvent(SDL_WINDOWEVENT_FOCUS_GAINED), SDL_Event{SDL_QUIT}},
-         {"close", "inactive", "active", "close"}},
+         {"close", "inactive", "active", "terminate"}},
         {"minimising and hiding are the same message",
          {windowEvent(SDL_WINDOWEVENT_MINIMIZED), windowEvent(SDL_WINDOWEVENT_HIDDEN)},
          {"minimise", "minimise"}},
@@ -145,6 +148,24 @@ TEST_F(EventTest, EventsBecomeTheWindowMessagesOfTheirKind)
         SCOPED_TRACE(what);
         EXPECT_EQ(convert(events), messages);
     }
+}
+
+TEST_F(EventTest, EachTerminationSignalBecomesOneTerminateMessageEvenInAnEndlessWait)
+{
+    for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
+        std::raise(signal);
+        EXPECT_EQ(convert({}), Lines{"terminate"}) << signal;
+    }
+    // A signal that arrives while the loop waits for ever for a message ends the wait.
+    std::thread later([] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        std::raise(SIGTERM);
+    });
+    PlatformMessage message;
+    const bool taken = platformWaitMessage(message, platformWaitForever);
+    later.join();
+    ASSERT_TRUE(taken);
+    EXPECT_EQ(describe(message), "terminate");
 }
 
 TEST_F(EventTest, PointerPositionsInAScaledPictureMapBackToPicturePixels)
@@ -198,11 +219,33 @@ TEST(Audio, TheDeviceOpensOnTheDummyDriverAndCallsBack)
     platformUnlockAudio();
 }
 
+// Without a device every beep used to open the audio system again, and the sound library
+// complained on the standard error stream each time. Run in a fresh process of its own.
+TEST(Audio, AMissingDeviceIsAskedForOnceARun)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+            platformBeep();
+            bool opened = platformOpenAudio(nullptr, nullptr);
+            // A device that turns up later in the run is not asked for again.
+            setenv("SDL_AUDIODRIVER", "dummy", 1);
+            platformBeep();
+            opened = platformOpenAudio(nullptr, nullptr) || opened || SDL_WasInit(SDL_INIT_AUDIO);
+            std::exit(opened ? 1 : 0);
+        },
+        testing::ExitedWithCode(0), "");
+}
+
 TEST(Files, TheExecutableAndDirectoriesAreFound)
 {
-    std::string path = platformExecutablePath();
-    ASSERT_GE(path.size(), 14u);
-    EXPECT_EQ(path.substr(path.size() - 14), "/test_platform");
+    const std::string folder = platformExecutableFolder();
+    ASSERT_FALSE(folder.empty());
+    EXPECT_EQ(folder.back(), '/');
+    const std::string path = folder + "test_platform";
+    EXPECT_TRUE(platformDirectoryExists(folder.c_str()));
+    EXPECT_EQ(platformProgramName(), "test_platform");
     EXPECT_TRUE(platformDirectoryExists("/"));
     EXPECT_FALSE(platformDirectoryExists(path.c_str()));
     EXPECT_FALSE(platformDirectoryExists(nullptr));

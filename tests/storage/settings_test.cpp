@@ -1,5 +1,5 @@
 // settings_test.cpp: per-user records on a real file store in a temporary folder.
-#include "storage/setting_store_file.h"
+#include "storage/setting_store_posix.h"
 #include "storage/storage.h"
 #include "temp_config_home.h"
 
@@ -88,4 +88,34 @@ TEST_F(Settings, SaveCutOffBeforeReplacingLeavesTheOldRecordReadable)
     ASSERT_TRUE(writeSetting("Brimworks", "Pellix", Bytes(1936, 0x44).data(), 1936));
     EXPECT_FALSE(fs::exists(leftover));
     EXPECT_EQ(fileBytes(settingFilePath("Brimworks", "Pellix")), Bytes(1936, 0x44));
+}
+
+// The folders are checked by the root user's rules too, so a read-only folder would not fail
+// here: a folder in the value's place, and a file in the settings folder's place, do.
+TEST_F(Settings, AFailedSaveSaysInOneLineWhereAndWhyAndKeepsTheOldValue)
+{
+    const fs::path value = root / "Brimworks/Settings/Pellix";
+    fs::create_directories(value);
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(writeSetting("Brimworks", "Pellix", Bytes(4, 1).data(), 4));
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "cannot save " + value.string() + ": Is a directory\n");
+    EXPECT_TRUE(fs::is_directory(value));
+    EXPECT_EQ(std::distance(fs::directory_iterator(value.parent_path()), fs::directory_iterator()), 1)
+        << "the temporary is gone";
+
+    fs::remove_all(root / "Brimworks");
+    std::ofstream(root / "Brimworks") << "not a folder";
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(writeSetting("Brimworks", "Pellix", Bytes(4, 1).data(), 4));
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "cannot save " + value.string() + ": Not a directory\n");
+}
+
+TEST_F(Settings, OneProcessAtATimeHoldsAValuesLock)
+{
+    // This process takes the lock and keeps it; a child process then finds it taken, but not
+    // the lock of another value. Letting go when a process dies is shown by program_test.sh.
+    ASSERT_TRUE(holdSettingLock("Brimworks", "Locked"));
+    EXPECT_TRUE(fs::exists(root / "Brimworks/Settings/Locked.lock"));
+    EXPECT_EXIT(std::exit(holdSettingLock("Brimworks", "Locked") ? 1 : 0), testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(std::exit(holdSettingLock("Brimworks", "Other") ? 0 : 1), testing::ExitedWithCode(0), "");
 }

@@ -1,4 +1,4 @@
-// setting_store_registry.cpp: the per-user store on Windows: one binary registry value per
+// setting_store_win32.cpp: the per-user store on Windows: one binary registry value per
 // record under HKEY_CURRENT_USER\Software\<maker>\Settings\.
 #include "storage/setting_store.h"
 
@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <cstring>
+#include <string>
 #include <vector>
 
 namespace {
@@ -47,21 +48,38 @@ bool storeReadValue(const char* maker, const char* value, void* buffer, std::siz
     return read && size <= bufferSize;
 }
 
+// The system's own words for an error code, without the line break it ends them with.
+std::string systemMessage(DWORD code)
+{
+    char text[512] = "";
+    DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0,
+                                  text, sizeof text, nullptr);
+    while (length > 0 && (text[length - 1] == '\r' || text[length - 1] == '\n'))
+        --length;
+    return length > 0 ? std::string(text, length) : "error " + std::to_string(code);
+}
+
 bool storeWriteValue(const char* maker, const char* value, const void* bytes, std::size_t byteCount)
 {
-    if (byteCount > MAXDWORD)
+    const std::string place = std::string("HKEY_CURRENT_USER\\") + settingsKeyPath(maker).chars() + value;
+    if (byteCount > MAXDWORD) {
+        reportFailedSave(place, "the value is too long");
         return false;
+    }
     HKEY key = nullptr;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, settingsKeyPath(maker).chars(), 0, nullptr, 0, KEY_ALL_ACCESS,
-                        nullptr, &key, nullptr) != ERROR_SUCCESS)
-        return false;
-    const bool stored = RegSetValueExA(key, value, 0, REG_BINARY, static_cast<const BYTE*>(bytes),
-                                       static_cast<DWORD>(byteCount)) == ERROR_SUCCESS;
-    // The value reaches the disk now rather than whenever Windows next writes the hive.
-    if (stored)
-        RegFlushKey(key);
-    RegCloseKey(key);
-    return stored;
+    LSTATUS status = RegCreateKeyExA(HKEY_CURRENT_USER, settingsKeyPath(maker).chars(), 0, nullptr, 0,
+                                     KEY_ALL_ACCESS, nullptr, &key, nullptr);
+    if (status == ERROR_SUCCESS) {
+        status = RegSetValueExA(key, value, 0, REG_BINARY, static_cast<const BYTE*>(bytes),
+                                static_cast<DWORD>(byteCount));
+        // The value reaches the disk now rather than whenever Windows next writes the hive.
+        if (status == ERROR_SUCCESS)
+            RegFlushKey(key);
+        RegCloseKey(key);
+    }
+    if (status != ERROR_SUCCESS)
+        reportFailedSave(place, systemMessage(static_cast<DWORD>(status)));
+    return status == ERROR_SUCCESS;
 }
 
 bool storeDeleteValue(const char* maker, const char* value)
@@ -85,4 +103,22 @@ bool storeValueSize(const char* maker, const char* value, std::size_t& size)
     if (asked)
         size = stored;
     return asked;
+}
+
+bool storeDeleteFile(const char* path)
+{
+    return DeleteFileA(path) != 0;
+}
+
+bool storeHoldLock(const char* maker, const char* value)
+{
+    // A mutex of the user's session, kept open for the rest of the process; Windows closes it
+    // when the process ends.
+    const BWString name("Local\\%s.%s", maker, value);
+    HANDLE mutex = CreateMutexA(nullptr, FALSE, name.chars());
+    if (mutex != nullptr && GetLastError() == ERROR_ALREADY_EXISTS) {
+        CloseHandle(mutex);
+        return false;
+    }
+    return true;
 }

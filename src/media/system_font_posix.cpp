@@ -1,8 +1,9 @@
-// system_font_freetype.cpp: the system font on Linux and macOS: fontconfig finds the face,
+// system_font_posix.cpp: the system font on Linux and macOS: fontconfig finds the face,
 // FreeType renders bold monochrome glyphs, GL keeps them as bitmaps in display lists.
 #include "media/system_font.h"
 
-#include <GL/gl.h>
+#include "platform/gl.h"
+
 #include <fontconfig/fontconfig.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H

@@ -1,10 +1,10 @@
-// system_font_gdi.cpp: the system font on Windows: GDI makes the bold face and WGL turns its
+// system_font_win32.cpp: the system font on Windows: GDI makes the bold face and WGL turns its
 // glyphs into GL display lists of bitmaps.
 #include "media/system_font.h"
 
-#include <windows.h>
+#include "platform/gl.h"
 
-#include <GL/gl.h>
+#include <windows.h>
 
 void compileSystemFontLists(const char* name, int32_t pixelHeight, uint32_t listBase)
 {

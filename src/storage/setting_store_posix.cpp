@@ -1,6 +1,6 @@
-// setting_store_file.cpp: the per-user store as one file per value under ~/.config.
+// setting_store_posix.cpp: the per-user store as one file per value under ~/.config.
 #include "storage/setting_store.h"
-#include "storage/setting_store_file.h"
+#include "storage/setting_store_posix.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -9,6 +9,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <pwd.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -149,7 +150,9 @@ std::string writeTemporaryBeside(const std::string& target, const void* bytes, s
     const bool flushed = writeFully(fd, bytes, byteCount) && fsync(fd) == 0;
     const bool closed = close(fd) == 0;
     if (!flushed || !closed) {
+        const int reason = errno;
         unlink(name.data());
+        errno = reason;
         return {};
     }
     return name.data();
@@ -158,7 +161,9 @@ std::string writeTemporaryBeside(const std::string& target, const void* bytes, s
 bool replaceWithTemporary(const std::string& temporary, const std::string& target)
 {
     if (rename(temporary.c_str(), target.c_str()) != 0) {
+        const int reason = errno;
         unlink(temporary.c_str());
+        errno = reason;
         return false;
     }
     flushFolder(folderOf(target));
@@ -185,11 +190,16 @@ bool storeReadValue(const char* maker, const char* value, void* buffer, std::siz
 bool storeWriteValue(const char* maker, const char* value, const void* bytes, std::size_t byteCount)
 {
     const std::string path = settingFilePath(maker, value);
-    if (path.empty() || !makeFolders(folderOf(path)))
+    if (path.empty()) {
+        reportFailedSave(std::string(maker) + "/" + value, "no settings folder (no home folder is known, or the name is not plain)");
         return false;
-    const std::string temporary = writeTemporaryBeside(path, bytes, byteCount);
-    if (temporary.empty() || !replaceWithTemporary(temporary, path))
+    }
+    std::string temporary;
+    if (!makeFolders(folderOf(path)) || (temporary = writeTemporaryBeside(path, bytes, byteCount)).empty()
+        || !replaceWithTemporary(temporary, path)) {
+        reportFailedSave(path, std::strerror(errno));
         return false;
+    }
     removeStaleTemporaries(path);
     return true;
 }
@@ -208,4 +218,25 @@ bool storeValueSize(const char* maker, const char* value, std::size_t& size)
         return false;
     size = static_cast<std::size_t>(info.st_size);
     return true;
+}
+
+bool storeDeleteFile(const char* path)
+{
+    return unlink(path) == 0;
+}
+
+bool storeHoldLock(const char* maker, const char* value)
+{
+    const std::string path = settingFilePath(maker, value);
+    if (path.empty() || !makeFolders(folderOf(path)))
+        return true;
+    // Kept open for the rest of the process: closing it, or the process ending, lets go.
+    const int fd = open((path + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return true;
+    if (flock(fd, LOCK_EX | LOCK_NB) == 0)
+        return true;
+    const bool heldElsewhere = errno == EWOULDBLOCK;
+    close(fd);
+    return !heldElsewhere;
 }
