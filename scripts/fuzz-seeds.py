@@ -5,7 +5,7 @@ Usage: fuzz-seeds.py <Resources folder> <output folder> [regression folders...]
 
 Each target gets valid files first (the generated art, plus small files of every kind the
 readers handle), then truncated and bit-flipped copies of them, and the checked-in files that
-once crashed a reader (by extension: .png, .fnt, .wav, .profile). The same bytes come out on every
+once crashed a reader (by extension: .png, .fnt, .wav, .profile, .kept_game). The same bytes come out on every
 run. Nothing here is committed: the corpora are made again whenever `make fuzz` runs.
 """
 import random
@@ -124,6 +124,45 @@ def profile_variants():
     return seeds
 
 
+def kept_game_record(seed, undo_count):
+    """An unfinished Classic game as the game keeps it (see src/game/kept_game.h)."""
+    rng = random.Random(seed)
+    cells = [(x, y) for x in range(9) for y in range(9)]          # column by column
+    zones = [y // 3 * 3 + x // 3 + 1 for x, y in cells]
+    shift = rng.randrange(9)
+    solution = [(y * 3 + y // 3 + x + shift) % 9 + 1 for x, y in cells]
+    givens = [digit if rng.random() < 0.4 else 0 for digit in solution]
+    shown = [given or (rng.choice([0, digit, digit % 9 + 1]) if rng.random() < 0.5 else 0)
+             for given, digit in zip(givens, solution)]
+    marks = [0 if given else rng.randrange(512) * (rng.random() < 0.3) for given in givens]
+    free = [i for i, given in enumerate(givens) if not given]
+    shown[free[0]] = 0                                             # never solved
+    body = bytes([rng.randrange(3), rng.randrange(3), rng.randrange(2), rng.randrange(10)])
+    body += struct.pack("<bbHf", *rng.choice([(-1, -1), (4, 2)]), 0, rng.random() * 5000)
+    body += bytes(zones + solution + givens + shown) + struct.pack("<81H", *marks)
+    body += struct.pack("<I", undo_count)
+    for _ in range(undo_count):
+        index = rng.choice(free)
+        body += struct.pack("<BBBBHbb", index // 9, index % 9, rng.randrange(10), 0,
+                            rng.randrange(512), *rng.choice([(-1, -1), (index // 9, index % 9)]))
+    return signed_kept_game(body)
+
+
+def signed_kept_game(body, version=1):
+    """The header before a kept game's fields: magic, version, sizes, checksum."""
+    return b"PXKG" + struct.pack("<HHII", version, 518, 16 + len(body), zlib.crc32(body)) + body
+
+
+def kept_game_variants():
+    seeds = {"game-%d" % n: kept_game_record(n, undo) for n, undo in enumerate((0, 1, 7, 40))}
+    body = kept_game_record(5, 2)[16:]
+    wrong_given = bytearray(body)
+    wrong_given[174 + 80] = body[93 + 80] % 9 + 1                  # a given off the solution
+    seeds["wrong-given"] = signed_kept_game(bytes(wrong_given))
+    seeds["version-2"] = signed_kept_game(body, version=2)
+    return seeds
+
+
 def mutated(name, data, rng):
     """Truncated and bit-flipped copies of one valid file."""
     copies = {}
@@ -162,6 +201,7 @@ def main():
         "fnt": {**generated("*.fnt"), **fnt_variants()},
         "wav": {**generated("*.wav"), **wav_variants()},
         "profile": profile_variants(),
+        "kept_game": kept_game_variants(),
     }
     for target, valid in corpora.items():
         count = write_corpus(output / target, valid)

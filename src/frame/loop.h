@@ -20,6 +20,10 @@ void present();
 void drawFrame();
 
 // ---- Dispatch. Input goes to the top layer; each does nothing on an empty stack.
+
+// The command the top layer receives when the window is minimised or hidden. Buttons send ids
+// counting up from 1, so the frame's own are negative.
+constexpr int32_t kMinimisedCommand = -1;
 void sendCommand(int32_t id);
 void sendChar(char character);
 void sendKeyDown(int32_t keyCode);

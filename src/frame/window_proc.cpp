@@ -114,6 +114,9 @@ void windowProcedure(const PlatformMessage& message)
     case PlatformMessageKind::Close:
         exitLoop();
         break;
+    case PlatformMessageKind::Minimise:
+        sendCommand(kMinimisedCommand);
+        break;
     case PlatformMessageKind::Terminate:
         endAllLoops();
         break;

@@ -3,8 +3,9 @@
 
 #include "platform/platform.h"
 
-// Handles one message as the window procedure: repaints, activation, the close request, keys
-// (auto-repeats dropped), printable characters, and the pointer.
+// Handles one message as the window procedure: repaints, activation, the close request,
+// minimising (a command to the top layer), keys (auto-repeats dropped), printable characters,
+// and the pointer.
 void windowProcedure(const PlatformMessage& message);
 
 // Presses, keys and typing made until now that still wait in the queue are dropped when they

@@ -39,8 +39,15 @@ Game::Game()
     shutdown();
 }
 
-// The members go in reverse order: sounds, fonts and pictures, then the profile, which saves.
-Game::~Game() = default;
+// However the program ends during play (the exit dialog's yes, a signal, the session ending),
+// the game is kept. Then the members go in reverse order: sounds, fonts and pictures, then the
+// profile, which saves.
+Game::~Game()
+{
+    if (state == GameState::Playing && winTime == 0.0f) {
+        keepGame();
+    }
+}
 
 void Game::onDraw()
 {
@@ -106,6 +113,7 @@ void Game::onTick()
     } else if (now() - splashStart_ >= 2.0f) {
         splashStart_ = 0.0f;
         state = GameState::Menu;
+        offerKeptGame();
     }
 }
 

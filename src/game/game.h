@@ -16,6 +16,8 @@
 #include <array>
 #include <cstdint>
 
+struct KeptGame;
+
 enum class GameState : int32_t { Splash = 1, Menu = 2, Generating = 3, Playing = 4 };
 
 class Game : public BWLayer {
@@ -23,9 +25,11 @@ public:
     // Runs the whole program: loads the profile, opens the window, shows the splash and runs
     // the main loop until a quit request is accepted, then closes the window.
     Game();
-    // Releases every asset, then the profile saves itself.
+    // Keeps a game still in play, releases every asset, then the profile saves itself.
     ~Game() override;
 
+    // The frame's minimise command pauses a game in play.
+    void onCommand(int32_t id) override;
     void onDraw() override;
     bool canClose() override;
     void onKeyDown(int32_t keyCode) override;
@@ -78,6 +82,12 @@ private:
     // The in-game dialogs (game_dialogs.cpp); the exit dialog is canClose.
     void runPauseDialog();
     void runResetDialog();
+
+    // The unfinished game (game_kept.cpp): stored when the program ends during play, offered
+    // again when the splash ends.
+    void keepGame() const;
+    void offerKeptGame();
+    void resumeKeptGame(const KeptGame& kept);
 
     // Winning (game_win.cpp): the name for a new best time of e seconds, and its place.
     void enterBestTime(float e);

@@ -145,6 +145,14 @@ void Game::onKeyDown(int32_t keyCode)
     }
 }
 
+// With no dialog up the Game is the top layer; a dialog ignores the command.
+void Game::onCommand(int32_t id)
+{
+    if (id == kMinimisedCommand && state == GameState::Playing) {
+        releaseBoardButtons(assets.pause.area.x, assets.pause.area.y);
+    }
+}
+
 void Game::drawBoard()
 {
     assets.background.draw(0, 0);

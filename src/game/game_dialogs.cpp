@@ -4,6 +4,7 @@
 #include "game/game_dialogs.h"
 
 #include "game/game.h"
+#include "game/kept_game.h"
 #include "ui/image_dialog.h"
 
 #include <algorithm>
@@ -72,6 +73,7 @@ bool Game::canClose()
         // The game is abandoned; its clock stays stopped until the next game resets it.
         state = GameState::Menu;
         profile.save();
+        forgetKeptGame();
         return false;
     }
     resumeClock();

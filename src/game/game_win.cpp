@@ -6,6 +6,7 @@
 #include "frame/loop.h"
 #include "game/game_dialogs.h"
 #include "game/game_over_banner.h"
+#include "game/kept_game.h"
 #include "ui/image_dialog.h"
 #include "ui/textbox.h"
 
@@ -14,6 +15,7 @@ void Game::win()
     const float current = static_cast<float>(seconds());
     const float e = current - startTime; // pauses are already folded into the start time
     winTime = current;
+    forgetKeptGame();
     assets.finishSound.play();
     present();
     {

@@ -96,6 +96,8 @@ const char* platformLastError();
 void platformShowWindow();
 void platformHideWindow();
 void platformMinimiseWindow();
+// Shown by the program: a window the player minimised still counts, so that opening a dialog
+// does not bring it back.
 bool platformWindowVisible();
 // Positions the client area's top-left corner on the desktop.
 void platformMoveWindow(int32_t x, int32_t y);
@@ -145,6 +147,7 @@ enum class PlatformMessageKind {
     Activate,   // active: gained (true) or lost (false)
     Close,      // the close button
     Terminate,  // a termination signal or the system's quit request: end now, asking nobody
+    Minimise,   // the window was minimised or hidden
     KeyDown,    // virtualKey, extended, repeat
     KeyUp,      // virtualKey, extended
     Char,       // character, repeat (typed while its key auto-repeats)

@@ -289,6 +289,8 @@ bool convertWindowEvent(const SDL_WindowEvent& event, PlatformMessage& message)
         message.kind = PlatformMessageKind::Size;
         return true;
     case SDL_WINDOWEVENT_EXPOSED: message.kind = PlatformMessageKind::Paint; return true;
+    case SDL_WINDOWEVENT_MINIMIZED:
+    case SDL_WINDOWEVENT_HIDDEN: message.kind = PlatformMessageKind::Minimise; return true;
     case SDL_WINDOWEVENT_FOCUS_GAINED:
     case SDL_WINDOWEVENT_FOCUS_LOST:
         state.leftAltHeld = false; // its release goes to the window that took the focus
@@ -510,7 +512,8 @@ void platformMinimiseWindow()
 
 bool platformWindowVisible()
 {
-    return state.window && (SDL_GetWindowFlags(state.window) & SDL_WINDOW_SHOWN) != 0;
+    // On X11 minimising unmaps the window and SDL then clears its shown flag.
+    return state.window && (SDL_GetWindowFlags(state.window) & (SDL_WINDOW_SHOWN | SDL_WINDOW_MINIMIZED)) != 0;
 }
 
 void platformMoveWindow(int32_t x, int32_t y)

@@ -12,6 +12,8 @@
 bool storeReadValue(const char* maker, const char* value, void* buffer, std::size_t bufferSize);
 bool storeWriteValue(const char* maker, const char* value, const void* bytes, std::size_t byteCount);
 bool storeDeleteValue(const char* maker, const char* value);
+// The stored value's length in bytes; false when there is none.
+bool storeValueSize(const char* maker, const char* value, std::size_t& size);
 bool storeHoldLock(const char* maker, const char* value);
 
 // The one line a failed storeWriteValue leaves on the standard error stream.

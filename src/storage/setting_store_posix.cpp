@@ -210,6 +210,16 @@ bool storeDeleteValue(const char* maker, const char* value)
     return !path.empty() && unlink(path.c_str()) == 0;
 }
 
+bool storeValueSize(const char* maker, const char* value, std::size_t& size)
+{
+    const std::string path = settingFilePath(maker, value);
+    struct stat info {};
+    if (path.empty() || stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+        return false;
+    size = static_cast<std::size_t>(info.st_size);
+    return true;
+}
+
 bool storeDeleteFile(const char* path)
 {
     return unlink(path) == 0;

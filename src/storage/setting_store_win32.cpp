@@ -92,6 +92,19 @@ bool storeDeleteValue(const char* maker, const char* value)
     return deleted;
 }
 
+bool storeValueSize(const char* maker, const char* value, std::size_t& size)
+{
+    HKEY key = openSettingsKey(maker);
+    if (key == nullptr)
+        return false;
+    DWORD stored = 0;
+    const bool asked = RegQueryValueExA(key, value, nullptr, nullptr, nullptr, &stored) == ERROR_SUCCESS;
+    RegCloseKey(key);
+    if (asked)
+        size = stored;
+    return asked;
+}
+
 bool storeDeleteFile(const char* path)
 {
     return DeleteFileA(path) != 0;

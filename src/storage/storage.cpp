@@ -21,6 +21,20 @@ bool readSetting(BWString maker, BWString value, void* buffer, std::size_t buffe
     return storeReadValue(nameOrNull(maker), nameOrNull(value), buffer, bufferSize);
 }
 
+bool readWholeSetting(BWString maker, BWString value, std::vector<std::uint8_t>& bytes, std::size_t maxSize)
+{
+    bytes.clear();
+    std::size_t size = 0;
+    if (!storeValueSize(nameOrNull(maker), nameOrNull(value), size) || size > maxSize)
+        return false;
+    bytes.resize(size);
+    if (!storeReadValue(nameOrNull(maker), nameOrNull(value), bytes.data(), size)) {
+        bytes.clear();
+        return false;
+    }
+    return true;
+}
+
 bool writeSetting(BWString maker, BWString value, const void* bytes, std::size_t byteCount)
 {
     if (bytes == nullptr && byteCount > 0)

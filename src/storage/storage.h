@@ -5,6 +5,8 @@
 #include "base/bw_string.h"
 
 #include <cstddef>
+#include <cstdint>
+#include <vector>
 
 // Every operation opens what it needs, does its one job, closes again and reports only
 // success or failure. A null maker or value name stands for the text "NULL".
@@ -13,6 +15,10 @@
 // buffer fills only its own bytes and leaves the rest of the buffer as it was; a longer one
 // fails without touching the buffer. A missing value fails and creates nothing.
 bool readSetting(BWString maker, BWString value, void* buffer, std::size_t bufferSize);
+
+// For records whose length varies: the whole stored value in bytes. False, with bytes empty,
+// when there is none or it is longer than maxSize.
+bool readWholeSetting(BWString maker, BWString value, std::vector<std::uint8_t>& bytes, std::size_t maxSize);
 
 // True when exactly byteCount bytes are stored; creates the maker's settings on first use.
 // The old value stays readable until the new one has reached the disk whole. A failure writes

@@ -183,6 +183,7 @@ TEST(Dialogs, MessagePicturesAreClearOverTheirButtonsAndTextBox)
         {"dialog_exit.png", {{"yes", kLeftOfThreeButton}, {"no", kMiddleButton}, {"main", kRightOfThreeButton}}},
         {"dialog_clear.png", {{"yes", kLeftOfTwoButton}, {"no", kRightOfTwoButton}}},
         {"dialog_again.png", {{"yes", kLeftOfTwoButton}, {"no", kRightOfTwoButton}}},
+        {"dialog_resume.png", {{"yes", kLeftOfTwoButton}, {"no", kRightOfTwoButton}}},
         {"dialog_textbox.png", {{"done", kMiddleButton}}},
     };
     for (const auto& [message, buttons] : dialogs) {

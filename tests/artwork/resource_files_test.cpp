@@ -22,7 +22,7 @@ std::vector<std::string> pictureNames()
         "game_line_horz.png", "game_line_vert.png", "game_done.png", "dialog_background.png",
         "dialog_pause.png", "dialog_reset.png", "dialog_exit.png", "dialog_clear.png",
         "dialog_again.png", "dialog_textbox.png", "dialog_settings.png", "dialog_help.png",
-        "undo_void.png", "icon.png"};
+        "dialog_resume.png", "undo_void.png", "icon.png"};
     for (int zone = 1; zone <= 9; zone++) names.push_back("game_zone" + std::to_string(zone) + ".png");
     for (const char* button : {"play", "help", "settings", "exit_menu", "exit_game", "pause", "reset",
                                "yes", "no", "main", "done", "clear", "undo"})

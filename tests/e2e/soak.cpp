@@ -11,6 +11,7 @@
 // and a watchdog thread aborts the program when no tick came for a number of wall seconds.
 #include "frame/app.h"
 #include "game/game.h"
+#include "game/kept_game.h"
 #include "game/profile.h"
 #include "tests/harness/harness.h"
 #include "ui/layer.h"
@@ -307,6 +308,23 @@ bool profileLoadsCleanly(const std::filesystem::path& configHome)
     return true;
 }
 
+// A game kept by the last run, if any, is one the next start would offer.
+bool keptGameLoads(const std::filesystem::path& configHome)
+{
+    const std::filesystem::path stored = configHome / "Brimworks" / "Settings" / "PellixGame";
+    if (!std::filesystem::exists(stored)) {
+        return true;
+    }
+    std::ifstream in(stored, std::ios::binary);
+    const std::vector<unsigned char> bytes{std::istreambuf_iterator<char>(in), {}};
+    KeptGame kept;
+    if (!decodeKeptGame(bytes.data(), bytes.size(), kept)) {
+        std::fprintf(stderr, "soak: the kept game of %zu bytes would be refused\n", bytes.size());
+        return false;
+    }
+    return true;
+}
+
 bool parseOptions(int argc, char** argv, Options& options)
 {
     for (int i = 1; i + 1 < argc; i += 2) {
@@ -376,7 +394,7 @@ int main(int argc, char** argv)
             ++soak.runs;
         }
         virtualMs = platformMilliseconds();
-        clean = profileLoadsCleanly(configHome);
+        clean = profileLoadsCleanly(configHome) && keptGameLoads(configHome);
     }
     std::filesystem::remove_all(configHome);
 

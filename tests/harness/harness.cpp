@@ -79,6 +79,20 @@ void ScriptedRun::activate(uint64_t ms, bool active)
     send(ms, {.kind = PlatformMessageKind::Activate, .active = active});
 }
 
+void ScriptedRun::forwardSystemMessages(uint64_t ms)
+{
+    platformSetMessageSource(nullptr, nullptr);
+    // An event without a window message also answers false, so the queue is asked a fixed
+    // number of times rather than until the first false.
+    for (int attempt = 0; attempt < 256; ++attempt) {
+        PlatformMessage message;
+        if (platformWaitMessage(message, 0)) {
+            send(ms, message);
+        }
+    }
+    platformSetMessageSource(&ScriptedRun::nextMessage, this);
+}
+
 void ScriptedRun::close(uint64_t ms)
 {
     send(ms, {.kind = PlatformMessageKind::Close});

@@ -51,6 +51,9 @@ public:
     void wheel(uint64_t ms, int32_t x, int32_t y, int32_t delta);
     void activate(uint64_t ms, bool active);
     void close(uint64_t ms);
+    // Delivers at ms what the system's own queue holds now, converted by the platform: the
+    // real events of a window call (hiding the window, say) reach the game that way.
+    void forwardSystemMessages(uint64_t ms);
 
     void setTimeLimit(uint64_t ms) { timeLimit_ = ms; }
     bool ranOut() const { return ranOut_; }

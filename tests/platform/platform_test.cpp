@@ -103,6 +103,7 @@ struct EventTest : ::testing::Test {
         case PlatformMessageKind::MouseUp: return "up " + std::to_string(message.button) + at;
         case PlatformMessageKind::MouseWheel: return "wheel " + std::to_string(message.wheelDelta) + at;
         case PlatformMessageKind::Close: return "close";
+        case PlatformMessageKind::Minimise: return "minimise";
         case PlatformMessageKind::Terminate: return "terminate";
         case PlatformMessageKind::Activate: return message.active ? "active" : "inactive";
         default: return "other";
@@ -147,6 +148,9 @@ TEST_F(EventTest, EventsBecomeTheWindowMessagesOfTheirKind)
          {windowEvent(SDL_WINDOWEVENT_CLOSE), windowEvent(SDL_WINDOWEVENT_FOCUS_LOST),
           windowEvent(SDL_WINDOWEVENT_FOCUS_GAINED), SDL_Event{SDL_QUIT}},
          {"close", "inactive", "active", "terminate"}},
+        {"minimising and hiding are the same message",
+         {windowEvent(SDL_WINDOWEVENT_MINIMIZED), windowEvent(SDL_WINDOWEVENT_HIDDEN)},
+         {"minimise", "minimise"}},
     };
     for (const auto& [what, events, messages] : cases) {
         SCOPED_TRACE(what);

@@ -37,6 +37,24 @@ TEST_F(Settings, ShorterValueFillsOnlyItsOwnBytesAndLongerOneFails)
     EXPECT_EQ(small, Bytes(99, 0xCD));
 }
 
+TEST_F(Settings, AWholeValueIsReadWhateverItsLengthUpToTheLimit)
+{
+    Bytes whole{1, 2, 3};
+    EXPECT_FALSE(readWholeSetting("Brimworks", "PellixGame", whole, 100));
+    EXPECT_TRUE(whole.empty());
+    ASSERT_TRUE(writeSetting("Brimworks", "PellixGame", Bytes(100, 7).data(), 100));
+    ASSERT_TRUE(readWholeSetting("Brimworks", "PellixGame", whole, 100));
+    EXPECT_EQ(whole, Bytes(100, 7));
+    EXPECT_FALSE(readWholeSetting("Brimworks", "PellixGame", whole, 99)) << "longer than the limit";
+    EXPECT_TRUE(whole.empty());
+    ASSERT_TRUE(writeSetting("Brimworks", "PellixGame", nullptr, 0));
+    EXPECT_TRUE(readWholeSetting("Brimworks", "PellixGame", whole, 99));
+    EXPECT_TRUE(whole.empty());
+    fs::remove(root / "Brimworks/Settings/PellixGame");
+    fs::create_directory(root / "Brimworks/Settings/PellixGame");
+    EXPECT_FALSE(readWholeSetting("Brimworks", "PellixGame", whole, 99)) << "a folder is no value";
+}
+
 TEST_F(Settings, NamesAreNULLForNullAndNeverLeaveTheMakersFolder)
 {
     const unsigned char byte = 42;

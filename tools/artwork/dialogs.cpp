@@ -12,7 +12,7 @@
 namespace {
 
 
-enum class Badge { Pause, Reset, Exit, Clear, Again, Name };
+enum class Badge { Pause, Reset, Exit, Clear, Again, Name, Resume };
 
 const TextStyle titleStyle{Face::Bold, 22, palette::ink()};
 const TextStyle messageStyle{Face::Regular, 15, palette::inkSoft()};
@@ -96,6 +96,15 @@ void paintBadgeSymbol(cairo_t* cr, Badge badge, double cx, double cy)
     case Badge::Again:
         paintTick(cr, {cx - 13, cy - 13, 26, 26}, 3, white);
         break;
+    case Badge::Resume:
+        // The play sign, nudged right so that it looks centred in the round badge.
+        cairo_move_to(cr, cx - 5.5, cy - 9.5);
+        cairo_line_to(cr, cx + 9.5, cy);
+        cairo_line_to(cr, cx - 5.5, cy + 9.5);
+        cairo_close_path(cr);
+        cairo_fill_preserve(cr);
+        cairo_stroke(cr);
+        break;
     case Badge::Name:
         for (int i = 0; i < 10; i++) {
             double angle = -M_PI / 2 + i * M_PI / 5;
@@ -177,6 +186,10 @@ void addDialogs(Artwork& art)
                  {"All nine tables go back to their defaults.", "This cannot be undone."});
     paintMessage(art.add("dialog_again.png", kScreenWidth, kScreenHeight), Badge::Again, "Well played!",
                  {"The puzzle is solved.", "Would you like to play another one?"});
+    paintMessage(art.add("dialog_resume.png", kScreenWidth, kScreenHeight), Badge::Resume,
+                 "Carry on with your unfinished game?",
+                 {"Pellix kept the board you left when it closed.",
+                  "Yes plays on from where you were, No goes to the menu."});
     paintNameMessage(art.add("dialog_textbox.png", kScreenWidth, kScreenHeight));
     paintSettings(art.add("dialog_settings.png", kScreenWidth, kScreenHeight));
 }

@@ -289,6 +289,11 @@ bool writeGameDialogScreens(const Artwork& art, const std::string& directory)
                {{"yes", kLeftOfThreeButton.x}, {"no", kMiddleButton.x}, {"main", kRightOfThreeButton.x}});
     ok = save(exit, directory, "mock_exit.png") && ok;
 
+    Screen resume{art};
+    drawBoard(resume, {bandedZone, true, false, true, false, 5, "Random (Hard)"});
+    drawDialog(resume, "dialog_resume.png", {{"yes", kLeftOfTwoButton.x}, {"no", kRightOfTwoButton.x}});
+    ok = save(resume, directory, "mock_resume.png") && ok;
+
     Screen solved{art};
     drawBoard(solved, {classicZone, false, false, true, true, 5, "Classic (Normal)"});
     Screen again{art};

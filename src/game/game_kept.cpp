@@ -1,0 +1,74 @@
+// game_kept.cpp: keeping the game in play when the program ends, and offering it again.
+#include "game/game.h"
+
+#include "frame/app.h"
+#include "frame/clock.h"
+#include "game/game_dialogs.h"
+#include "game/kept_game.h"
+
+#include <algorithm>
+
+void Game::keepGame() const
+{
+    KeptGame kept;
+    kept.layout = static_cast<ZoneLayout>(profile.zoneLayout());
+    kept.difficulty = static_cast<Difficulty>(profile.difficulty());
+    kept.board = board;
+    kept.selected = selected;
+    kept.pencilMode = pencilMode;
+    kept.currentNumber = currentNumber;
+    kept.elapsedSeconds = elapsedSeconds(); // a pause running now does not count
+    kept.undoList = undoList;
+    saveKeptGame(kept);
+}
+
+// The kept board comes up with its clock stopped, so only its zones, label and time show
+// under the question. Yes, or closing the window while it is up, plays on: nothing is lost. No goes to
+// the menu with the layout and difficulty chosen there before. The stored record is gone
+// either way.
+void Game::offerKeptGame()
+{
+    KeptGame kept;
+    if (!takeKeptGame(kept)) {
+        return;
+    }
+    const int8_t menuLayout = profile.zoneLayout();
+    const int8_t menuDifficulty = profile.difficulty();
+    resumeKeptGame(kept);
+    pauseClock();
+    if (askYesNo("dialog_resume.png") == 2) {
+        state = GameState::Menu;
+        profile.setZoneLayout(menuLayout);
+        profile.setDifficulty(menuDifficulty);
+        return;
+    }
+    // A question cut short by the program ending leaves the clock stopped: the game is kept
+    // again with the time it had.
+    if (!appState().terminating) {
+        resumeClock();
+    }
+}
+
+// The table label and best time above the board come from the profile's choice, so it takes
+// the kept game's. The clock runs on from the kept time.
+void Game::resumeKeptGame(const KeptGame& kept)
+{
+    profile.setZoneLayout(static_cast<int8_t>(kept.layout));
+    profile.setDifficulty(static_cast<int8_t>(kept.difficulty));
+    board = kept.board;
+    undoList = kept.undoList;
+    selected = kept.selected;
+    pencilMode = kept.pencilMode;
+    currentNumber = kept.currentNumber;
+    pauseStart = 0.0f;
+    winTime = 0.0f;
+    startTime = static_cast<float>(seconds()) - kept.elapsedSeconds;
+    // Digits completed before the program closed were heard then.
+    for (int32_t d = 1; d <= kBoardSide; ++d) {
+        digitDone[static_cast<size_t>(d - 1)] =
+            std::count_if(board.cells.begin(), board.cells.end(), [d](const Cell& shown) {
+                return shown.digit == d && shown.conflict == 0;
+            }) == kBoardSide;
+    }
+    state = GameState::Playing;
+}
