@@ -13,56 +13,7 @@ toolchain=$root/cmake/mingw-w64-x86_64.cmake
 bash scripts/install-deps.sh g++-mingw-w64-x86-64-posix libz-mingw-w64-dev dpkg-dev zip \
   wine wine64 xvfb xauth xdotool x11-utils evilwm imagemagick
 
-sudo=()
-[[ $(id -u) -eq 0 ]] || sudo=(sudo)
-
-candidate() {
-  apt-cache policy "$1" | awk '/Candidate:/ { print $2 }' | tr ':' '_'
-}
-
-# A deb-src twin of the system's package sources, present only while the sources download.
-source_list=
-remove_source_list() {
-  [[ -n $source_list && -e $source_list ]] || return 0
-  "${sudo[@]}" rm -f "$source_list"
-  "${sudo[@]}" apt-get update -qq || true
-}
-
-# The newest version of a source package that the mirror serves: a fresh security update's
-# sources may not have reached it yet. Its version is noted in the sysroot's stamp.
-fetch_source() {
-  local into=$1 package=$2 version
-  for version in $(apt-cache showsrc "$package" | awk '/^Version:/ { print $2 }' | sort -rV); do
-    if (cd "$into" && apt-get source -qq "$package=$version" >/dev/null 2>&1); then
-      fetched+=("$package $version")
-      return 0
-    fi
-  done
-  echo "cannot fetch the sources of $package" >&2
-  return 1
-}
-
-fetch_sources() {
-  local into=$1
-  # An interruption ends the script through its exit, so the entry goes then too.
-  trap remove_source_list EXIT
-  trap 'exit 130' INT TERM
-  local entries
-  if [[ -e /etc/apt/sources.list.d/debian.sources ]]; then
-    source_list=/etc/apt/sources.list.d/pellix-deb-src.sources
-    entries=$(sed 's/^Types: deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources)
-  else
-    source_list=/etc/apt/sources.list.d/pellix-deb-src.list
-    entries=$(awk '$1 == "deb" { $1 = "deb-src"; print }' /etc/apt/sources.list)
-  fi
-  echo "$entries" | "${sudo[@]}" tee "$source_list" >/dev/null
-  "${sudo[@]}" apt-get update -qq
-  rm -rf "$into" && mkdir -p "$into"
-  fetch_source "$into" libsdl2
-  fetch_source "$into" libpng1.6
-  remove_source_list
-  trap - EXIT INT TERM
-}
+source scripts/debian-sources.sh
 
 # Static libraries only, installed into the sysroot.
 build_library() {
@@ -74,10 +25,9 @@ build_library() {
   cmake --install "$out/src/build-$name" >/dev/null
 }
 
-fetched=()
 build_sysroot() {
   echo "Building SDL2 and libpng for Windows into $sysroot"
-  fetch_sources "$out/src"
+  fetch_sources "$out/src" libsdl2 libpng1.6
   rm -rf "$sysroot"
   build_library "$(ls -d "$out"/src/libsdl2-*/)" sdl2 -DSDL_SHARED=OFF -DSDL_STATIC=ON -DSDL_TEST=OFF
   build_library "$(ls -d "$out"/src/libpng1.6-*/)" png -DPNG_SHARED=OFF -DPNG_STATIC=ON -DPNG_TESTS=OFF
