@@ -18,7 +18,8 @@ uint64_t platformMilliseconds();
 // Sleeps at least that long; under the manual clock it advances virtual time at once.
 void platformSleepMilliseconds(uint32_t ms);
 
-// Milliseconds since the machine started: varies from run to run, so it seeds random numbers.
+// Milliseconds since the machine started (in the browser, of the wall clock): varies from run
+// to run, so it seeds random numbers.
 uint32_t platformUptimeMilliseconds();
 
 // ---- Calendar.

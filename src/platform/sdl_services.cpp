@@ -111,8 +111,14 @@ uint32_t platformUptimeMilliseconds()
 #ifdef _WIN32
     return static_cast<uint32_t>(GetTickCount64());
 #else
+#ifdef __EMSCRIPTEN__
+    // A page knows no machine uptime; the wall clock's milliseconds vary from load to load.
+    constexpr clockid_t runVaryingClock = CLOCK_REALTIME;
+#else
+    constexpr clockid_t runVaryingClock = CLOCK_BOOTTIME;
+#endif
     timespec uptime{};
-    if (clock_gettime(CLOCK_BOOTTIME, &uptime) != 0) {
+    if (clock_gettime(runVaryingClock, &uptime) != 0) {
         return 0;
     }
     return static_cast<uint32_t>(static_cast<uint64_t>(uptime.tv_sec) * 1000u + static_cast<uint64_t>(uptime.tv_nsec) / 1000000u);
