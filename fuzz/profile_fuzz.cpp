@@ -2,7 +2,7 @@
 // under a private XDG_CONFIG_HOME; whatever was stored, the loaded record must be one the game
 // can trust, and saving and loading it again must change nothing.
 #include "game/profile.h"
-#include "storage/setting_store_file.h"
+#include "storage/setting_store_posix.h"
 #include "storage/storage.h"
 
 #include <cmath>

@@ -1,6 +1,8 @@
 // keys.cpp: the key-code table: names and the virtual keys that produce each code.
 #include "frame/keys.h"
 
+#include "platform/virtual_keys.h"
+
 #include <array>
 
 namespace {
@@ -29,12 +31,50 @@ struct KeyMapping {
 
 // Single keys; the runs (letters, digits, keypad digits, F1 to F13) are computed below.
 constexpr KeyMapping singleKeys[] = {
-    {27, 1}, {13, 2}, {8, 3}, {32, 4}, {9, 5}, {20, 6}, {16, 7}, {17, 8}, {1017, 8}, {18, 9},
-    {1018, 9}, {1091, 11}, {192, 48}, {189, 49}, {187, 50}, {219, 51}, {221, 52}, {220, 53},
-    {186, 54}, {222, 55}, {188, 56}, {190, 57}, {191, 58}, {1045, 60}, {1046, 61}, {1036, 62},
-    {1035, 63}, {1033, 64}, {1034, 65}, {1037, 66}, {1038, 67}, {1039, 68}, {1040, 69},
-    {110, 80}, {1013, 81}, {107, 82}, {109, 83}, {1144, 85}, {1111, 87}, {106, 88}, {145, 103},
-    {19, 104},
+    {vkEscape, keyEscape},
+    {vkReturn, keyEnter},
+    {vkBackspace, keyBackspace},
+    {vkSpace, keySpace},
+    {vkTab, keyTab},
+    {vkCapsLock, keyCapsLock},
+    {vkShift, keyShift},
+    {vkControl, keyControl},
+    {vkExtended + vkControl, keyControl},
+    {vkAlt, keyAlt},
+    {vkExtended + vkAlt, keyAlt},
+    {vkExtended + vkLeftWindows, keyWindows},
+    {vkGrave, keyGrave},
+    {vkMinus, keyMinus},
+    {vkEquals, keyEquals},
+    {vkLeftBracket, keyLeftBracket},
+    {vkRightBracket, keyRightBracket},
+    {vkBackslash, keyBackslash},
+    {vkSemicolon, keySemicolon},
+    {vkApostrophe, keyApostrophe},
+    {vkComma, keyComma},
+    {vkPeriod, keyPeriod},
+    {vkSlash, keySlash},
+    // The navigation keys have codes only as extended keys: the keypad's copies with Num Lock
+    // off arrive plain and have none.
+    {vkExtended + vkInsert, keyInsert},
+    {vkExtended + vkDelete, keyDelete},
+    {vkExtended + vkHome, keyHome},
+    {vkExtended + vkEnd, keyEnd},
+    {vkExtended + vkPageUp, keyPageUp},
+    {vkExtended + vkPageDown, keyPageDown},
+    {vkExtended + vkLeft, keyLeft},
+    {vkExtended + vkUp, keyUp},
+    {vkExtended + vkRight, keyRight},
+    {vkExtended + vkDown, keyDown},
+    {vkKeypadPeriod, keyKeypadPeriod},
+    {vkExtended + vkReturn, keyKeypadEnter},
+    {vkKeypadPlus, keyKeypadPlus},
+    {vkKeypadMinus, keyKeypadMinus},
+    {vkExtended + vkNumLock, keyKeypadNumLock},
+    {vkExtended + vkKeypadDivide, keyKeypadDivide},
+    {vkKeypadMultiply, keyKeypadMultiply},
+    {vkScrollLock, keyF15},
+    {vkPause, keyF16},
 };
 
 struct KeyRun {
@@ -44,10 +84,10 @@ struct KeyRun {
 };
 
 constexpr KeyRun keyRuns[] = {
-    {65, 90, 12},   // A to Z
-    {48, 57, 38},   // main keyboard digits
-    {96, 105, 70},  // keypad digits
-    {112, 124, 89}, // F1 to F13
+    {vkLetterA, vkLetterZ, keyA},
+    {vkDigit0, vkDigit9, key0},
+    {vkKeypad0, vkKeypad9, keyKeypad0},
+    {vkF1, vkF13, keyF1},
 };
 
 } // namespace

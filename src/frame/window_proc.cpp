@@ -5,12 +5,13 @@
 #include "frame/display.h"
 #include "frame/keys.h"
 #include "frame/loop.h"
+#include "platform/virtual_keys.h"
 
 namespace {
 
 int32_t frameworkKey(const PlatformMessage& message)
 {
-    return mapVirtualKey(message.virtualKey + (message.extended ? 1000 : 0));
+    return mapVirtualKey(message.virtualKey + (message.extended ? vkExtended : 0));
 }
 
 // Each change of activation reaches the layers once, however many messages arrive.
@@ -39,6 +40,17 @@ void routeActivation(bool active)
     }
 }
 
+bool isStalePress(const PlatformMessage& message)
+{
+    switch (message.kind) {
+    case PlatformMessageKind::KeyDown:
+    case PlatformMessageKind::Char:
+    case PlatformMessageKind::MouseDown:
+    case PlatformMessageKind::MouseWheel: return message.time < appState().inputAcceptedFrom;
+    default: return false;
+    }
+}
+
 int32_t wheelDirection(int32_t delta)
 {
     return delta < 0 ? -1 : (delta > 0 ? 1 : 0);
@@ -48,6 +60,9 @@ int32_t wheelDirection(int32_t delta)
 
 void windowProcedure(const PlatformMessage& message)
 {
+    if (isStalePress(message)) {
+        return;
+    }
     switch (message.kind) {
     case PlatformMessageKind::Move:
     case PlatformMessageKind::Size:
@@ -89,4 +104,9 @@ void windowProcedure(const PlatformMessage& message)
     case PlatformMessageKind::None:
         break;
     }
+}
+
+void ignoreInputMadeSoFar()
+{
+    appState().inputAcceptedFrom = platformMilliseconds();
 }

@@ -6,3 +6,8 @@
 // Handles one message as the window procedure: repaints, activation, the close request, keys
 // (auto-repeats dropped), printable characters, and the pointer.
 void windowProcedure(const PlatformMessage& message);
+
+// Presses, keys and typing made until now that still wait in the queue are dropped when they
+// arrive (releases and the rest still count): what was clicked while the program was busy
+// was aimed at a screen that is gone.
+void ignoreInputMadeSoFar();

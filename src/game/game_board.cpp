@@ -2,7 +2,9 @@
 #include "game/game.h"
 
 #include "frame/clock.h"
+#include "frame/keys.h"
 #include "frame/loop.h"
+#include "frame/window_proc.h"
 #include "game/game_texts.h"
 #include "puzzle/generator.h"
 
@@ -15,15 +17,8 @@ constexpr int32_t kClockTop = 195;
 constexpr int32_t kLabelLeft = 185;
 constexpr int32_t kTopTextsTop = 10;
 constexpr int32_t kBestTimeRight = 670;
-
-// Key codes of the board screen.
-constexpr int32_t kKeyBackspace = 3;
-constexpr int32_t kKeySpace = 4;
-constexpr int32_t kKeyP = 27;
-constexpr int32_t kKeyT = 31;
-constexpr int32_t kKeyZ = 37;
-constexpr int32_t kKeyDigit0 = 38;
-constexpr int32_t kKeyPadDigit0 = 70;
+// The least space between the table label and the best time beside it.
+constexpr int32_t kTextGap = 12;
 
 // The cell under a pixel offset from the board's edge: a pixel on a border between two cells
 // belongs to the one on its left (or above).
@@ -62,6 +57,7 @@ void Game::newGame()
     if (left > 0.0) {
         waitSeconds(static_cast<float>(left));
     }
+    ignoreInputMadeSoFar();
     state = Playing;
 }
 
@@ -142,17 +138,17 @@ void Game::onKeyDown(int32_t keyCode)
     if (state != Playing) {
         return;
     }
-    if (keyCode == kKeyBackspace) {
+    if (keyCode == keyBackspace) {
         currentNumber = 0;
-    } else if (keyCode >= kKeyDigit0 && keyCode <= kKeyDigit0 + 9) {
-        currentNumber = keyCode - kKeyDigit0;
-    } else if (keyCode >= kKeyPadDigit0 && keyCode <= kKeyPadDigit0 + 9) {
-        currentNumber = keyCode - kKeyPadDigit0;
-    } else if (keyCode == kKeySpace || keyCode == kKeyP) {
+    } else if (keyCode >= key0 && keyCode <= key9) {
+        currentNumber = keyCode - key0;
+    } else if (keyCode >= keyKeypad0 && keyCode <= keyKeypad9) {
+        currentNumber = keyCode - keyKeypad0;
+    } else if (keyCode == keySpace || keyCode == keyP) {
         releaseBoardButtons(assets.pause.area.x, assets.pause.area.y);
-    } else if (keyCode == kKeyZ) {
+    } else if (keyCode == keyZ) {
         releaseBoardButtons(assets.undo.area.x, assets.undo.area.y + 6);
-    } else if (keyCode == kKeyT) {
+    } else if (keyCode == keyT) {
         pencilMode = !pencilMode;
     }
 }
@@ -270,10 +266,15 @@ void Game::drawBoardTexts()
     assets.mainFont.draw(kClockLeft, kClockTop, playingClockText(elapsedSeconds()));
     const int32_t layout = profile.zoneLayout();
     const int32_t difficulty = profile.difficulty();
-    assets.mainFont.draw(kLabelLeft, kTopTextsTop, tableLabel(layout, difficulty));
+    const BWString label = tableLabel(layout, difficulty);
+    assets.mainFont.draw(kLabelLeft, kTopTextsTop, label);
     const float best = profile.bestTime(layout, difficulty, 0);
     if (best > 0.0f) {
-        const BWString text = bestTimeText(profile.bestName(layout, difficulty, 0), best);
+        const int32_t labelRight = kLabelLeft + assets.mainFont.textWidth(label);
+        const BWString text =
+            nameFittedTo(assets.mainFont, kBestTimeRight - kTextGap - labelRight,
+                         profile.bestName(layout, difficulty, 0),
+                         [best](const char* shown) { return bestTimeText(shown, best); });
         assets.mainFont.draw(kBestTimeRight - assets.mainFont.textWidth(text), kTopTextsTop, text);
     }
 }

@@ -15,6 +15,8 @@ constexpr int32_t kOptionRows[3] = {254, 294, 335};
 constexpr int32_t kBestNameLeft = 188;
 constexpr int32_t kBestTimeLeft = 518;
 constexpr int32_t kBestTop = 425;
+// The least space between a name and the text beside it.
+constexpr int32_t kColumnGap = 12;
 
 } // namespace
 
@@ -31,7 +33,9 @@ void Game::drawMenu()
     const int32_t difficulty = profile.difficulty();
     const BWFont& font = assets.mainFont;
     for (int32_t rank = 0; rank < Profile::kRanks; ++rank) {
-        const BWString name = bestRankText(rank, profile.bestName(layout, difficulty, rank));
+        const BWString name = nameFittedTo(
+            font, kBestTimeLeft - kColumnGap - kBestNameLeft, profile.bestName(layout, difficulty, rank),
+            [rank](const char* shown) { return bestRankText(rank, shown); });
         const BWString time = formatClockTime(profile.bestTime(layout, difficulty, rank));
         font.draw(kBestNameLeft, kBestTop + rank * font.textHeight(name), name);
         font.draw(kBestTimeLeft, kBestTop + rank * font.textHeight(time), time);

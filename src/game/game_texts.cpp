@@ -3,6 +3,7 @@
 
 #include "game/profile.h"
 
+#include <string>
 
 const char* layoutName(int32_t layout)
 {
@@ -36,4 +37,21 @@ BWString bestTimeText(const char* name, float seconds)
 BWString bestRankText(int32_t rank, const char* name)
 {
     return BWString("%d- %s", rank + 1, name);
+}
+
+BWString nameFittedTo(const BWFont& font, int32_t width, const char* name,
+                      const std::function<BWString(const char*)>& textWith)
+{
+    if (font.textWidth(textWith(name)) <= width) {
+        return textWith(name);
+    }
+    std::string cut = name;
+    while (!cut.empty()) {
+        cut.pop_back();
+        const BWString text = textWith((cut + "...").c_str());
+        if (font.textWidth(text) <= width) {
+            return text;
+        }
+    }
+    return textWith("...");
 }

@@ -2,8 +2,10 @@
 #pragma once
 
 #include "base/bw_string.h"
+#include "media/font.h"
 
 #include <cstdint>
+#include <functional>
 
 // "Classic", "Random", "Chaos"; "" outside 0 to 2.
 const char* layoutName(int32_t layout);
@@ -18,3 +20,9 @@ BWString tableLabel(int32_t layout, int32_t difficulty);
 BWString bestTimeText(const char* name, float seconds);
 // A row of the menu's best times: "1- Anonymous".
 BWString bestRankText(int32_t rank, const char* name);
+
+// A name as the text it goes into shows it within `width` pixels of the font: whole when the
+// text fits, otherwise cut short and ended with "..." (the stored name stays whole).
+// `textWith` makes the text around a name, as bestRankText or bestTimeText do.
+BWString nameFittedTo(const BWFont& font, int32_t width, const char* name,
+                      const std::function<BWString(const char*)>& textWith);

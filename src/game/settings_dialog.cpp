@@ -3,15 +3,13 @@
 
 #include "frame/app.h"
 #include "frame/clock.h"
+#include "frame/keys.h"
 #include "frame/loop.h"
 #include "game/game.h"
 #include "game/game_dialogs.h"
 #include "media/sound.h"
 
 namespace {
-
-constexpr int32_t kKeyEscape = 1;
-constexpr int32_t kKeyEnter = 2;
 
 // The option marks: full screen and window on the left, sound on and off on the right.
 const BWPoint kFullscreenMark(198, 268);
@@ -104,7 +102,7 @@ void SettingsDialog::confirmClear()
 // Done is pressed by hand and shown pressed for a quarter second before it is released.
 void SettingsDialog::onKeyDown(int32_t keyCode)
 {
-    if (keyCode != kKeyEscape && keyCode != kKeyEnter) {
+    if (keyCode != keyEscape && keyCode != keyEnter) {
         return;
     }
     onMouseDown(doneArea_.x, doneArea_.y, 1);

@@ -152,6 +152,9 @@ struct PlatformMessage {
     int32_t y = 0;
     int32_t button = 0;
     int32_t wheelDelta = 0;
+    // When it happened, on platformMilliseconds()'s clock: a message can wait in the queue
+    // while the program is busy.
+    uint64_t time = 0;
 };
 
 // Waits for no timeout.
@@ -160,8 +163,11 @@ constexpr uint32_t platformWaitForever = UINT32_MAX;
 // (also for system events that carry no window message).
 bool platformWaitMessage(PlatformMessage& message, uint32_t timeoutMs);
 
-// The virtual key and extended flag an SDL scancode produces; false for keys without one.
-bool platformScancodeVirtualKey(int32_t scancode, int32_t& virtualKey, bool& extended);
+// The virtual key and extended flag of a key, from its SDL scancode (its position) and keycode
+// (what the active layout prints on it): letters follow the layout, every other key its
+// position. A key that no PC keyboard message names gets a value of its own from
+// vkWithoutValue up (platform/virtual_keys.h).
+void platformKeyVirtualKey(int32_t scancode, int32_t keycode, int32_t& virtualKey, bool& extended);
 // Scancodes are below this bound.
 int32_t platformScancodeLimit();
 

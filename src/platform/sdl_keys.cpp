@@ -1,5 +1,11 @@
-// sdl_keys.cpp: which virtual key (and extended flag) each SDL scancode produces.
+// sdl_keys.cpp: which virtual key (and extended flag) each key of the keyboard produces.
+//
+// Letters follow the active keyboard layout, as the letters printed on the keys: the key that
+// types "a" is A on QWERTY and AZERTY alike. Every other key keeps its position: the digit row
+// gives the digits under AZERTY too (where it types "&", "é" ... without Shift), and the keypad,
+// the navigation block and the modifiers are the same keys on every layout.
 #include "platform/platform.h"
+#include "platform/virtual_keys.h"
 
 #include <SDL.h>
 
@@ -15,63 +21,117 @@ struct KeyEntry {
 // the keypad's Enter and divide, Num Lock and the system keys are extended; the keypad digits
 // are the keypad's own virtual keys whatever the Num Lock state.
 constexpr KeyEntry keyTable[] = {
-    {SDL_SCANCODE_ESCAPE, 27, false},     {SDL_SCANCODE_RETURN, 13, false},
-    {SDL_SCANCODE_RETURN2, 13, false},    {SDL_SCANCODE_BACKSPACE, 8, false},
-    {SDL_SCANCODE_SPACE, 32, false},      {SDL_SCANCODE_TAB, 9, false},
-    {SDL_SCANCODE_CAPSLOCK, 20, false},   {SDL_SCANCODE_LSHIFT, 16, false},
-    {SDL_SCANCODE_RSHIFT, 16, false},     {SDL_SCANCODE_LCTRL, 17, false},
-    {SDL_SCANCODE_RCTRL, 17, true},       {SDL_SCANCODE_LALT, 18, false},
-    {SDL_SCANCODE_RALT, 18, true},        {SDL_SCANCODE_LGUI, 91, true},
-    {SDL_SCANCODE_RGUI, 92, true},        {SDL_SCANCODE_APPLICATION, 93, true},
-    {SDL_SCANCODE_GRAVE, 192, false},     {SDL_SCANCODE_MINUS, 189, false},
-    {SDL_SCANCODE_EQUALS, 187, false},    {SDL_SCANCODE_LEFTBRACKET, 219, false},
-    {SDL_SCANCODE_RIGHTBRACKET, 221, false}, {SDL_SCANCODE_BACKSLASH, 220, false},
-    {SDL_SCANCODE_NONUSHASH, 220, false}, {SDL_SCANCODE_SEMICOLON, 186, false},
-    {SDL_SCANCODE_APOSTROPHE, 222, false}, {SDL_SCANCODE_COMMA, 188, false},
-    {SDL_SCANCODE_PERIOD, 190, false},    {SDL_SCANCODE_SLASH, 191, false},
-    {SDL_SCANCODE_NONUSBACKSLASH, 226, false}, {SDL_SCANCODE_HELP, 47, false},
-    {SDL_SCANCODE_INSERT, 45, true},      {SDL_SCANCODE_DELETE, 46, true},
-    {SDL_SCANCODE_HOME, 36, true},        {SDL_SCANCODE_END, 35, true},
-    {SDL_SCANCODE_PAGEUP, 33, true},      {SDL_SCANCODE_PAGEDOWN, 34, true},
-    {SDL_SCANCODE_LEFT, 37, true},        {SDL_SCANCODE_UP, 38, true},
-    {SDL_SCANCODE_RIGHT, 39, true},       {SDL_SCANCODE_DOWN, 40, true},
-    {SDL_SCANCODE_KP_0, 96, false},       {SDL_SCANCODE_KP_1, 97, false},
-    {SDL_SCANCODE_KP_2, 98, false},       {SDL_SCANCODE_KP_3, 99, false},
-    {SDL_SCANCODE_KP_4, 100, false},      {SDL_SCANCODE_KP_5, 101, false},
-    {SDL_SCANCODE_KP_6, 102, false},      {SDL_SCANCODE_KP_7, 103, false},
-    {SDL_SCANCODE_KP_8, 104, false},      {SDL_SCANCODE_KP_9, 105, false},
-    {SDL_SCANCODE_KP_PERIOD, 110, false}, {SDL_SCANCODE_KP_ENTER, 13, true},
-    {SDL_SCANCODE_KP_PLUS, 107, false},   {SDL_SCANCODE_KP_MINUS, 109, false},
-    {SDL_SCANCODE_KP_MULTIPLY, 106, false}, {SDL_SCANCODE_KP_DIVIDE, 111, true},
-    {SDL_SCANCODE_NUMLOCKCLEAR, 144, true}, {SDL_SCANCODE_KP_CLEAR, 12, false},
-    {SDL_SCANCODE_CLEAR, 12, false},      {SDL_SCANCODE_KP_EQUALS, 146, false},
-    {SDL_SCANCODE_PRINTSCREEN, 44, true}, {SDL_SCANCODE_SCROLLLOCK, 145, false},
-    {SDL_SCANCODE_PAUSE, 19, false},
+    {SDL_SCANCODE_ESCAPE, vkEscape, false},
+    {SDL_SCANCODE_RETURN, vkReturn, false},
+    {SDL_SCANCODE_RETURN2, vkReturn, false},
+    {SDL_SCANCODE_BACKSPACE, vkBackspace, false},
+    {SDL_SCANCODE_SPACE, vkSpace, false},
+    {SDL_SCANCODE_TAB, vkTab, false},
+    {SDL_SCANCODE_CAPSLOCK, vkCapsLock, false},
+    {SDL_SCANCODE_LSHIFT, vkShift, false},
+    {SDL_SCANCODE_RSHIFT, vkShift, false},
+    {SDL_SCANCODE_LCTRL, vkControl, false},
+    {SDL_SCANCODE_RCTRL, vkControl, true},
+    {SDL_SCANCODE_LALT, vkAlt, false},
+    {SDL_SCANCODE_RALT, vkAlt, true},
+    {SDL_SCANCODE_LGUI, vkLeftWindows, true},
+    {SDL_SCANCODE_RGUI, vkRightWindows, true},
+    {SDL_SCANCODE_APPLICATION, vkApplication, true},
+    {SDL_SCANCODE_GRAVE, vkGrave, false},
+    {SDL_SCANCODE_MINUS, vkMinus, false},
+    {SDL_SCANCODE_EQUALS, vkEquals, false},
+    {SDL_SCANCODE_LEFTBRACKET, vkLeftBracket, false},
+    {SDL_SCANCODE_RIGHTBRACKET, vkRightBracket, false},
+    {SDL_SCANCODE_BACKSLASH, vkBackslash, false},
+    {SDL_SCANCODE_NONUSHASH, vkBackslash, false},
+    {SDL_SCANCODE_SEMICOLON, vkSemicolon, false},
+    {SDL_SCANCODE_APOSTROPHE, vkApostrophe, false},
+    {SDL_SCANCODE_COMMA, vkComma, false},
+    {SDL_SCANCODE_PERIOD, vkPeriod, false},
+    {SDL_SCANCODE_SLASH, vkSlash, false},
+    {SDL_SCANCODE_NONUSBACKSLASH, vkNonUsBackslash, false},
+    {SDL_SCANCODE_HELP, vkHelp, false},
+    {SDL_SCANCODE_INSERT, vkInsert, true},
+    {SDL_SCANCODE_DELETE, vkDelete, true},
+    {SDL_SCANCODE_HOME, vkHome, true},
+    {SDL_SCANCODE_END, vkEnd, true},
+    {SDL_SCANCODE_PAGEUP, vkPageUp, true},
+    {SDL_SCANCODE_PAGEDOWN, vkPageDown, true},
+    {SDL_SCANCODE_LEFT, vkLeft, true},
+    {SDL_SCANCODE_UP, vkUp, true},
+    {SDL_SCANCODE_RIGHT, vkRight, true},
+    {SDL_SCANCODE_DOWN, vkDown, true},
+    {SDL_SCANCODE_KP_0, vkKeypad0, false},
+    {SDL_SCANCODE_KP_PERIOD, vkKeypadPeriod, false},
+    {SDL_SCANCODE_KP_ENTER, vkReturn, true},
+    {SDL_SCANCODE_KP_PLUS, vkKeypadPlus, false},
+    {SDL_SCANCODE_KP_MINUS, vkKeypadMinus, false},
+    {SDL_SCANCODE_KP_MULTIPLY, vkKeypadMultiply, false},
+    {SDL_SCANCODE_KP_DIVIDE, vkKeypadDivide, true},
+    {SDL_SCANCODE_NUMLOCKCLEAR, vkNumLock, true},
+    {SDL_SCANCODE_KP_CLEAR, vkClear, false},
+    {SDL_SCANCODE_CLEAR, vkClear, false},
+    {SDL_SCANCODE_KP_EQUALS, vkKeypadEquals, false},
+    {SDL_SCANCODE_PRINTSCREEN, vkPrintScreen, true},
+    {SDL_SCANCODE_SCROLLLOCK, vkScrollLock, false},
+    {SDL_SCANCODE_PAUSE, vkPause, false},
+    {SDL_SCANCODE_MUTE, vkVolumeMute, true},
+    {SDL_SCANCODE_AUDIOMUTE, vkVolumeMute, true},
+    {SDL_SCANCODE_VOLUMEDOWN, vkVolumeDown, true},
+    {SDL_SCANCODE_VOLUMEUP, vkVolumeUp, true},
+    {SDL_SCANCODE_AUDIONEXT, vkMediaNext, true},
+    {SDL_SCANCODE_AUDIOPREV, vkMediaPrevious, true},
+    {SDL_SCANCODE_AUDIOSTOP, vkMediaStop, true},
+    {SDL_SCANCODE_AUDIOPLAY, vkMediaPlayPause, true},
 };
 
-} // namespace
+// Where a layout puts punctuation on a letter's position (AZERTY's "," on the US M key), the
+// key produces the punctuation's virtual key, as it does on that layout's other keys.
+struct PunctuationEntry {
+    SDL_Keycode keycode;
+    int32_t virtualKey;
+};
 
-bool platformScancodeVirtualKey(int32_t scancode, int32_t& virtualKey, bool& extended)
+constexpr PunctuationEntry punctuationTable[] = {
+    {SDLK_BACKQUOTE, vkGrave},  {SDLK_MINUS, vkMinus},         {SDLK_EQUALS, vkEquals},
+    {SDLK_LEFTBRACKET, vkLeftBracket}, {SDLK_RIGHTBRACKET, vkRightBracket},
+    {SDLK_BACKSLASH, vkBackslash},     {SDLK_SEMICOLON, vkSemicolon},
+    {SDLK_QUOTE, vkApostrophe}, {SDLK_COMMA, vkComma},         {SDLK_PERIOD, vkPeriod},
+    {SDLK_SLASH, vkSlash},
+};
+
+bool isLetterPosition(int32_t scancode)
 {
-    if (scancode >= SDL_SCANCODE_A && scancode <= SDL_SCANCODE_Z) {
-        virtualKey = 'A' + (scancode - SDL_SCANCODE_A);
-        extended = false;
+    return scancode >= SDL_SCANCODE_A && scancode <= SDL_SCANCODE_Z;
+}
+
+// The key's position alone: what the key is on a US keyboard.
+bool positionVirtualKey(int32_t scancode, int32_t& virtualKey, bool& extended)
+{
+    extended = false;
+    if (isLetterPosition(scancode)) {
+        virtualKey = vkLetterA + (scancode - SDL_SCANCODE_A);
         return true;
     }
-    // SDL numbers the main digits 1 to 9, then 0.
-    if (scancode >= SDL_SCANCODE_1 && scancode <= SDL_SCANCODE_0) {
-        virtualKey = scancode == SDL_SCANCODE_0 ? '0' : '1' + (scancode - SDL_SCANCODE_1);
-        extended = false;
+    // SDL numbers the main digits 1 to 9, then 0; the keypad's likewise.
+    if (scancode >= SDL_SCANCODE_1 && scancode <= SDL_SCANCODE_9) {
+        virtualKey = vkDigit0 + 1 + (scancode - SDL_SCANCODE_1);
+        return true;
+    }
+    if (scancode == SDL_SCANCODE_0) {
+        virtualKey = vkDigit0;
+        return true;
+    }
+    if (scancode >= SDL_SCANCODE_KP_1 && scancode <= SDL_SCANCODE_KP_9) {
+        virtualKey = vkKeypad0 + 1 + (scancode - SDL_SCANCODE_KP_1);
         return true;
     }
     if (scancode >= SDL_SCANCODE_F1 && scancode <= SDL_SCANCODE_F12) {
-        virtualKey = 112 + (scancode - SDL_SCANCODE_F1);
-        extended = false;
+        virtualKey = vkF1 + (scancode - SDL_SCANCODE_F1);
         return true;
     }
     if (scancode >= SDL_SCANCODE_F13 && scancode <= SDL_SCANCODE_F24) {
-        virtualKey = 124 + (scancode - SDL_SCANCODE_F13);
-        extended = false;
+        virtualKey = vkF13 + (scancode - SDL_SCANCODE_F13);
         return true;
     }
     for (const KeyEntry& entry : keyTable) {
@@ -82,6 +142,30 @@ bool platformScancodeVirtualKey(int32_t scancode, int32_t& virtualKey, bool& ext
         }
     }
     return false;
+}
+
+} // namespace
+
+void platformKeyVirtualKey(int32_t scancode, int32_t keycode, int32_t& virtualKey, bool& extended)
+{
+    if (keycode >= SDLK_a && keycode <= SDLK_z) {
+        virtualKey = vkLetterA + (keycode - SDLK_a);
+        extended = false;
+        return;
+    }
+    if (isLetterPosition(scancode)) {
+        for (const PunctuationEntry& entry : punctuationTable) {
+            if (entry.keycode == keycode) {
+                virtualKey = entry.virtualKey;
+                extended = false;
+                return;
+            }
+        }
+    }
+    if (!positionVirtualKey(scancode, virtualKey, extended)) {
+        virtualKey = vkWithoutValue + scancode;
+        extended = false;
+    }
 }
 
 int32_t platformScancodeLimit()

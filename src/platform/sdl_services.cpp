@@ -18,8 +18,6 @@ namespace {
 // ---- Clock: program start is the first use of this file, at static initialisation.
 
 const std::chrono::steady_clock::time_point programStart = std::chrono::steady_clock::now();
-bool manualClock = false;
-uint64_t manualNow = 0;
 
 // ---- Audio: one device, shared by the caller's mixer and the beep.
 
@@ -28,20 +26,27 @@ constexpr int beepFrames = sampleRate / 8;
 constexpr double beepHertz = 880.0;
 constexpr double pi = 3.14159265358979323846;
 
-SDL_AudioDeviceID audioDevice = 0;
-PlatformAudioCallback audioCallback = nullptr;
-void* audioUser = nullptr;
-int beepFramesLeft = 0;
-int beepCount = 0;
-int messageBoxCount = 0;
+// Everything the services keep between calls.
+struct ServicesState {
+    // Under the manual clock time stands still at manualNow until a test moves it.
+    bool manualClock = false;
+    uint64_t manualNow = 0;
+    SDL_AudioDeviceID audioDevice = 0;
+    PlatformAudioCallback audioCallback = nullptr;
+    void* audioUser = nullptr;
+    int beepFramesLeft = 0;
+    int beepCount = 0;
+    int messageBoxCount = 0;
+};
+ServicesState state;
 
 // Adds what is left of the beep on top of the mixed samples: a sine with a short fade out so
 // the end does not click.
 void mixBeep(int16_t* samples, int frames)
 {
-    for (int frame = 0; frame < frames && beepFramesLeft > 0; ++frame, --beepFramesLeft) {
-        double played = static_cast<double>(beepFrames - beepFramesLeft);
-        double fade = std::min(1.0, beepFramesLeft / (sampleRate * 0.02));
+    for (int frame = 0; frame < frames && state.beepFramesLeft > 0; ++frame, --state.beepFramesLeft) {
+        double played = static_cast<double>(beepFrames - state.beepFramesLeft);
+        double fade = std::min(1.0, state.beepFramesLeft / (sampleRate * 0.02));
         double level = std::sin(2.0 * pi * beepHertz * played / sampleRate) * 6000.0 * fade;
         for (int channel = 0; channel < 2; ++channel) {
             int mixed = samples[frame * 2 + channel] + static_cast<int>(level);
@@ -54,8 +59,8 @@ void fillAudio(void*, Uint8* stream, int length)
 {
     auto* samples = reinterpret_cast<int16_t*>(stream);
     int frames = length / static_cast<int>(2 * sizeof(int16_t));
-    if (audioCallback) {
-        audioCallback(audioUser, samples, frames);
+    if (state.audioCallback) {
+        state.audioCallback(state.audioUser, samples, frames);
     } else {
         SDL_memset(stream, 0, static_cast<size_t>(length));
     }
@@ -64,7 +69,7 @@ void fillAudio(void*, Uint8* stream, int length)
 
 bool ensureAudioDevice()
 {
-    if (audioDevice != 0) {
+    if (state.audioDevice != 0) {
         return true;
     }
     if (!SDL_WasInit(SDL_INIT_AUDIO) && SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
@@ -78,11 +83,11 @@ bool ensureAudioDevice()
     wanted.callback = fillAudio;
     SDL_AudioSpec obtained{};
     // No changes allowed: SDL converts to whatever the hardware wants.
-    audioDevice = SDL_OpenAudioDevice(nullptr, 0, &wanted, &obtained, 0);
-    if (audioDevice == 0) {
+    state.audioDevice = SDL_OpenAudioDevice(nullptr, 0, &wanted, &obtained, 0);
+    if (state.audioDevice == 0) {
         return false;
     }
-    SDL_PauseAudioDevice(audioDevice, 0);
+    SDL_PauseAudioDevice(state.audioDevice, 0);
     return true;
 }
 
@@ -90,8 +95,8 @@ bool ensureAudioDevice()
 
 uint64_t platformMilliseconds()
 {
-    if (manualClock) {
-        return manualNow;
+    if (state.manualClock) {
+        return state.manualNow;
     }
     auto elapsed = std::chrono::steady_clock::now() - programStart;
     return static_cast<uint64_t>(std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count());
@@ -99,8 +104,8 @@ uint64_t platformMilliseconds()
 
 void platformSleepMilliseconds(uint32_t ms)
 {
-    if (manualClock) {
-        manualNow += ms;
+    if (state.manualClock) {
+        state.manualNow += ms;
         return;
     }
     SDL_Delay(ms);
@@ -127,23 +132,23 @@ uint32_t platformUptimeMilliseconds()
 
 void platformUseManualClock(uint64_t startMs)
 {
-    manualClock = true;
-    manualNow = startMs;
+    state.manualClock = true;
+    state.manualNow = startMs;
 }
 
 void platformUseRealClock()
 {
-    manualClock = false;
+    state.manualClock = false;
 }
 
 bool platformClockIsManual()
 {
-    return manualClock;
+    return state.manualClock;
 }
 
 void platformAdvanceClock(uint64_t ms)
 {
-    manualNow += ms;
+    state.manualNow += ms;
 }
 
 PlatformLocalTime platformLocalTime()
@@ -173,59 +178,59 @@ bool platformOpenAudio(PlatformAudioCallback callback, void* user)
     if (!ensureAudioDevice()) {
         return false;
     }
-    SDL_LockAudioDevice(audioDevice);
-    audioCallback = callback;
-    audioUser = user;
-    SDL_UnlockAudioDevice(audioDevice);
+    SDL_LockAudioDevice(state.audioDevice);
+    state.audioCallback = callback;
+    state.audioUser = user;
+    SDL_UnlockAudioDevice(state.audioDevice);
     return true;
 }
 
 void platformCloseAudio()
 {
-    if (audioDevice == 0) {
+    if (state.audioDevice == 0) {
         return;
     }
-    SDL_CloseAudioDevice(audioDevice);
-    audioDevice = 0;
-    audioCallback = nullptr;
-    audioUser = nullptr;
-    beepFramesLeft = 0;
+    SDL_CloseAudioDevice(state.audioDevice);
+    state.audioDevice = 0;
+    state.audioCallback = nullptr;
+    state.audioUser = nullptr;
+    state.beepFramesLeft = 0;
 }
 
 void platformLockAudio()
 {
-    if (audioDevice != 0) {
-        SDL_LockAudioDevice(audioDevice);
+    if (state.audioDevice != 0) {
+        SDL_LockAudioDevice(state.audioDevice);
     }
 }
 
 void platformUnlockAudio()
 {
-    if (audioDevice != 0) {
-        SDL_UnlockAudioDevice(audioDevice);
+    if (state.audioDevice != 0) {
+        SDL_UnlockAudioDevice(state.audioDevice);
     }
 }
 
 void platformBeep()
 {
-    ++beepCount;
-    if (manualClock || !ensureAudioDevice()) {
+    ++state.beepCount;
+    if (state.manualClock || !ensureAudioDevice()) {
         return;
     }
-    SDL_LockAudioDevice(audioDevice);
-    beepFramesLeft = beepFrames;
-    SDL_UnlockAudioDevice(audioDevice);
+    SDL_LockAudioDevice(state.audioDevice);
+    state.beepFramesLeft = beepFrames;
+    SDL_UnlockAudioDevice(state.audioDevice);
 }
 
 int platformBeepCount()
 {
-    return beepCount;
+    return state.beepCount;
 }
 
 void platformMessageBox(const char* text)
 {
-    ++messageBoxCount;
-    if (manualClock) {
+    ++state.messageBoxCount;
+    if (state.manualClock) {
         return;
     }
     SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, "", text, nullptr);
@@ -233,7 +238,7 @@ void platformMessageBox(const char* text)
 
 int platformMessageBoxCount()
 {
-    return messageBoxCount;
+    return state.messageBoxCount;
 }
 
 std::string platformClipboardText()

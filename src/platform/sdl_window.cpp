@@ -15,23 +15,30 @@
 
 namespace {
 
-SDL_Window* window = nullptr;
-SDL_GLContext glContext = nullptr;
-std::string lastError;
-PlatformRect shownRect;
-int32_t pictureWidth = 0;
-int32_t pictureHeight = 0;
-// Whether the latest key press was an auto-repeat: its characters count as repeated too.
-bool keyRepeating = false;
-// Characters of a text event beyond the first wait here, one message each.
-std::deque<PlatformMessage> pendingMessages;
-PlatformMessageSource messageSource = nullptr;
-void* messageSourceUser = nullptr;
-SDL_Cursor* systemCursors[2] = {nullptr, nullptr};
-int fullscreenSwitches = 0;
-// The client size the window was made with, which it has whenever it is not full screen.
-int windowWidth = 0;
-int windowHeight = 0;
+// Everything the window side keeps between calls.
+struct WindowState {
+    SDL_Window* window = nullptr;
+    SDL_GLContext glContext = nullptr;
+    std::string lastError;
+    PlatformRect shownRect;
+    int32_t pictureWidth = 0;
+    int32_t pictureHeight = 0;
+    // Whether the latest key press was an auto-repeat: its characters count as repeated too.
+    bool keyRepeating = false;
+    // While the left Alt key is down, typed characters are shortcuts, not text (the right one
+    // is AltGr on many layouts and types "@", "€" ...).
+    bool leftAltHeld = false;
+    // Characters of a text event beyond the first wait here, one message each.
+    std::deque<PlatformMessage> pendingMessages;
+    PlatformMessageSource messageSource = nullptr;
+    void* messageSourceUser = nullptr;
+    SDL_Cursor* systemCursors[2] = {nullptr, nullptr};
+    int fullscreenSwitches = 0;
+    // The client size the window was made with, which it has whenever it is not full screen.
+    int windowWidth = 0;
+    int windowHeight = 0;
+};
+WindowState state;
 
 bool offscreenDriver()
 {
@@ -41,7 +48,7 @@ bool offscreenDriver()
 
 void fail(const char* what)
 {
-    lastError = std::string(what) + ": " + SDL_GetError();
+    state.lastError = std::string(what) + ": " + SDL_GetError();
 }
 
 #ifdef _WIN32
@@ -94,20 +101,20 @@ bool startVideo(const char* applicationName)
 // A position on the drawable back in picture pixels, and the other way.
 void toPicture(int32_t& x, int32_t& y)
 {
-    if (shownRect.w <= 0 || shownRect.h <= 0) {
+    if (state.shownRect.w <= 0 || state.shownRect.h <= 0) {
         return;
     }
-    x = static_cast<int32_t>((int64_t{x} - shownRect.x) * pictureWidth / shownRect.w);
-    y = static_cast<int32_t>((int64_t{y} - shownRect.y) * pictureHeight / shownRect.h);
+    x = static_cast<int32_t>((int64_t{x} - state.shownRect.x) * state.pictureWidth / state.shownRect.w);
+    y = static_cast<int32_t>((int64_t{y} - state.shownRect.y) * state.pictureHeight / state.shownRect.h);
 }
 
 void toDrawable(int32_t& x, int32_t& y)
 {
-    if (pictureWidth <= 0 || pictureHeight <= 0) {
+    if (state.pictureWidth <= 0 || state.pictureHeight <= 0) {
         return;
     }
-    x = static_cast<int32_t>(shownRect.x + int64_t{x} * shownRect.w / pictureWidth);
-    y = static_cast<int32_t>(shownRect.y + int64_t{y} * shownRect.h / pictureHeight);
+    x = static_cast<int32_t>(state.shownRect.x + int64_t{x} * state.shownRect.w / state.pictureWidth);
+    y = static_cast<int32_t>(state.shownRect.y + int64_t{y} * state.shownRect.h / state.pictureHeight);
 }
 
 int32_t buttonNumber(Uint8 sdlButton)
@@ -131,6 +138,7 @@ bool convertWindowEvent(const SDL_WindowEvent& event, PlatformMessage& message)
     case SDL_WINDOWEVENT_EXPOSED: message.kind = PlatformMessageKind::Paint; return true;
     case SDL_WINDOWEVENT_FOCUS_GAINED:
     case SDL_WINDOWEVENT_FOCUS_LOST:
+        state.leftAltHeld = false; // its release goes to the window that took the focus
         message.kind = PlatformMessageKind::Activate;
         message.active = event.event == SDL_WINDOWEVENT_FOCUS_GAINED;
         return true;
@@ -140,32 +148,45 @@ bool convertWindowEvent(const SDL_WindowEvent& event, PlatformMessage& message)
 
 bool convertKey(const SDL_KeyboardEvent& event, PlatformMessage& message)
 {
-    if (!platformScancodeVirtualKey(event.keysym.scancode, message.virtualKey, message.extended)) {
-        return false;
-    }
+    platformKeyVirtualKey(event.keysym.scancode, event.keysym.sym, message.virtualKey, message.extended);
     message.kind = event.type == SDL_KEYDOWN ? PlatformMessageKind::KeyDown : PlatformMessageKind::KeyUp;
     message.repeat = event.repeat != 0;
+    if (event.keysym.scancode == SDL_SCANCODE_LALT) {
+        state.leftAltHeld = event.type == SDL_KEYDOWN;
+    }
     if (event.type == SDL_KEYDOWN) {
-        keyRepeating = message.repeat;
+        state.keyRepeating = message.repeat;
     }
     return true;
+}
+
+// SDL stamps events with its own millisecond count; the message carries the platform's.
+uint64_t eventTime(uint32_t timestamp)
+{
+    const uint64_t now = platformMilliseconds();
+    const uint32_t age = SDL_GetTicks() - timestamp;
+    return age < now ? now - age : 0;
 }
 
 // One message per byte of the typed text; the frame keeps the printable ones.
 bool convertText(const SDL_TextInputEvent& event, PlatformMessage& message)
 {
+    if (state.leftAltHeld) {
+        return false;
+    }
     for (const char* byte = event.text; *byte; ++byte) {
         PlatformMessage typed;
         typed.kind = PlatformMessageKind::Char;
         typed.character = static_cast<uint8_t>(*byte);
-        typed.repeat = keyRepeating;
-        pendingMessages.push_back(typed);
+        typed.repeat = state.keyRepeating;
+        typed.time = eventTime(event.timestamp);
+        state.pendingMessages.push_back(typed);
     }
-    if (pendingMessages.empty()) {
+    if (state.pendingMessages.empty()) {
         return false;
     }
-    message = pendingMessages.front();
-    pendingMessages.pop_front();
+    message = state.pendingMessages.front();
+    state.pendingMessages.pop_front();
     return true;
 }
 
@@ -202,9 +223,8 @@ bool convertMouse(const SDL_Event& event, PlatformMessage& message)
     return true;
 }
 
-bool convertEvent(const SDL_Event& event, PlatformMessage& message)
+bool convertMessage(const SDL_Event& event, PlatformMessage& message)
 {
-    message = PlatformMessage{};
     switch (event.type) {
     case SDL_QUIT: message.kind = PlatformMessageKind::Close; return true;
     case SDL_WINDOWEVENT: return convertWindowEvent(event.window, message);
@@ -220,14 +240,21 @@ bool convertEvent(const SDL_Event& event, PlatformMessage& message)
     }
 }
 
+bool convertEvent(const SDL_Event& event, PlatformMessage& message)
+{
+    message = PlatformMessage{};
+    message.time = eventTime(event.common.timestamp);
+    return convertMessage(event, message);
+}
+
 } // namespace
 
 bool platformCreateWindow(const char* title, int32_t width, int32_t height)
 {
-    lastError.clear();
-    if (window || !startVideo(title)) {
-        if (window) {
-            lastError = "the window exists already";
+    state.lastError.clear();
+    if (state.window || !startVideo(title)) {
+        if (state.window) {
+            state.lastError = "the window exists already";
         }
         return false;
     }
@@ -240,100 +267,101 @@ bool platformCreateWindow(const char* title, int32_t width, int32_t height)
     SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 8);
     SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 8);
     SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 16);
-    window = SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height,
+    state.window = SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height,
                               SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN);
-    if (!window) {
+    if (!state.window) {
         fail("cannot create the window");
         return false;
     }
-    glContext = SDL_GL_CreateContext(window);
-    if (!glContext) {
+    state.glContext = SDL_GL_CreateContext(state.window);
+    if (!state.glContext) {
         fail("cannot create the OpenGL context");
-        SDL_DestroyWindow(window);
-        window = nullptr;
+        SDL_DestroyWindow(state.window);
+        state.window = nullptr;
         return false;
     }
-    SDL_GL_MakeCurrent(window, glContext);
+    SDL_GL_MakeCurrent(state.window, state.glContext);
     // The run loop paces the frames; a swap must not wait for the display as well.
     SDL_GL_SetSwapInterval(0);
     SDL_StartTextInput();
-    windowWidth = width;
-    windowHeight = height;
-    shownRect = PlatformRect{0, 0, width, height};
-    pictureWidth = width;
-    pictureHeight = height;
+    state.windowWidth = width;
+    state.windowHeight = height;
+    state.shownRect = PlatformRect{0, 0, width, height};
+    state.pictureWidth = width;
+    state.pictureHeight = height;
     return true;
 }
 
 void platformDestroyWindow()
 {
-    if (glContext) {
-        SDL_GL_MakeCurrent(window, nullptr);
-        SDL_GL_DeleteContext(glContext);
-        glContext = nullptr;
+    if (state.glContext) {
+        SDL_GL_MakeCurrent(state.window, nullptr);
+        SDL_GL_DeleteContext(state.glContext);
+        state.glContext = nullptr;
     }
-    if (window) {
-        SDL_DestroyWindow(window);
-        window = nullptr;
+    if (state.window) {
+        SDL_DestroyWindow(state.window);
+        state.window = nullptr;
     }
-    for (SDL_Cursor*& cursor : systemCursors) {
+    for (SDL_Cursor*& cursor : state.systemCursors) {
         if (cursor) {
             SDL_FreeCursor(cursor);
             cursor = nullptr;
         }
     }
-    pendingMessages.clear();
-    shownRect = PlatformRect{};
-    pictureWidth = 0;
-    pictureHeight = 0;
-    keyRepeating = false;
+    state.pendingMessages.clear();
+    state.shownRect = PlatformRect{};
+    state.pictureWidth = 0;
+    state.pictureHeight = 0;
+    state.keyRepeating = false;
+    state.leftAltHeld = false;
 }
 
 bool platformHasWindow()
 {
-    return window != nullptr;
+    return state.window != nullptr;
 }
 
 bool platformHasGLContext()
 {
-    return glContext != nullptr;
+    return state.glContext != nullptr;
 }
 
 const char* platformLastError()
 {
-    return lastError.c_str();
+    return state.lastError.c_str();
 }
 
 void platformShowWindow()
 {
-    if (window) {
-        SDL_ShowWindow(window);
+    if (state.window) {
+        SDL_ShowWindow(state.window);
     }
 }
 
 void platformHideWindow()
 {
-    if (window) {
-        SDL_HideWindow(window);
+    if (state.window) {
+        SDL_HideWindow(state.window);
     }
 }
 
 void platformMinimiseWindow()
 {
-    if (window) {
-        SDL_MinimizeWindow(window);
+    if (state.window) {
+        SDL_MinimizeWindow(state.window);
     }
 }
 
 bool platformWindowVisible()
 {
-    return window && (SDL_GetWindowFlags(window) & SDL_WINDOW_SHOWN) != 0;
+    return state.window && (SDL_GetWindowFlags(state.window) & SDL_WINDOW_SHOWN) != 0;
 }
 
 void platformMoveWindow(int32_t x, int32_t y)
 {
-    if (window) {
-        SDL_SetWindowPosition(window, x, y);
+    if (state.window) {
+        SDL_SetWindowPosition(state.window, x, y);
     }
 }
 
@@ -341,7 +369,7 @@ PlatformRect platformWindowBorders()
 {
     PlatformRect borders;
     int top = 0, left = 0, bottom = 0, right = 0;
-    if (window && SDL_GetWindowBordersSize(window, &top, &left, &bottom, &right) == 0) {
+    if (state.window && SDL_GetWindowBordersSize(state.window, &top, &left, &bottom, &right) == 0) {
         borders = PlatformRect{left, top, right, bottom};
     }
     return borders;
@@ -350,7 +378,7 @@ PlatformRect platformWindowBorders()
 PlatformRect platformWorkArea()
 {
     SDL_Rect area{0, 0, 0, 0};
-    int display = window ? SDL_GetWindowDisplayIndex(window) : 0;
+    int display = state.window ? SDL_GetWindowDisplayIndex(state.window) : 0;
     if (SDL_WasInit(SDL_INIT_VIDEO) && SDL_GetDisplayUsableBounds(display < 0 ? 0 : display, &area) != 0) {
         area = SDL_Rect{0, 0, 0, 0};
     }
@@ -359,49 +387,49 @@ PlatformRect platformWorkArea()
 
 void platformSetFullscreen(bool fullscreen)
 {
-    if (window && platformIsFullscreen() != fullscreen) {
-        SDL_SetWindowFullscreen(window, fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+    if (state.window && platformIsFullscreen() != fullscreen) {
+        SDL_SetWindowFullscreen(state.window, fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
         if (!fullscreen) {
             // Not every video driver gives the window its own size back by itself.
-            SDL_SetWindowSize(window, windowWidth, windowHeight);
+            SDL_SetWindowSize(state.window, state.windowWidth, state.windowHeight);
         }
-        ++fullscreenSwitches;
+        ++state.fullscreenSwitches;
     }
 }
 
 bool platformIsFullscreen()
 {
-    return window && (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN_DESKTOP) == SDL_WINDOW_FULLSCREEN_DESKTOP;
+    return state.window && (SDL_GetWindowFlags(state.window) & SDL_WINDOW_FULLSCREEN_DESKTOP) == SDL_WINDOW_FULLSCREEN_DESKTOP;
 }
 
 int platformFullscreenSwitchCount()
 {
-    return fullscreenSwitches;
+    return state.fullscreenSwitches;
 }
 
 void platformDrawableSize(int32_t& width, int32_t& height)
 {
     width = 0;
     height = 0;
-    if (window) {
-        SDL_GL_GetDrawableSize(window, &width, &height);
+    if (state.window) {
+        SDL_GL_GetDrawableSize(state.window, &width, &height);
     }
 }
 
 void platformSetPresentation(PlatformRect shown, int32_t width, int32_t height)
 {
-    shownRect = shown;
-    pictureWidth = width;
-    pictureHeight = height;
+    state.shownRect = shown;
+    state.pictureWidth = width;
+    state.pictureHeight = height;
 }
 
 void platformPresentFrame()
 {
-    if (!window || !glContext) {
+    if (!state.window || !state.glContext) {
         return;
     }
     if (platformWindowVisible() && !offscreenDriver()) {
-        SDL_GL_SwapWindow(window);
+        SDL_GL_SwapWindow(state.window);
         return;
     }
     // Without a swap (a hidden window, or the off-screen driver's pbuffer, where a swap does
@@ -412,15 +440,15 @@ void platformPresentFrame()
 
 void platformSetCursor(PlatformCursor cursor)
 {
-    if (!window) {
+    if (!state.window) {
         return;
     }
     int index = cursor == PlatformCursor::IBeam ? 1 : 0;
-    if (!systemCursors[index]) {
-        systemCursors[index] = SDL_CreateSystemCursor(index ? SDL_SYSTEM_CURSOR_IBEAM : SDL_SYSTEM_CURSOR_ARROW);
+    if (!state.systemCursors[index]) {
+        state.systemCursors[index] = SDL_CreateSystemCursor(index ? SDL_SYSTEM_CURSOR_IBEAM : SDL_SYSTEM_CURSOR_ARROW);
     }
-    if (systemCursors[index]) {
-        SDL_SetCursor(systemCursors[index]);
+    if (state.systemCursors[index]) {
+        SDL_SetCursor(state.systemCursors[index]);
     }
 }
 
@@ -436,21 +464,21 @@ bool platformCursorVisible()
 
 void platformWarpCursor(int32_t x, int32_t y)
 {
-    if (!window) {
+    if (!state.window) {
         return;
     }
     toDrawable(x, y);
-    SDL_WarpMouseInWindow(window, x, y);
+    SDL_WarpMouseInWindow(state.window, x, y);
 }
 
 bool platformWaitMessage(PlatformMessage& message, uint32_t timeoutMs)
 {
-    if (messageSource) {
-        return messageSource(messageSourceUser, message, timeoutMs);
+    if (state.messageSource) {
+        return state.messageSource(state.messageSourceUser, message, timeoutMs);
     }
-    if (!pendingMessages.empty()) {
-        message = pendingMessages.front();
-        pendingMessages.pop_front();
+    if (!state.pendingMessages.empty()) {
+        message = state.pendingMessages.front();
+        state.pendingMessages.pop_front();
         return true;
     }
     if (!SDL_WasInit(SDL_INIT_VIDEO)) {
@@ -471,6 +499,6 @@ bool platformWaitMessage(PlatformMessage& message, uint32_t timeoutMs)
 
 void platformSetMessageSource(PlatformMessageSource source, void* user)
 {
-    messageSource = source;
-    messageSourceUser = user;
+    state.messageSource = source;
+    state.messageSourceUser = user;
 }

@@ -1,12 +1,16 @@
-// setting_store.h: what the settings operations need of the system's per-user store.
+// setting_store.h: what the settings operations need of the system: its per-user store, and
+// removing a file.
 #pragma once
 
 #include <cstddef>
 
-// One implementation is built per platform (setting_store_file.cpp on Linux and macOS,
-// setting_store_registry.cpp on Windows).
+// One implementation is built per platform (setting_store_posix.cpp on Linux and macOS,
+// setting_store_win32.cpp on Windows).
 // Names arrive non-null; each call reports only success or failure, with the meaning of the
 // matching operation in storage.h.
 bool storeReadValue(const char* maker, const char* value, void* buffer, std::size_t bufferSize);
 bool storeWriteValue(const char* maker, const char* value, const void* bytes, std::size_t byteCount);
 bool storeDeleteValue(const char* maker, const char* value);
+
+// Removes one file (never a folder); true when it was removed.
+bool storeDeleteFile(const char* path);

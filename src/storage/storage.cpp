@@ -4,7 +4,6 @@
 #include "storage/setting_store.h"
 
 #include <cstdio>
-#include <unistd.h>
 
 namespace {
 
@@ -64,5 +63,5 @@ bool writeFile(BWString fileName, const void* bytes, std::size_t byteCount)
 
 bool deleteFile(BWString fileName)
 {
-    return fileName.chars() != nullptr && unlink(fileName.chars()) == 0;
+    return fileName.chars() != nullptr && storeDeleteFile(fileName.chars());
 }

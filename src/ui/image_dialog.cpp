@@ -2,16 +2,13 @@
 #include "ui/image_dialog.h"
 
 #include "frame/clock.h"
+#include "frame/keys.h"
 #include "frame/loop.h"
 #include "media/image.h"
 #include "ui/button.h"
 #include "ui/textbox.h"
 
 namespace {
-
-constexpr int32_t keyEscape = 1;
-constexpr int32_t keyEnter = 2;
-constexpr int32_t keyKeypadEnter = 81;
 
 // Held as long as a real click's press, so the pressed picture shows.
 constexpr float simulatedPressSeconds = 0.25f;

@@ -4,40 +4,26 @@
 
 #include "frame/app.h"
 #include "frame/clock.h"
+#include "frame/keys.h"
 #include "frame/loop.h"
 #include "media/font.h"
 #include "platform/platform.h"
 
 #include <algorithm>
 #include <cstdio>
+#include <iterator>
 #include <string>
 
 namespace {
-
-// Framework key codes the box reacts to.
-constexpr int32_t keyBackspace = 3;
-constexpr int32_t keyTab = 5;
-constexpr int32_t keyShift = 7;
-constexpr int32_t keyControl = 8;
-constexpr int32_t keyApple = 10;
-constexpr int32_t keyWindows = 11;
-constexpr int32_t keyA = 12;
-constexpr int32_t keyC = 14;
-constexpr int32_t keyV = 33;
-constexpr int32_t keyX = 35;
-constexpr int32_t keyDelete = 61;
-constexpr int32_t keyHome = 62;
-constexpr int32_t keyEnd = 63;
-constexpr int32_t keyLeft = 66;
-constexpr int32_t keyUp = 67;
-constexpr int32_t keyRight = 68;
-constexpr int32_t keyDown = 69;
 
 // The system's own key repeat is not routed, so the box repeats these itself: the first
 // repeat comes after repeatDelayMs, the next ones repeatDelayMs - repeatStepBackMs apart.
 constexpr int32_t repeatedKeys[] = {keyBackspace, keyDelete, keyLeft, keyRight};
 constexpr uint32_t repeatDelayMs = 700;
 constexpr uint32_t repeatStepBackMs = 630;
+// Ticks come further apart than the repeat, so one tick makes every repeat that fell due since
+// the last; after a stall (a window dragged, a slow frame) no more than this many at once.
+constexpr int repeatCatchUpLimit = 3;
 
 const BWColor caretDark(0xff000000u);
 const BWColor caretLight(0xffffffffu);
@@ -311,13 +297,23 @@ void BWTextbox::onTick()
     if (static_cast<uint32_t>(milliseconds()) - repeatTime_ <= repeatDelayMs) {
         return;
     }
-    for (int32_t key : repeatedKeys) {
-        if (isKeyHeld(key)) {
-            onKeyDown(key);
+    const int32_t* held = std::find_if(std::begin(repeatedKeys), std::end(repeatedKeys),
+                                       [this](int32_t key) { return isKeyHeld(key); });
+    // Each repeat is counted from when it fell due, not from the tick that made it, so the
+    // rate does not depend on the frame rate. onKeyDown restarts repeatTime_, hence the copy.
+    const uint32_t now = static_cast<uint32_t>(milliseconds());
+    uint32_t dueFrom = repeatTime_;
+    for (int made = 0; now - dueFrom > repeatDelayMs; ++made) {
+        if (made == repeatCatchUpLimit) {
+            dueFrom = now - repeatDelayMs;
             break;
         }
+        if (held != std::end(repeatedKeys)) {
+            onKeyDown(*held);
+        }
+        dueFrom += repeatDelayMs - repeatStepBackMs;
     }
-    repeatTime_ -= repeatStepBackMs;
+    repeatTime_ = dueFrom;
 }
 
 // ---- Clipboard.

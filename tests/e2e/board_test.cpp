@@ -109,7 +109,7 @@ TEST_F(BoardTest, RightClicksOnADigitChangeNothingAndTheEraserEmptiesEverything)
         [&] {
             EXPECT_EQ(at(e).digit, 5);
             EXPECT_EQ(game().undoList.size(), 3u) << "the selection moved";
-            pressKey(8); // Backspace chooses the eraser
+            pressKey(vkBackspace); // chooses the eraser
             clickCell(e);
             clickCell(f, 2);
         },
@@ -192,7 +192,7 @@ TEST_F(BoardTest, ThePanelsEdgesChooseTheEraserAndNineAndKeysPlayNoSound)
         [&] {
             EXPECT_EQ(game().currentNumber, 9);
             EXPECT_TRUE(heard(game().assets.numberSound));
-            pressKey(103); // keypad 7
+            pressKey(vkKeypad0 + 7);
         },
         [&] {
             EXPECT_EQ(game().currentNumber, 7);
@@ -294,4 +294,24 @@ TEST_F(BoardTest, TheDoneSoundPlaysOncePerCompletionOfADigit)
             EXPECT_TRUE(heardDone()) << "complete again";
         },
     });
+}
+
+// A double click on Play: the second click and a key made while the puzzle was generated were
+// aimed at the menu and must not reach the new board.
+TEST_F(GameRun, InputMadeWhileTheLoadingPictureIsUpIsDropped)
+{
+    startGameAt(kMenuShown);
+    script.click(kMenuShown + 150, 200, 285);
+    script.keyDown(kMenuShown + 300, '5');
+    script.keyUp(kMenuShown + 320, '5');
+    runSteps(kPlaying, {[&] {
+                 EXPECT_EQ(game().state, Playing);
+                 const BWPoint underPlay((200 - kBoardLeft) / kCell, (285 - kBoardTop) / kCell);
+                 const Cell& cell = game().cell(underPlay.x, underPlay.y);
+                 EXPECT_EQ(cell.digit, cell.given ? cell.solutionDigit : 0);
+                 EXPECT_TRUE(game().undoList.empty());
+                 EXPECT_EQ(game().currentNumber, 1);
+             },
+             [&] { clickCell(emptyCell()); },
+             [&] { EXPECT_EQ(game().cell(emptyCell().x, emptyCell().y).digit, 1) << "input after it counts"; }});
 }

@@ -83,7 +83,7 @@ TEST_F(GameDialogsTest, ResetClearsOnlyThePlayersEntriesAndOnlyOnYes)
         [&] {
             EXPECT_TRUE(dialogUp());
             saveCapture(captureFrame(), "dialog_reset");
-            pressKey(kVirtualEscape);
+            pressKey(vkEscape);
         },
         [] {},
         [&] {
@@ -172,13 +172,13 @@ TEST_F(GameDialogsTest, TheWindowsCloseButtonAsksAndASecondCloseDismissesTheQues
         EXPECT_EQ(game().pauseStart, 0.0f);
     });
     script.close(kPlaying + 1400);
-    script.keyDown(kPlaying + 1500, kVirtualEscape);
+    script.keyDown(kPlaying + 1500, vkEscape);
     script.at(kPlaying + 2000, [] {
         EXPECT_FALSE(dialogUp()) << "Escape answers no";
         EXPECT_EQ(game().state, Playing);
     });
     script.close(kPlaying + 2100);
-    script.keyDown(kPlaying + 2200, kVirtualEnter);
+    script.keyDown(kPlaying + 2200, vkReturn);
     script.at(kPlaying + 3000, [] { ADD_FAILURE() << "Enter answers yes: the program has ended"; });
     runGame(kPlaying + 5000);
     EXPECT_FALSE(script.ranOut());

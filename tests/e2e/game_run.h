@@ -21,8 +21,6 @@
 constexpr uint64_t kMenuShown = 2200;
 // A game started at kMenuShown has its board up by this time.
 constexpr uint64_t kPlaying = kMenuShown + 1100;
-constexpr int32_t kVirtualEnter = 13;
-constexpr int32_t kVirtualEscape = 27;
 
 // The dialogs' buttons by their top-left corners: alone in the middle, one of two, the last of three.
 const BWPoint kMiddleButton(339, 364);
@@ -50,13 +48,16 @@ template <class Kind> Kind* layerOfKind()
     return nullptr;
 }
 
-// How many pixels of two frames of one size differ.
-inline size_t differingPixels(const Capture& one, const Capture& other)
+// How many pixels of two frames of one size differ, in the whole frame or in a rectangle.
+inline size_t differingPixels(const Capture& one, const Capture& other,
+                              BWRect rect = BWRect(0, 0, 800, 600))
 {
     EXPECT_EQ(one.pixels.size(), other.pixels.size());
     size_t count = 0;
-    for (size_t i = 0; i < std::min(one.pixels.size(), other.pixels.size()); ++i) {
-        count += one.pixels[i] != other.pixels[i];
+    for (int32_t y = rect.y; y < rect.y + rect.h; ++y) {
+        for (int32_t x = rect.x; x < rect.x + rect.w; ++x) {
+            count += one.pixel(x, y) != other.pixel(x, y);
+        }
     }
     return count;
 }
@@ -127,7 +128,7 @@ protected:
     {
         for (uint64_t ms = closeAt; ms < closeAt + 2000; ms += 500) {
             script.close(ms);
-            script.keyDown(ms + 10, kVirtualEnter);
+            script.keyDown(ms + 10, vkReturn);
         }
         Game running;
     }

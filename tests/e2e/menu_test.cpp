@@ -2,6 +2,7 @@
 #include "tests/e2e/game_run.h"
 
 #include "frame/app.h"
+#include "game/game_texts.h"
 
 namespace {
 
@@ -128,4 +129,37 @@ TEST_F(MenuTest, TheStoredSwitchesTakeEffectAtStartUp)
         EXPECT_FALSE(heard(game().assets.checkSound));
     });
     runGame(kMenuShown + 100);
+}
+
+
+// A name as wide as the name box is cut to its column: the times beside it in the menu and
+// the label beside it on the board look exactly as they do with a short name.
+TEST_F(MenuTest, ALongBestNameNeverReachesTheTimesOrTheLabel)
+{
+    const std::string wide(30, 'W');
+    {
+        Profile stored;
+        stored.load();
+        stored.setBestName(0, 0, 0, wide.c_str());
+    }
+    Capture longName;
+    const auto shortenAndCompare = [&](BWRect untouched) {
+        game().profile.setBestName(0, 0, 0, "W");
+        EXPECT_EQ(differingPixels(longName, captureFrame(), untouched), 0u)
+            << untouched.x << "," << untouched.y << " " << untouched.w << "x" << untouched.h;
+        game().profile.setBestName(0, 0, 0, wide.c_str());
+    };
+    script.at(kMenuShown, [&] { longName = captureFrame(); });
+    script.at(kMenuShown + 10, [&] { shortenAndCompare(BWRect(506, 420, 294, 90)); });
+    startGameAt(kMenuShown + 20);
+    script.at(kPlaying + 100, [&] {
+        longName = captureFrame();
+        saveCapture(longName, "game_board_long_name");
+    });
+    script.at(kPlaying + 110, [&] {
+        const int32_t labelWidth = game().assets.mainFont.textWidth(tableLabel(0, 0));
+        shortenAndCompare(BWRect(175, 0, 185 - 175 + labelWidth, 40));
+    });
+    script.at(kPlaying + 120, [] { EXPECT_EQ(std::string(game().profile.bestName(0, 0, 0)), std::string(30, 'W')); });
+    runGame(kPlaying + 200);
 }

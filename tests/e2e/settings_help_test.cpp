@@ -70,12 +70,12 @@ TEST_F(SettingsHelpTest, TheSwitchesActAtOnceWithTheirSoundsAndFullScreenLastsTo
         [&] {
             EXPECT_TRUE(isFullscreen()) << "in effect at once";
             EXPECT_TRUE(game().profile.fullscreen());
-            script.keyDown(platformMilliseconds(), kVirtualEnter, true); // the keypad's
+            script.keyDown(platformMilliseconds(), vkReturn, true); // the keypad's
         },
         [&] {
             EXPECT_TRUE(settingsUp()) << "the keypad Enter does nothing";
             enterAt = platformMilliseconds();
-            script.keyDown(enterAt, kVirtualEnter);
+            script.keyDown(enterAt, vkReturn);
         },
         [&] {
             EXPECT_FALSE(settingsUp());
@@ -143,19 +143,19 @@ TEST_F(SettingsHelpTest, TheHelpPageClosesWithEveryKeyItsButtonAndTheWindowsClos
         [&] {
             ASSERT_TRUE(dialogUp());
             saveCapture(captureFrame(), "help_page");
-            pressKey(kVirtualEscape);
+            pressKey(vkEscape);
         },
         [&] {
             EXPECT_FALSE(dialogUp()) << "Escape";
             click(kHelpButton);
         },
-        [&] { pressKey(kVirtualEnter); },
+        [&] { pressKey(vkReturn); },
         [&] {
             EXPECT_FALSE(dialogUp()) << "Enter";
             click(kHelpButton);
         },
         [&] {
-            script.keyDown(platformMilliseconds(), kVirtualEnter, true);
+            script.keyDown(platformMilliseconds(), vkReturn, true);
         },
         [&] {
             EXPECT_FALSE(dialogUp()) << "the keypad Enter";

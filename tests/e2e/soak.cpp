@@ -215,7 +215,7 @@ BWPoint randomSpot()
 }
 
 constexpr std::array<int32_t, 17> kKeys = {
-    '0', '1', '2', '3', '4', '5', '6', '7', '8', '9', 8, 'T', ' ', 'P', 'Z', 13, 27,
+    '0', '1', '2', '3', '4', '5', '6', '7', '8', '9', vkBackspace, 'T', ' ', 'P', 'Z', vkReturn, vkEscape,
 };
 
 // One random input at the current virtual time.
@@ -228,7 +228,7 @@ void feedInput(ScriptedRun& script)
         script.click(now, at.x, at.y, chance(75) ? 1 : 2);
     } else if (kind < 80) {
         const bool keypadEnter = chance(5);
-        const int32_t key = keypadEnter ? 13 : kKeys[static_cast<size_t>(between(0, kKeys.size() - 1))];
+        const int32_t key = keypadEnter ? vkReturn : kKeys[static_cast<size_t>(between(0, kKeys.size() - 1))];
         script.keyDown(now, key, keypadEnter);
         script.keyUp(now + static_cast<uint64_t>(between(0, 40)), key, keypadEnter);
     } else if (kind < 88) {
@@ -257,7 +257,7 @@ void feedClosing(ScriptedRun& script)
         std::abort();
     }
     script.close(now);
-    script.keyDown(now + 10, chance(80) ? 13 : 27);
+    script.keyDown(now + 10, chance(80) ? vkReturn : vkEscape);
 }
 
 // Feeds one input and schedules itself again; the timeline never runs dry.

@@ -158,7 +158,7 @@ TEST_F(WinningTest, ATimeBetweenRanksZeroAndOneEndsAtOneAndTheProposalIsKept)
             oldDigits[i] = game().board.cells[i].solutionDigit;
         }
     });
-    script.keyDown(kAfterBanner, kVirtualEnter);
+    script.keyDown(kAfterBanner, vkReturn);
     script.at(kAfterBanner + 400, [&] {
         expectRank(0, "First", solved - 1.0f);
         expectRank(1, "Bea", solved);
@@ -181,7 +181,7 @@ TEST_F(WinningTest, ATimeBetweenRanksZeroAndOneEndsAtOneAndTheProposalIsKept)
 TEST_F(WinningTest, ATimeEqualToRankOneStaysBehindTheOlderEntry)
 {
     solveAt(kSolved, [](float e) { setTable({{"First", 1.0f}, {"Second", e}, {"Third", e + 10.0f}}); });
-    script.keyDown(kAfterBanner, kVirtualEnter);
+    script.keyDown(kAfterBanner, vkReturn);
     script.at(kAfterBanner + 400, [&] {
         expectRank(0, "First", 1.0f);
         expectRank(1, "Second", solved);

@@ -1,6 +1,7 @@
 // keys_test.cpp: virtual keys to key codes, and the names of the codes.
 #include "frame/keys.h"
 #include "platform/platform.h"
+#include "platform/virtual_keys.h"
 
 #include <gtest/gtest.h>
 
@@ -24,7 +25,8 @@ TEST(MapVirtualKey, ExtendedKeysRunsAndKeysWithoutACode)
 TEST(KeyName, NamesEveryCodeOnceAndCallsTheRestUnknown)
 {
     const std::pair<int32_t, const char*> names[] = {
-        {0, "NULL"}, {1, "Escape"}, {12, "A"}, {53, "\\"}, {81, "Enter (10-Key)"}, {104, "F16"},
+        {keyNull, "NULL"}, {keyEscape, "Escape"}, {keyA, "A"}, {keyBackslash, "\\"},
+        {keyKeypadEnter, "Enter (10-Key)"}, {keyF16, "F16"},
         {105, "Unknown (105)"}, {-13, "Unknown (-13)"}};
     for (const auto& [code, name] : names) {
         EXPECT_EQ(keyName(code), name);
@@ -43,13 +45,12 @@ TEST(KeyboardTable, EveryKeyCodeWithAVirtualKeyCanBeTyped)
     for (int32_t scancode = 0; scancode < platformScancodeLimit(); ++scancode) {
         int32_t virtualKey = 0;
         bool extended = false;
-        if (platformScancodeVirtualKey(scancode, virtualKey, extended)) {
-            reached.insert(mapVirtualKey(virtualKey + (extended ? 1000 : 0)));
-        }
+        platformKeyVirtualKey(scancode, 0, virtualKey, extended);
+        reached.insert(mapVirtualKey(virtualKey + (extended ? vkExtended : 0)));
     }
     // These codes stand for keys a PC keyboard does not have.
-    const std::set<int32_t> withoutKey = {0, 10, 59, 84, 86, 102};
-    for (int32_t code = 0; code <= 104; ++code) {
+    const std::set<int32_t> withoutKey = {keyNull, keyApple, keyHelp, keyKeypadClear, keyKeypadEquals, keyF14};
+    for (int32_t code = 0; code <= keyLastCode; ++code) {
         EXPECT_EQ(reached.count(code), withoutKey.count(code) ? 0u : 1u) << keyName(code).chars();
     }
 }

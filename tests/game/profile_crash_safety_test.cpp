@@ -1,6 +1,6 @@
 // profile_crash_safety_test.cpp: a save killed at any moment leaves the old or the new record whole.
 #include "game/profile.h"
-#include "storage/setting_store_file.h"
+#include "storage/setting_store_posix.h"
 #include "storage/temp_config_home.h"
 
 #include <signal.h>

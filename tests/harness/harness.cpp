@@ -28,7 +28,9 @@ void ScriptedRun::at(uint64_t ms, std::function<void()> action)
 
 void ScriptedRun::send(uint64_t ms, const PlatformMessage& message)
 {
-    timeline_.emplace(ms, Entry{message, nullptr});
+    PlatformMessage stamped = message;
+    stamped.time = ms;
+    timeline_.emplace(ms, Entry{stamped, nullptr});
 }
 
 void ScriptedRun::keyDown(uint64_t ms, int32_t virtualKey, bool extended, bool repeat)

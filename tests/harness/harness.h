@@ -18,6 +18,7 @@
 
 #include "base/geometry.h"
 #include "platform/platform.h"
+#include "platform/virtual_keys.h"
 
 #include <cstdint>
 #include <functional>

@@ -1,5 +1,6 @@
 // platform_test.cpp: the SDL layer on headless drivers: events, audio, clipboard and files.
 #include "platform/platform.h"
+#include "platform/virtual_keys.h"
 
 #include <SDL.h>
 #include <gtest/gtest.h>
@@ -25,11 +26,12 @@ struct EventTest : ::testing::Test {
     }
     void TearDown() override { platformDestroyWindow(); }
 
-    static SDL_Event key(Uint32 type, SDL_Scancode scancode, Uint8 repeat = 0)
+    static SDL_Event key(Uint32 type, SDL_Scancode scancode, Uint8 repeat = 0, SDL_Keycode keycode = SDLK_UNKNOWN)
     {
         SDL_Event event{};
         event.type = type;
         event.key.keysym.scancode = scancode;
+        event.key.keysym.sym = keycode;
         event.key.repeat = repeat;
         return event;
     }
@@ -119,11 +121,17 @@ TEST_F(EventTest, EventsBecomeTheWindowMessagesOfTheirKind)
         {"keys carry their virtual key, extended flag and repeat",
          {key(SDL_KEYDOWN, SDL_SCANCODE_KP_ENTER), key(SDL_KEYUP, SDL_SCANCODE_RETURN),
           key(SDL_KEYDOWN, SDL_SCANCODE_RCTRL, 1), key(SDL_KEYDOWN, SDL_SCANCODE_KP_7),
-          key(SDL_KEYDOWN, SDL_SCANCODE_VOLUMEUP), key(SDL_KEYDOWN, SDL_SCANCODE_0)},
-         {"keydown 13 ext", "keyup 13", "keydown 17 ext repeat", "keydown 103", "keydown 48"}},
+          key(SDL_KEYDOWN, SDL_SCANCODE_VOLUMEUP), key(SDL_KEYDOWN, SDL_SCANCODE_0),
+          key(SDL_KEYDOWN, SDL_SCANCODE_W, 0, SDLK_z), key(SDL_KEYDOWN, SDL_SCANCODE_KBDILLUMUP)},
+         {"keydown 13 ext", "keyup 13", "keydown 17 ext repeat", "keydown 103", "keydown 175 ext", "keydown 48",
+          "keydown 90", "keydown " + std::to_string(vkWithoutValue + int32_t{SDL_SCANCODE_KBDILLUMUP})}},
         {"one character per byte, marked while its key repeats",
          {key(SDL_KEYDOWN, SDL_SCANCODE_A, 1), text("ab"), key(SDL_KEYDOWN, SDL_SCANCODE_E), text("\xc3\xa9")},
          {"keydown 65 repeat", "char 97 repeat", "char 98 repeat", "keydown 69", "char 195", "char 169"}},
+        {"what is typed with the left Alt key is a shortcut; AltGr types",
+         {key(SDL_KEYDOWN, SDL_SCANCODE_LALT), text("f"), key(SDL_KEYUP, SDL_SCANCODE_LALT), text("g"),
+          key(SDL_KEYDOWN, SDL_SCANCODE_RALT), text("@")},
+         {"keydown 18", "keyup 18", "char 103", "keydown 18 ext", "char 64"}},
         {"buttons: left, right, middle, the X buttons",
          {button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT), button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT),
           button(SDL_MOUSEBUTTONUP, SDL_BUTTON_MIDDLE), button(SDL_MOUSEBUTTONUP, SDL_BUTTON_X1),
@@ -140,6 +148,42 @@ TEST_F(EventTest, EventsBecomeTheWindowMessagesOfTheirKind)
     for (const auto& [what, events, messages] : cases) {
         SCOPED_TRACE(what);
         EXPECT_EQ(convert(events), messages);
+    }
+}
+
+// Letters are what the layout prints on the key; the digit row, keypad and other keys keep
+// their places. The pairs are what SDL reports for those keys under each layout.
+TEST(KeyboardLayouts, LettersFollowTheLayoutAndEveryOtherKeyItsPosition)
+{
+    struct Press {
+        const char* layout;
+        SDL_Scancode scancode;
+        SDL_Keycode keycode;
+        int32_t virtualKey;
+    };
+    const Press presses[] = {
+        {"US", SDL_SCANCODE_Z, SDLK_z, 'Z'},
+        {"US", SDL_SCANCODE_1, SDLK_1, '1'},
+        {"AZERTY", SDL_SCANCODE_W, SDLK_z, 'Z'},       // undo on the key labelled Z
+        {"AZERTY", SDL_SCANCODE_Z, SDLK_w, 'W'},
+        {"AZERTY", SDL_SCANCODE_Q, SDLK_a, 'A'},       // Ctrl+A on the key labelled A
+        {"AZERTY", SDL_SCANCODE_A, SDLK_q, 'Q'},
+        {"AZERTY", SDL_SCANCODE_SEMICOLON, SDLK_m, 'M'},
+        {"AZERTY", SDL_SCANCODE_M, SDLK_COMMA, vkComma},
+        {"AZERTY", SDL_SCANCODE_1, SDLK_AMPERSAND, '1'}, // the digit row types & but is 1
+        {"AZERTY", SDL_SCANCODE_2, 0xe9, '2'},          // é
+        {"AZERTY", SDL_SCANCODE_9, 0xe7, '9'},          // ç
+        {"QWERTZ", SDL_SCANCODE_Y, SDLK_z, 'Z'},
+        {"QWERTZ", SDL_SCANCODE_Z, SDLK_y, 'Y'},
+        {"QWERTZ", SDL_SCANCODE_MINUS, 0xdf, vkMinus},  // ß keeps its place
+        {"QWERTZ", SDL_SCANCODE_KP_7, SDLK_KP_7, vkKeypad0 + 7},
+    };
+    for (const Press& press : presses) {
+        int32_t virtualKey = 0;
+        bool extended = true;
+        platformKeyVirtualKey(press.scancode, press.keycode, virtualKey, extended);
+        EXPECT_EQ(virtualKey, press.virtualKey) << press.layout << " scancode " << press.scancode;
+        EXPECT_FALSE(extended);
     }
 }
 

@@ -1,5 +1,5 @@
 // settings_test.cpp: per-user records on a real file store in a temporary folder.
-#include "storage/setting_store_file.h"
+#include "storage/setting_store_posix.h"
 #include "storage/storage.h"
 #include "temp_config_home.h"
 

@@ -59,11 +59,11 @@ TEST_F(ImageDialogTest, EnterChoosesButtonOneEscapeButtonTwoOrOneAndACloseAnswer
         auto play = dialogButton("play", 339);
         answers.push_back(runDialog(background, BWString("dialog_pause.png"), play->self()));
     });
-    script.keyDown(200, vk::escape);
+    script.keyDown(200, vkEscape);
     openExitDialog(1000);
-    script.keyDown(1100, vk::enter, true);  // the keypad's Enter
+    script.keyDown(1100, vkReturn, true);  // the keypad's Enter
     openExitDialog(2000);
-    script.keyDown(2100, vk::escape);
+    script.keyDown(2100, vkEscape);
     openExitDialog(3000);
     script.click(3100, 560, 380);
     openExitDialog(4000);
@@ -84,7 +84,7 @@ TEST_F(ImageDialogTest, TheScreenBeneathHearsNothingButKeepsTickingAndDrawing)
     script.click(200, 20, 20);
     script.click(210, 400, 300, 2);
     script.wheel(230, 100, 100, -120);
-    script.keyDown(240, vk::a);
+    script.keyDown(240, 'A');
     script.typeChar(240, 'a');
     script.at(1150, [&] {
         EXPECT_GE(screen.ticks - ticks, 14);
@@ -148,14 +148,14 @@ TEST_F(ImageDialogTest, TheNameDialogShowsItsSelectionAndCaretAndReturnsTheTyped
             EXPECT_EQ(frame.countMatching(nameBox, BWColor(selectedWhite), 3), 0);
         });
     }
-    script.keyDown(3000, vk::enter);
+    script.keyDown(3000, vkReturn);
     // A box with no text at all, closed through its second button, gives an empty text.
     script.at(4000, [&] {
         auto done = dialogButton("done", 259), no = dialogButton("no", 419);
         BWTextboxHandle name(&font, BWColor(white), BWColor(), BWString(), nameBox);
         names.push_back(runTextDialog(background, BWString("dialog_textbox.png"), done->self(), no->self(), &name));
     });
-    script.keyDown(4100, vk::escape);
+    script.keyDown(4100, vkEscape);
     script.close(5000);
     run();
     ASSERT_EQ(names.size(), 2u);

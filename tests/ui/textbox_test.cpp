@@ -45,18 +45,18 @@ protected:
     void keys(uint64_t ms, const std::string& keys)
     {
         const std::string extendedKeys = "<>^$[]{}#";
-        const int32_t extendedCodes[] = {vk::left, vk::right, vk::home, vk::end, vk::left,
-                                         vk::right, vk::up, vk::down, vk::del};
+        const int32_t extendedCodes[] = {vkLeft, vkRight, vkHome, vkEnd, vkLeft,
+                                         vkRight, vkUp, vkDown, vkDelete};
         const std::string controlKeys = "&@%*";
-        const int32_t controlCodes[] = {vk::a, vk::c, vk::x, vk::v};
+        const int32_t controlCodes[] = {'A', 'C', 'X', 'V'};
         for (char key : keys) {
             ++ms;
             if (size_t at = extendedKeys.find(key); at != std::string::npos) {
-                at < 4 || at == 8 ? tap(ms, extendedCodes[at], true) : tapWith(ms, vk::shift, extendedCodes[at], true);
+                at < 4 || at == 8 ? tap(ms, extendedCodes[at], true) : tapWith(ms, vkShift, extendedCodes[at], true);
             } else if (size_t at = controlKeys.find(key); at != std::string::npos) {
-                tapWith(ms, vk::control, controlCodes[at]);
+                tapWith(ms, vkControl, controlCodes[at]);
             } else if (key == '~') {
-                tap(ms, vk::backspace);
+                tap(ms, vkBackspace);
             } else {
                 script.typeChar(ms, static_cast<uint8_t>(key));
             }
@@ -138,9 +138,9 @@ TEST_F(TextboxTest, RefusedCharactersBeepAndOnlyAFocusedBoxTypes)
     script.at(150, [&] { screen.insertAnswer = false; });
     keys(200, "c");  // the screen says no
     script.at(250, [&] { screen.insertAnswer = true; });
-    script.keyDown(300, 91, true);  // the Windows key: what is typed with it is a shortcut
+    script.keyDown(300, vkLeftWindows, true);  // the Windows key: what is typed with it is a shortcut
     keys(310, "d");
-    script.keyUp(320, 91, true);
+    script.keyUp(320, vkLeftWindows, true);
     keys(400, "e");
     script.at(450, [&] { box->unfocus(); });
     keys(500, "f");
@@ -191,11 +191,11 @@ TEST_F(TextboxTest, PressesOutsideOrOnADisabledBoxGoDownAndTabMovesTheFocus)
     script.at(200, [&] { box->disable(); });
     script.click(210, 150, 110);
     note(220);
-    tap(230, vk::tab);  // nor does Tab focus a disabled box
+    tap(230, vkTab);  // nor does Tab focus a disabled box
     script.at(300, [&] { box->enable(); });
-    tap(310, vk::tab);
+    tap(310, vkTab);
     note(320);
-    tap(330, vk::tab);
+    tap(330, vkTab);
     note(340);
     run();
     EXPECT_EQ(focused, (std::vector<int>{0, 1, 0, 1, 0}));
@@ -212,20 +212,34 @@ TEST_F(TextboxTest, HeldBackspaceRepeatsAfterSevenHundredMillisecondsThenQuickly
     auto box = focusedBox("abcdefghijkl");
     std::vector<size_t> lengths;
     auto note = [&](uint64_t ms) { script.at(ms, [&] { lengths.push_back(box->text().length()); }); };
-    script.keyDown(1000, vk::backspace);
+    script.keyDown(1000, vkBackspace);
     // The first repeat comes at the first tick past 1700 ms, each later one at the first tick
     // more than 70 ms after the one before.
     for (uint64_t ms : {1690, 1710, 1770, 1785, 1840, 1860}) {
         note(ms);
     }
-    script.keyUp(1900, vk::backspace);
+    script.keyUp(1900, vkBackspace);
     note(2900);
-    script.keyDown(3000, vk::a);  // a held letter types once
+    script.keyDown(3000, 'A');  // a held letter types once
     script.typeChar(3000, 'x');
     note(4500);
     script.close(5000);
     run();
     EXPECT_EQ(lengths, (std::vector<size_t>{11, 10, 10, 9, 9, 8, 8, 9}));
+}
+
+TEST_F(TextboxTest, AtTheGamesFrameRateAHeldKeyStillRepeatsAboutEverySeventyMilliseconds)
+{
+    open(15);  // ticks 66 or 67 ms apart, fewer than the repeats
+    ScreenLayer screen(journal);
+    auto box = focusedBox(std::string(40, 'a').c_str());
+    script.keyDown(1000, vkBackspace);
+    script.keyUp(3100, vkBackspace);
+    script.close(3500);
+    run();
+    // The press itself, then one repeat at 700 ms and one every 70 ms up to 2100 ms.
+    const int erased = 40 - static_cast<int>(box->text().length());
+    EXPECT_NEAR(erased, 1 + 20, 2);
 }
 
 TEST_F(TextboxTest, DisabledIsWashedOutAndWithoutAFontOnlyTheBackgroundShowsAndEveryKeyBeeps)

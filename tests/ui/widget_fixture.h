@@ -13,13 +13,6 @@
 #include <unistd.h>
 #include <vector>
 
-// Virtual keys as the window messages carry them (the arrows, Home, End and Delete extended).
-namespace vk {
-constexpr int32_t backspace = 8, tab = 9, enter = 13, shift = 16, control = 17, escape = 27;
-constexpr int32_t end = 35, home = 36, left = 37, up = 38, right = 39, down = 40, del = 46;
-constexpr int32_t a = 65, c = 67, v = 86, x = 88;
-} // namespace vk
-
 constexpr uint32_t screenColour = 0xff203040u;
 
 class ScreenLayer : public RecordingLayer {

@@ -31,13 +31,8 @@ int32_t countGivens(const Board& board)
 
 int runGenerate(const PuzzleOptions& options)
 {
-    if (options.seeded) {
-        seedRandom(options.seed);
-    }
-    Board board;
-    for (int32_t i = 0; i < options.count; ++i) {
-        generate(board, options.layout, options.difficulty);
-        std::printf("%s\n", formatPuzzleLine(board).c_str());
+    for (const std::string& line : generatePuzzleLines(options)) {
+        std::printf("%s\n", line.c_str());
     }
     return 0;
 }

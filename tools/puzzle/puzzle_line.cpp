@@ -1,7 +1,8 @@
 // puzzle_line.cpp: writing and reading the one-line puzzle form.
 #include "puzzle_line.h"
 
-#include <vector>
+#include "base/random.h"
+#include "puzzle/generator.h"
 
 namespace {
 
@@ -108,4 +109,18 @@ bool parsePuzzleLine(std::string_view text, PuzzleLine& line, std::string& fault
     line.hasSolution = fields.size() == 3;
     return !line.hasSolution || (parseField(fields[2], "solution", 1, line.solution, fault) &&
                                  checkGivensMatch(line, fault));
+}
+
+std::vector<std::string> generatePuzzleLines(const PuzzleOptions& options)
+{
+    if (options.seeded) {
+        seedRandom(options.seed);
+    }
+    std::vector<std::string> lines;
+    Board board;
+    for (int32_t i = 0; i < options.count; ++i) {
+        generate(board, options.layout, options.difficulty);
+        lines.push_back(formatPuzzleLine(board));
+    }
+    return lines;
 }

@@ -3,9 +3,11 @@
 #pragma once
 
 #include "puzzle/board.h"
+#include "puzzle_options.h"
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 struct PuzzleLine {
     BoardArray zoneMap{};
@@ -21,3 +23,7 @@ std::string formatPuzzleLine(const Board& board);
 // are digits 1-9 with nine cells each, givens 0-9 (0 for empty), the solution 1-9 and equal
 // to every given. On a fault returns false with a description of it.
 bool parsePuzzleLine(std::string_view text, PuzzleLine& line, std::string& fault);
+
+// The lines `generate` prints: the generator seeded once when a seed was given, then the
+// count's puzzles made in a row, as the game makes them after seeding.
+std::vector<std::string> generatePuzzleLines(const PuzzleOptions& options);

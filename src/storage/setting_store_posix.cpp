@@ -1,6 +1,6 @@
-// setting_store_file.cpp: the per-user store as one file per value under ~/.config.
+// setting_store_posix.cpp: the per-user store as one file per value under ~/.config.
 #include "storage/setting_store.h"
-#include "storage/setting_store_file.h"
+#include "storage/setting_store_posix.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -198,4 +198,9 @@ bool storeDeleteValue(const char* maker, const char* value)
 {
     const std::string path = settingFilePath(maker, value);
     return !path.empty() && unlink(path.c_str()) == 0;
+}
+
+bool storeDeleteFile(const char* path)
+{
+    return unlink(path) == 0;
 }

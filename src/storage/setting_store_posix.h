@@ -1,4 +1,4 @@
-// setting_store_file.h: the file store's paths and its two-step atomic save.
+// setting_store_posix.h: the file store's paths and its two-step atomic save (Linux and macOS).
 #pragma once
 
 #include <cstddef>

@@ -1,4 +1,4 @@
-// setting_store_registry.cpp: the per-user store on Windows: one binary registry value per
+// setting_store_win32.cpp: the per-user store on Windows: one binary registry value per
 // record under HKEY_CURRENT_USER\Software\<maker>\Settings\.
 #include "storage/setting_store.h"
 
@@ -72,4 +72,9 @@ bool storeDeleteValue(const char* maker, const char* value)
     const bool deleted = RegDeleteValueA(key, value) == ERROR_SUCCESS;
     RegCloseKey(key);
     return deleted;
+}
+
+bool storeDeleteFile(const char* path)
+{
+    return DeleteFileA(path) != 0;
 }

@@ -1,4 +1,4 @@
-// system_font_gdi.cpp: the system font on Windows: GDI makes the bold face and WGL turns its
+// system_font_win32.cpp: the system font on Windows: GDI makes the bold face and WGL turns its
 // glyphs into GL display lists of bitmaps.
 #include "media/system_font.h"
 

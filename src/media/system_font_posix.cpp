@@ -1,4 +1,4 @@
-// system_font_freetype.cpp: the system font on Linux and macOS: fontconfig finds the face,
+// system_font_posix.cpp: the system font on Linux and macOS: fontconfig finds the face,
 // FreeType renders bold monochrome glyphs, GL keeps them as bitmaps in display lists.
 #include "media/system_font.h"
 
