@@ -15,21 +15,35 @@ source scripts/debian-sources.sh
 # Debian's node finds Debian's own JavaScript modules (acorn, for emcc's optimiser) only here.
 export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}
 
+# Runs a step of a library's build with its output in a log, shown only when the step fails.
+logged() {
+  local log=$1
+  shift
+  if ! "$@" >>"$log" 2>&1; then
+    tail -n 40 "$log" >&2
+    echo "failed: $* (the whole output is in $log)" >&2
+    return 1
+  fi
+}
+
 # The libraries take minutes on two cores; they yield to everything else on the machine.
 build_library() {
   local source=$1 build=$2
   shift 2
-  nice -n 19 emcmake cmake -Wno-dev -S "$source" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_INSTALL_PREFIX="$staging" "$@" >/dev/null 2>&1
-  nice -n 19 cmake --build "$build" -j "$jobs" >/dev/null
-  cmake --install "$build" >/dev/null
+  logged "$build.log" nice -n 19 emcmake cmake -Wno-dev -S "$source" -B "$build" -G Ninja \
+    -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$staging" "$@"
+  logged "$build.log" nice -n 19 cmake --build "$build" -j "$jobs"
+  logged "$build.log" cmake --install "$build"
 }
 
 # zlib's CMake build wants a Windows resource file Debian's tarball lacks; its configure works.
 build_zlib() {
-  local source=$1
-  (cd "$source" && nice -n 19 emconfigure ./configure --static --prefix="$staging" >/dev/null &&
-    nice -n 19 emmake make -j "$jobs" libz.a >/dev/null && emmake make install >/dev/null)
+  local source=$1 log=$2
+  cd "$source"
+  logged "$log" nice -n 19 emconfigure ./configure --static --prefix="$staging"
+  logged "$log" nice -n 19 emmake make -j "$jobs" libz.a
+  logged "$log" emmake make install
+  cd "$root"
 }
 
 # Built in a temporary folder and renamed when complete: an interrupted build leaves no sysroot.
@@ -39,7 +53,7 @@ build_sysroot() {
   work=$(mktemp -d "$cache/build.XXXXXX")
   staging=$work/sysroot
   fetch_sources "$work/src" libsdl2 zlib libpng1.6
-  build_zlib "$(ls -d "$work"/src/zlib-*/)"
+  build_zlib "$(ls -d "$work"/src/zlib-*/)" "$work/build-zlib.log"
   build_library "$(ls -d "$work"/src/libpng1.6-*/)" "$work/build-png" -DPNG_SHARED=OFF \
     -DPNG_STATIC=ON -DPNG_TESTS=OFF -DPNG_EXECUTABLES=OFF -DPNG_TOOLS=OFF -DZLIB_LIBRARY="$staging/lib/libz.a" \
     -DZLIB_INCLUDE_DIR="$staging/include"

@@ -46,7 +46,12 @@ class Run:
         print(f'[{time.monotonic() - self.began:6.1f} s] {text}', flush=True)
 
     def shows(self, what, name, native, region, seconds=60):
-        shot = self.browser.wait_for_match(what, self.captures.native(native), region, seconds)
+        try:
+            shot = self.browser.wait_for_match(what, self.captures.native(native), region, seconds)
+        except TimeoutError:
+            # What the page showed instead, to look at.
+            self.captures.keep(self.browser.screenshot(), name + '_failed')
+            raise
         return self.captures.keep(shot, name)
 
     def load(self, url):
@@ -105,7 +110,7 @@ class Run:
         return changed
 
     def play_again_with(self, changed):
-        self.browser.evaluate('document.getElementById("again").click(), true')
+        self.browser.loads(lambda: self.browser.evaluate('document.getElementById("again").click(), true'))
         self.shows('the game again after Play again', 'menu_reloaded', 'game_menu', MENU_PART, 120)
         again = self.settings_dialog('settings_reloaded')
         if again.differing(changed, DIALOG_PART) != 0:

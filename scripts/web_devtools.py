@@ -24,9 +24,9 @@ VIEWPORT = (PICTURE_WIDTH + 2 * PAGE_MARGIN, PICTURE_HEIGHT + 2 * PAGE_MARGIN)
 # Positions in the picture, as the game lays them out.
 PLAY = (233, 285)
 # Parts of the picture that change neither with the puzzle nor with the clock: the menu's
-# title and options, the board screen's buttons on the left, the middle of a dialog.
+# title and options, the board screen's Exit button, the middle of a dialog.
 MENU_PART = (150, 60, 500, 320)
-BOARD_BUTTONS = (20, 265, 135, 275)
+BOARD_BUTTONS = (18, 490, 140, 55)
 DIALOG_PART = (200, 200, 400, 200)
 
 
@@ -125,9 +125,14 @@ class Browser:
 
     def navigate(self, url):
         """Opens the url and returns once its document has loaded."""
-        self.call('Page.navigate', url=url)
-        self.wait_for('the page ' + url, lambda: self.evaluate(
-            f'document.readyState === "complete" && location.href === {json.dumps(url)}'))
+        self.loads(lambda: self.call('Page.navigate', url=url))
+
+    def loads(self, action):
+        """Does what loads a page, and returns once the new document has loaded."""
+        self.evaluate('window.pellixOldDocument = true')
+        action()
+        self.wait_for('a new document', lambda: self.evaluate(
+            'document.readyState === "complete" && !window.pellixOldDocument'))
 
     def evaluate(self, expression):
         result = self.call('Runtime.evaluate', expression=expression, returnByValue=True,

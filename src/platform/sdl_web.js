@@ -1,5 +1,23 @@
 // sdl_web.js: the browser's side of the platform layer, run before the program starts: the
-// player's records on IndexedDB, and keys that must not move the page.
+// player's records on IndexedDB, keys that must not move the page, and the program's end.
+
+// The run loops wait through ASYNCIFY, so main first returns at the first wait, long before the
+// game ends, and the runtime never learns of its real return. Started as an asynchronous call,
+// its end is known: it ends the runtime, whose exit handlers run and which tells the page
+// (Module.onExit).
+Module['noInitialRun'] = true;
+Module['postRun'] = (Module['postRun'] || []).concat(function () {
+  ccall('main', 'number', [], [], {async: true}).then(function (status) {
+    try {
+      exit(status);
+    } catch (thrown) {
+      // The runtime ends by throwing this, for callers deeper in a stack than this one.
+      if (!(thrown instanceof ExitStatus)) {
+        throw thrown;
+      }
+    }
+  });
+});
 
 // The per-user store keeps its files under $HOME/.config. In the browser that folder lives in
 // IndexedDB: loaded before main starts, and written back after every value is replaced or
