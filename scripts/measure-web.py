@@ -25,14 +25,16 @@ def download_sizes(site):
 
 
 def chromium_processes(browser_pid):
-    """The renderer and GPU processes below the browser process, by their --type flag."""
+    """The renderer (the page's, and idle ones for the browser's own pages) and GPU processes
+    below the browser process, by their --type flag."""
     found = {}
     for pid in os.listdir('/proc'):
         if not pid.isdigit():
             continue
         try:
             stat = open(f'/proc/{pid}/stat').read().rsplit(')', 1)[1].split()
-            arguments = open(f'/proc/{pid}/cmdline', 'rb').read().split(b'\0')
+            # Chromium rewrites its children's titles: the arguments are apart by spaces then.
+            arguments = open(f'/proc/{pid}/cmdline', 'rb').read().replace(b'\0', b' ').split()
         except OSError:
             continue
         kind = next((a[7:].decode() for a in arguments if a.startswith(b'--type=')), None)

@@ -106,6 +106,7 @@ class Run:
         browser.wait_for('the ended page, with the records saved',
                          lambda: browser.evaluate('!document.getElementById("ended").hidden && '
                                                   'Module.recordsSaving === false'))
+        self.captures.keep(browser.page_screenshot(), 'ended')
         self.step('Exit leaves the page saying the game has ended')
         return changed
 
