@@ -9,7 +9,7 @@ struct BWPoint {
     int32_t y = 0;
 
     BWPoint() = default;
-    BWPoint(int32_t x, int32_t y) : x(x), y(y) {}
+    constexpr BWPoint(int32_t x, int32_t y) : x(x), y(y) {}
 
     void set(int32_t newX, int32_t newY) { x = newX; y = newY; }
     void offset(int32_t dx, int32_t dy) { x += dx; y += dy; }
@@ -26,7 +26,7 @@ struct BWRect {
     int32_t h = 0;
 
     BWRect() = default;
-    BWRect(int32_t x, int32_t y, int32_t w, int32_t h) : x(x), y(y), w(w), h(h) {}
+    constexpr BWRect(int32_t x, int32_t y, int32_t w, int32_t h) : x(x), y(y), w(w), h(h) {}
 
     void set(int32_t newX, int32_t newY, int32_t newW, int32_t newH);
     int32_t right() const { return x + w; }

@@ -21,11 +21,11 @@ Game::Game()
     if (!profile.soundOn()) {
         disableSound();
     }
-    createWindow(BWString("Pellix"), 800, 600, 32, 15);
+    createWindow(BWString("Pellix"), kScreenWidth, kScreenHeight, 32, 15);
     if (profile.fullscreen()) {
         enterFullscreen();
     }
-    state = Splash;
+    state = GameState::Splash;
     run();
     shutdown();
 }
@@ -36,20 +36,20 @@ Game::~Game() = default;
 void Game::onDraw()
 {
     switch (state) {
-    case Splash:
+    case GameState::Splash:
         if (splash.isEmpty()) {
             splash.load("splash.png");
         }
         splash.draw(0, 0);
         break;
-    case Menu:
+    case GameState::Menu:
         drawMenu();
         break;
-    case Generating:
+    case GameState::Generating:
         drawMenu();
         assets.loading.draw(0, 0);
         break;
-    case Playing:
+    case GameState::Playing:
         drawBoard();
         break;
     default:
@@ -62,9 +62,9 @@ void Game::onMouseDown(int32_t x, int32_t y, int32_t button)
     pointer.mouseHeld = true;
     pointer.mousePos = BWPoint(x, y);
     pointer.pressPos = BWPoint(x, y);
-    if (state == Menu) {
+    if (state == GameState::Menu) {
         pressMenu(x, y);
-    } else if (state == Playing) {
+    } else if (state == GameState::Playing) {
         pressBoard(x, y, button);
     }
 }
@@ -78,9 +78,9 @@ void Game::onMouseUp(int32_t x, int32_t y, int32_t)
 {
     pointer.mousePos = BWPoint(x, y);
     pointer.mouseHeld = false;
-    if (state == Menu) {
+    if (state == GameState::Menu) {
         releaseMenu(x, y);
-    } else if (state == Playing) {
+    } else if (state == GameState::Playing) {
         releaseBoardButtons(x, y);
     }
 }
@@ -88,7 +88,7 @@ void Game::onMouseUp(int32_t x, int32_t y, int32_t)
 // The splash stays two seconds from the start of the asset load, which runs in its first tick.
 void Game::onTick()
 {
-    if (state != Splash) {
+    if (state != GameState::Splash) {
         return;
     }
     if (splashStart_ == 0.0f) {
@@ -96,7 +96,7 @@ void Game::onTick()
         loadAssets();
     } else if (now() - splashStart_ >= 2.0f) {
         splashStart_ = 0.0f;
-        state = Menu;
+        state = GameState::Menu;
     }
 }
 

@@ -8,6 +8,7 @@
 #include "base/geometry.h"
 #include "game/game_assets.h"
 #include "game/profile.h"
+#include "game/screen_layout.h"
 #include "game/undo.h"
 #include "puzzle/board.h"
 #include "ui/layer.h"
@@ -15,16 +16,7 @@
 #include <array>
 #include <cstdint>
 
-enum GameState : int32_t { Splash = 1, Menu = 2, Generating = 3, Playing = 4 };
-
-// Where the board screen's pieces sit in the 800 x 600 window.
-constexpr int32_t kBoardLeft = 175;
-constexpr int32_t kBoardTop = 46;
-constexpr int32_t kPanelLeft = 724;
-constexpr int32_t kPanelTop = 75;
-constexpr int32_t kPanelSlot = 50; // ten slots: the eraser, then numbers 1 to 9
-constexpr int32_t kPencilBoxLeft = 739;
-constexpr int32_t kPencilBoxTop = 8;
+enum class GameState : int32_t { Splash = 1, Menu = 2, Generating = 3, Playing = 4 };
 
 class Game : public BWLayer {
 public:
@@ -67,7 +59,7 @@ public:
     int32_t cellHeight() const { return assets.zones[0].height(); }
     Cell& cell(int32_t x, int32_t y) { return board.cells[static_cast<size_t>(cellIndex(x, y))]; }
 
-    int32_t state = 0;
+    GameState state = GameState::Splash;
     PointerState pointer;
     Profile profile;
     BWImage splash;

@@ -1,15 +1,17 @@
 // game_assets.cpp: loading the game's pictures, fonts and sounds, and the button drawing rule.
 #include "game/game_assets.h"
 
+#include "game/screen_layout.h"
+
 namespace {
 
 // Loads "<stem>_button.png", "<stem>_down.png" and "<stem>_highlight.png".
-void loadButton(GameButton& button, const char* stem, int32_t x, int32_t y)
+void loadButton(GameButton& button, const char* stem, BWPoint topLeft)
 {
     button.normal.load(BWString("%s_button.png", stem));
     button.down.load(BWString("%s_down.png", stem));
     button.highlight.load(BWString("%s_highlight.png", stem));
-    button.area = BWRect(x, y, button.normal.width(), button.normal.height());
+    button.area = BWRect(topLeft.x, topLeft.y, button.normal.width(), button.normal.height());
 }
 
 void loadBoardPictures(GameAssets& assets)
@@ -49,15 +51,15 @@ void drawButton(const GameButton& button, const PointerState& pointer)
 void loadAssets(GameAssets& assets)
 {
     assets.menuBackground.load("menu_background.png");
-    loadButton(assets.play, "play", 171, 265);
-    loadButton(assets.help, "help", 161, 524);
-    loadButton(assets.settings, "settings", 330, 524);
-    loadButton(assets.quitMenu, "exit_menu", 499, 524);
-    loadButton(assets.quitGame, "exit_game", 20, 495);
-    loadButton(assets.pause, "pause", 20, 265);
-    loadButton(assets.undo, "undo", 20, 332);
+    loadButton(assets.play, "play", kPlayButton);
+    loadButton(assets.help, "help", kHelpButton);
+    loadButton(assets.settings, "settings", kSettingsButton);
+    loadButton(assets.quitMenu, "exit_menu", kQuitMenuButton);
+    loadButton(assets.quitGame, "exit_game", kQuitGameButton);
+    loadButton(assets.pause, "pause", kPauseButton);
+    loadButton(assets.undo, "undo", kUndoButton);
     assets.undoVoid.load("undo_void.png");
-    loadButton(assets.reset, "reset", 20, 400);
+    loadButton(assets.reset, "reset", kResetButton);
     loadBoardPictures(assets);
 
     assets.mainFont.load("font_main.fnt");

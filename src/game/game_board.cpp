@@ -12,14 +12,6 @@
 
 namespace {
 
-constexpr int32_t kClockLeft = 32;
-constexpr int32_t kClockTop = 195;
-constexpr int32_t kLabelLeft = 185;
-constexpr int32_t kTopTextsTop = 10;
-constexpr int32_t kBestTimeRight = 670;
-// The least space between the table label and the best time beside it.
-constexpr int32_t kTextGap = 12;
-
 // The cell under a pixel offset from the board's edge: a pixel on a border between two cells
 // belongs to the one on its left (or above).
 int32_t cellAt(int32_t offset, int32_t cellSize)
@@ -37,7 +29,7 @@ BWString digitText(int32_t digit)
 
 void Game::newGame()
 {
-    state = Generating;
+    state = GameState::Generating;
     const double begun = seconds();
     present();
     board.cells = {};
@@ -58,7 +50,7 @@ void Game::newGame()
         waitSeconds(static_cast<float>(left));
     }
     ignoreInputMadeSoFar();
-    state = Playing;
+    state = GameState::Playing;
 }
 
 void Game::checkBoard()
@@ -80,7 +72,7 @@ void Game::pressBoard(int32_t x, int32_t y, int32_t button)
     } else if (assets.check.bounds().contains(x - kPencilBoxLeft, y - kPencilBoxTop)) {
         pencilMode = !pencilMode;
         assets.checkSound.play();
-    } else if (BWRect(kPanelLeft, kPanelTop, kPanelSlot, 10 * kPanelSlot).contains(x, y)) {
+    } else if (BWRect(kPanelLeft, kPanelTop, kPanelWidth, kPanelHeight).contains(x, y)) {
         currentNumber = (y - kPanelTop - 1) / kPanelSlot;
         assets.numberSound.play();
     } else {
@@ -135,7 +127,7 @@ void Game::releaseBoardButtons(int32_t x, int32_t y)
 // Keys choose the number and stand in for buttons; none edits a cell or plays a sound.
 void Game::onKeyDown(int32_t keyCode)
 {
-    if (state != Playing) {
+    if (state != GameState::Playing) {
         return;
     }
     if (keyCode == keyBackspace) {
@@ -160,13 +152,14 @@ void Game::drawBoard()
     drawCells(completeCounts);
     drawZoneBorders();
     if (selected.x >= 0 && selected.y >= 0) {
-        assets.select.draw(kBoardLeft + 1 + cellWidth() * selected.x,
-                           kBoardTop + 1 + cellHeight() * selected.y);
+        assets.select.draw(kBoardLeft + kSelectionInset + cellWidth() * selected.x,
+                           kBoardTop + kSelectionInset + cellHeight() * selected.y);
     }
     if (pencilMode) {
         assets.check.draw(kPencilBoxLeft, kPencilBoxTop);
     }
-    assets.sideSelect.draw(kPanelLeft + 2, kPanelTop + 2 + kPanelSlot * currentNumber);
+    assets.sideSelect.draw(kPanelLeft + kSlotHighlightInset,
+                           kPanelTop + kSlotHighlightInset + kPanelSlot * currentNumber);
     (pencilMode ? assets.sideNumbersSmall : assets.sideNumbers).draw(kPanelLeft, kPanelTop);
     drawCompletedDigits(completeCounts);
     assets.overlay.draw(0, 0);
@@ -231,13 +224,15 @@ void Game::drawZoneBorders()
 {
     const int32_t w = cellWidth();
     const int32_t h = cellHeight();
+    const int32_t left = kBoardLeft - kBorderOffset;
+    const int32_t top = kBoardTop - kBorderOffset;
     for (int32_t x = 0; x < kBoardSide; ++x) {
         for (int32_t y = 0; y < kBoardSide; ++y) {
             if (x < kBoardSide - 1 && cell(x, y).zone != cell(x + 1, y).zone) {
-                assets.lineVert.draw(kBoardLeft - 1 + w * (x + 1), kBoardTop - 1 + h * y);
+                assets.lineVert.draw(left + w * (x + 1), top + h * y);
             }
             if (y < kBoardSide - 1 && cell(x, y).zone != cell(x, y + 1).zone) {
-                assets.lineHorz.draw(kBoardLeft - 1 + w * x, kBoardTop - 1 + h * (y + 1));
+                assets.lineHorz.draw(left + w * x, top + h * (y + 1));
             }
         }
     }
@@ -272,7 +267,7 @@ void Game::drawBoardTexts()
     if (best > 0.0f) {
         const int32_t labelRight = kLabelLeft + assets.mainFont.textWidth(label);
         const BWString text =
-            nameFittedTo(assets.mainFont, kBestTimeRight - kTextGap - labelRight,
+            nameFittedTo(assets.mainFont, kBestTimeRight - kNameGap - labelRight,
                          profile.bestName(layout, difficulty, 0),
                          [best](const char* shown) { return bestTimeText(shown, best); });
         assets.mainFont.draw(kBestTimeRight - assets.mainFont.textWidth(text), kTopTextsTop, text);

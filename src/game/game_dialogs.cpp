@@ -18,8 +18,8 @@ int32_t askYesNo(const char* message)
 {
     BWButton yes;
     BWButton no;
-    loadDialogButton(yes, "yes", kYesLeftOfTwo);
-    loadDialogButton(no, "no", kNoRightOfTwo);
+    loadDialogButton(yes, "yes", kLeftOfTwoButton);
+    loadDialogButton(no, "no", kRightOfTwoButton);
     return runDialog(BWString("dialog_background.png"), BWString("%s", message), &yes, &no);
 }
 
@@ -27,7 +27,7 @@ void Game::runPauseDialog()
 {
     pauseClock();
     BWButton play;
-    loadDialogButton(play, "play", BWPoint(339, 364));
+    loadDialogButton(play, "play", kMiddleButton);
     runDialog(BWString("dialog_background.png"), BWString("dialog_pause.png"), &play);
     resumeClock();
 }
@@ -56,21 +56,21 @@ void Game::runResetDialog()
 // dismisses it and the game goes on.
 bool Game::canClose()
 {
-    if (state != Playing) {
+    if (state != GameState::Playing) {
         return true;
     }
     pauseClock();
     BWButton yes;
     BWButton no;
     BWButton toMenu;
-    loadDialogButton(yes, "yes", BWPoint(179, 364));
-    loadDialogButton(no, "no", BWPoint(339, 364));
-    loadDialogButton(toMenu, "main", BWPoint(499, 364));
+    loadDialogButton(yes, "yes", kLeftOfThreeButton);
+    loadDialogButton(no, "no", kMiddleButton);
+    loadDialogButton(toMenu, "main", kRightOfThreeButton);
     const int32_t answer =
         runDialog(BWString("dialog_background.png"), BWString("dialog_exit.png"), &yes, &no, &toMenu);
     if (answer == 3) {
         // The game is abandoned; its clock stays stopped until the next game resets it.
-        state = Menu;
+        state = GameState::Menu;
         profile.save();
         return false;
     }

@@ -8,9 +8,5 @@
 // "<name>_button.png", "<name>_down.png" and "<name>_highlight.png".
 void loadDialogButton(BWButton& button, const char* name, BWPoint position);
 
-// Button positions shared by the two-button questions.
-inline const BWPoint kYesLeftOfTwo(259, 364);
-inline const BWPoint kNoRightOfTwo(419, 364);
-
 // A yes / no question over "dialog_background.png": 1 for yes, 2 for no, 0 when closed.
 int32_t askYesNo(const char* message);

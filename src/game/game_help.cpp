@@ -9,6 +9,6 @@
 void Game::showHelp()
 {
     BWButton done;
-    loadDialogButton(done, "done", BWPoint(340, 523));
+    loadDialogButton(done, "done", kHelpDoneButton);
     runDialog(BWString("dialog_help.png"), BWString(""), &done);
 }

@@ -5,21 +5,6 @@
 #include "game/game_texts.h"
 #include "game/settings_dialog.h"
 
-namespace {
-
-// The option marks: the left column chooses the layout, the right one the difficulty.
-constexpr int32_t kLayoutColumn = 346;
-constexpr int32_t kDifficultyColumn = 514;
-constexpr int32_t kOptionRows[3] = {254, 294, 335};
-
-constexpr int32_t kBestNameLeft = 188;
-constexpr int32_t kBestTimeLeft = 518;
-constexpr int32_t kBestTop = 425;
-// The least space between a name and the text beside it.
-constexpr int32_t kColumnGap = 12;
-
-} // namespace
-
 void Game::drawMenu()
 {
     assets.menuBackground.draw(0, 0);
@@ -34,7 +19,7 @@ void Game::drawMenu()
     const BWFont& font = assets.mainFont;
     for (int32_t rank = 0; rank < Profile::kRanks; ++rank) {
         const BWString name = nameFittedTo(
-            font, kBestTimeLeft - kColumnGap - kBestNameLeft, profile.bestName(layout, difficulty, rank),
+            font, kBestTimeLeft - kNameGap - kBestNameLeft, profile.bestName(layout, difficulty, rank),
             [rank](const char* shown) { return bestRankText(rank, shown); });
         const BWString time = formatClockTime(profile.bestTime(layout, difficulty, rank));
         font.draw(kBestNameLeft, kBestTop + rank * font.textHeight(name), name);

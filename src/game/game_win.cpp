@@ -9,13 +9,6 @@
 #include "ui/image_dialog.h"
 #include "ui/textbox.h"
 
-
-namespace {
-
-const BWRect kNameBox(188, 316, 431, 20);
-
-} // namespace
-
 void Game::win()
 {
     const float current = static_cast<float>(seconds());
@@ -35,7 +28,7 @@ void Game::win()
     if (askYesNo("dialog_again.png") == 1) {
         newGame();
     } else {
-        state = Menu;
+        state = GameState::Menu;
     }
 }
 
@@ -50,7 +43,7 @@ void Game::enterBestTime(float e)
         BWTextboxHandle box(&assets.mainFont, BWColor(255, 255, 255, 255), BWColor(128, 128, 128, 128),
                             BWString("%s", profile.lastName()), kNameBox);
         BWButton done;
-        loadDialogButton(done, "done", BWPoint(339, 364));
+        loadDialogButton(done, "done", kMiddleButton);
         name = runTextDialog(BWString("dialog_background.png"), BWString("dialog_textbox.png"), &done, &box);
     }
     const int32_t last = Profile::kRanks - 1;

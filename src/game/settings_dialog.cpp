@@ -11,12 +11,6 @@
 
 namespace {
 
-// The option marks: full screen and window on the left, sound on and off on the right.
-const BWPoint kFullscreenMark(198, 268);
-const BWPoint kWindowMark(198, 309);
-const BWPoint kSoundOnMark(379, 268);
-const BWPoint kSoundOffMark(379, 309);
-
 void loadButtonImages(BWImage& normal, BWImage& down, BWImage& highlight, const char* name)
 {
     normal.load(BWString("%s_button.png", name));
@@ -43,8 +37,8 @@ void SettingsDialog::run(Game& game)
     panel_.load("dialog_settings.png");
     loadButtonImages(clear_.normal, clear_.down, clear_.highlight, "clear");
     loadButtonImages(done_.normal, done_.down, done_.highlight, "done");
-    clearArea_ = areaAt(clear_.normal, BWPoint(505, 278));
-    doneArea_ = areaAt(done_.normal, BWPoint(339, 364));
+    clearArea_ = areaAt(clear_.normal, kClearButton);
+    doneArea_ = areaAt(done_.normal, kMiddleButton);
     game_ = &game;
     ::run();
 }

@@ -1,6 +1,8 @@
 // font_files_test.cpp: the six ".fnt" files follow the font format and fit where the game draws them.
 #include "resources.h"
 
+#include "game/screen_layout.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -59,14 +61,15 @@ TEST(FontFiles, MainTextFitsTheNameBoxAndTheClockCard)
 {
     FontMetrics font;
     ASSERT_TRUE(readFont("font_main.fnt", font));
-    EXPECT_LE(fontLineHeight(font), 20) << "the name box is 20 pixels high";
+    EXPECT_LE(fontLineHeight(font), kNameBox.h) << "taller than the name box";
     EXPECT_GE(font.sheetHeight, 12) << "too small to read";
-    // The clock is drawn at x = 32 inside the left column, which ends before the buttons' edge.
-    EXPECT_LE(32 + textWidth(font, "00:00:00"), 20 + 136);
+    // The clock is drawn inside the left column and ends before the buttons' right edge.
+    EXPECT_LE(kClockLeft + textWidth(font, "00:00:00"), kGameButtonsLeft + kGameButtonWidth);
     // The digits keep one width so the running clock does not jitter.
     EXPECT_EQ(advance(font, '1'), advance(font, '8'));
-    // The best time ends at x = 670 and must not run into the label starting at x = 185.
-    EXPECT_LT(textWidth(font, "Classic (Normal)") + textWidth(font, "Anonymous - 10:00:00"), 670 - 185);
+    // The best time, drawn to end at its right edge, must not run into the label.
+    EXPECT_LT(textWidth(font, "Classic (Normal)") + textWidth(font, "Anonymous - 10:00:00"),
+              kBestTimeRight - kLabelLeft);
 }
 
 TEST(FontFiles, BoardDigitsFitACellAndPencilMarksAThirdOfOne)

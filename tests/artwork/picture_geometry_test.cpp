@@ -1,6 +1,8 @@
 // picture_geometry_test.cpp: the pictures fit where the game draws them on its 800 x 600 window.
 #include "resources.h"
 
+#include "game/screen_layout.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -18,8 +20,7 @@ Picture load(const std::string& name)
 
 struct Placed {
     std::string button;
-    int x;
-    int y;
+    BWPoint at;
 };
 
 int colourDistance(uint32_t a, uint32_t b)
@@ -35,8 +36,9 @@ TEST(BoardGeometry, NineCellsFitLeftOfThePanelAndAboveTheBottom)
 {
     Picture cell = load("game_zone1.png");
     ASSERT_GT(cell.width, 0);
-    EXPECT_LE(175 + 9 * cell.width, 724);
-    EXPECT_LE(46 + 9 * cell.height, 600);
+    EXPECT_EQ(cell.width, kCellSize);
+    EXPECT_LE(kBoardLeft + 9 * cell.width, kPanelLeft);
+    EXPECT_LE(kBoardTop + 9 * cell.height, kScreenHeight);
     for (int zone = 2; zone <= 9; zone++) {
         Picture other = load("game_zone" + std::to_string(zone) + ".png");
         EXPECT_EQ(other.width, cell.width) << zone;
@@ -62,13 +64,13 @@ TEST(BoardGeometry, BordersAreThreeThickAndMeetAtTheCorners)
     Picture cell = load("game_zone1.png");
     Picture vertical = load("game_line_vert.png");
     Picture horizontal = load("game_line_horz.png");
-    EXPECT_EQ(vertical.width, 3);
-    EXPECT_EQ(horizontal.height, 3);
-    // Drawn from (174 + w(x+1), 45 + hy): the next one along starts h lower, so a line must reach
-    // over the crossing border's three pixels.
-    EXPECT_GE(vertical.height, cell.height + 3);
-    EXPECT_GE(horizontal.width, cell.width + 3);
-    EXPECT_EQ(vertical.maxAlpha(0, 0, 3, vertical.height), 255);
+    EXPECT_EQ(vertical.width, kBorderThickness);
+    EXPECT_EQ(horizontal.height, kBorderThickness);
+    // Drawn from one pixel before the seam: the next one along starts h lower, so a line must
+    // reach over the crossing border's pixels.
+    EXPECT_GE(vertical.height, cell.height + kBorderThickness);
+    EXPECT_GE(horizontal.width, cell.width + kBorderThickness);
+    EXPECT_EQ(vertical.maxAlpha(0, 0, kBorderThickness, vertical.height), 255);
     EXPECT_EQ(vertical.alpha(1, vertical.height - 1), 255) << "the line must be solid to its end";
 }
 
@@ -76,9 +78,9 @@ TEST(BoardGeometry, SelectionFrameStaysInsideItsCell)
 {
     Picture cell = load("game_zone1.png");
     Picture select = load("game_select.png");
-    // Drawn one pixel into the cell, so it must end before the cell's last pixel.
-    EXPECT_LE(1 + select.width, cell.width);
-    EXPECT_LE(1 + select.height, cell.height);
+    // Drawn inside the cell, so it must end before the cell's last pixel.
+    EXPECT_LE(kSelectionInset + select.width, cell.width);
+    EXPECT_LE(kSelectionInset + select.height, cell.height);
     EXPECT_LT(select.alpha(select.width / 2, select.height / 2), 128) << "the digit must show through";
 }
 
@@ -86,31 +88,37 @@ TEST(BoardGeometry, OverlayLeavesTheCellsVisible)
 {
     Picture overlay = load("game_overlay.png");
     Picture cell = load("game_zone1.png");
-    ASSERT_EQ(overlay.width, 800);
+    ASSERT_EQ(overlay.width, kScreenWidth);
+    // Each cell but a margin of five pixels, where the borders may reach.
     for (int x = 0; x < 9; x++)
-        for (int y = 0; y < 9; y++)
-            EXPECT_EQ(overlay.maxAlpha(180 + cell.width * x, 51 + cell.height * y, cell.width - 10, cell.height - 10), 0)
+        for (int y = 0; y < 9; y++) {
+            const int left = kBoardLeft + cell.width * x + 5;
+            const int top = kBoardTop + cell.height * y + 5;
+            EXPECT_EQ(overlay.maxAlpha(left, top, cell.width - 10, cell.height - 10), 0)
                 << "cell " << x << "," << y;
+        }
 }
 
 TEST(SidePanel, TenSlotsWithHighlightAndDoneMarkInsideASlot)
 {
     for (const char* name : {"game_side_numbers.png", "game_side_numbers_small.png"}) {
         Picture panel = load(name);
-        EXPECT_EQ(panel.width, 50) << name;
-        EXPECT_EQ(panel.height, 500) << name;
-        // The highlight is drawn before the panel, so most of each slot must let it through.
+        EXPECT_EQ(panel.width, kPanelWidth) << name;
+        EXPECT_EQ(panel.height, kPanelHeight) << name;
+        // The highlight is drawn before the panel, so most of slot 1 must let it through.
         int clear = 0;
-        for (int y = 77; y < 123; y++)
-            for (int x = 2; x < 48; x++) clear += panel.alpha(x, y) == 0;
-        EXPECT_GT(clear, 46 * 46 / 2) << name;
+        const int first = kPanelSlot + kSlotHighlightInset;
+        for (int y = first; y < first + kSlotHighlightSize; y++)
+            for (int x = kSlotHighlightInset; x < kSlotHighlightInset + kSlotHighlightSize; x++)
+                clear += panel.alpha(x, y) == 0;
+        EXPECT_GT(clear, kSlotHighlightSize * kSlotHighlightSize / 2) << name;
     }
     Picture select = load("game_side_select.png");
-    EXPECT_LE(2 + select.width, 50);
-    EXPECT_LE(2 + select.height, 50);
+    EXPECT_LE(kSlotHighlightInset + select.width, kPanelSlot);
+    EXPECT_LE(kSlotHighlightInset + select.height, kPanelSlot);
     Picture done = load("game_done.png");
-    EXPECT_LE(done.width, 50);
-    EXPECT_LE(done.height, 50);
+    EXPECT_LE(done.width, kPanelSlot);
+    EXPECT_LE(done.height, kPanelSlot);
 }
 
 TEST(CheckMarks, FitBetweenTheOptionRowsAndOnScreen)
@@ -118,42 +126,48 @@ TEST(CheckMarks, FitBetweenTheOptionRowsAndOnScreen)
     Picture check = load("game_check.png");
     EXPECT_LE(check.width, 40);
     EXPECT_LE(check.height, 40);
-    EXPECT_LE(739 + check.width, 800);
-    EXPECT_LE(check.height, 294 - 254) << "menu rows would overlap";
-    EXPECT_LE(check.height, 309 - 268) << "settings rows would overlap";
-    EXPECT_LE(346 + check.width, 514) << "the two menu columns would overlap";
+    EXPECT_LE(kPencilBoxLeft + check.width, kScreenWidth);
+    EXPECT_LE(check.height, kOptionRows[1] - kOptionRows[0]) << "menu rows would overlap";
+    EXPECT_LE(check.height, kSettingsRows[1] - kSettingsRows[0]) << "settings rows would overlap";
+    EXPECT_LE(kLayoutColumn + check.width, kDifficultyColumn) << "the two menu columns would overlap";
 }
 
 TEST(Buttons, GameButtonsFitTheirColumn)
 {
-    const std::vector<Placed> column = {{"pause", 20, 265}, {"undo", 20, 332}, {"reset", 20, 400}, {"exit_game", 20, 495}};
+    const std::vector<Placed> column = {
+        {"pause", kPauseButton}, {"undo", kUndoButton}, {"reset", kResetButton}, {"exit_game", kQuitGameButton}};
     for (size_t i = 0; i < column.size(); i++) {
         Picture button = load(column[i].button + "_button.png");
         EXPECT_LE(button.width, 150) << column[i].button;
         EXPECT_LE(button.height, 60) << column[i].button;
-        EXPECT_LE(20 + button.width, 175) << column[i].button << " reaches the board";
+        EXPECT_LE(kGameButtonsLeft + button.width, kBoardLeft) << column[i].button << " reaches the board";
         if (i + 1 < column.size()) {
-            EXPECT_LE(column[i].y + button.height, column[i + 1].y) << column[i].button;
+            EXPECT_LE(column[i].at.y + button.height, column[i + 1].at.y) << column[i].button;
         }
     }
     EXPECT_EQ(load("undo_void.png").width, load("undo_button.png").width);
 }
 
-TEST(Buttons, DialogButtonsAre122WideSoEachRowIsCentred)
+TEST(Buttons, DialogButtonsHaveOneWidthSoEachRowIsCentred)
 {
     for (const char* name : {"yes", "no", "main", "done", "play", "clear"}) {
         Picture button = load(std::string(name) + "_button.png");
-        EXPECT_EQ(button.width, 122) << name;
-        EXPECT_LE(364 + button.height, 434) << name;
+        EXPECT_EQ(button.width, kDialogButtonWidth) << name;
+        EXPECT_LE(kDialogRowTop + button.height, kDialogCard.bottom()) << name;
+    }
+    // The outer buttons of each row lie as far from the window's left edge as from its right one.
+    for (auto [left, right] : {std::pair(kMiddleButton, kMiddleButton), std::pair(kLeftOfTwoButton, kRightOfTwoButton),
+                               std::pair(kLeftOfThreeButton, kRightOfThreeButton)}) {
+        EXPECT_EQ(left.x + right.x + kDialogButtonWidth, kScreenWidth) << left.x;
     }
     Picture play = load("play_button.png");
-    EXPECT_LT(171 + play.width, 346) << "menu Play reaches the option boxes";
+    EXPECT_LT(kPlayButton.x + play.width, kLayoutColumn) << "menu Play reaches the option boxes";
     Picture help = load("help_button.png");
-    EXPECT_LE(161 + help.width, 330);
-    EXPECT_LE(330 + load("settings_button.png").width, 499);
-    EXPECT_LE(499 + load("exit_menu_button.png").width, 800);
-    EXPECT_LE(524 + help.height, 600);
-    EXPECT_LE(523 + load("done_button.png").height, 600);
+    EXPECT_LE(kHelpButton.x + help.width, kSettingsButton.x);
+    EXPECT_LE(kSettingsButton.x + load("settings_button.png").width, kQuitMenuButton.x);
+    EXPECT_LE(kQuitMenuButton.x + load("exit_menu_button.png").width, kScreenWidth);
+    EXPECT_LE(kMenuButtonRowTop + help.height, kScreenHeight);
+    EXPECT_LE(kHelpDoneButton.y + load("done_button.png").height, kScreenHeight);
 }
 
 TEST(Buttons, EveryStateHasTheSameSizeAndAVisiblyDifferentLook)
@@ -177,28 +191,29 @@ TEST(Buttons, EveryStateHasTheSameSizeAndAVisiblyDifferentLook)
 TEST(Dialogs, MessagePicturesAreClearOverTheirButtonsAndTextBox)
 {
     const std::vector<std::pair<std::string, std::vector<Placed>>> dialogs = {
-        {"dialog_pause.png", {{"play", 339, 364}}},
-        {"dialog_reset.png", {{"yes", 259, 364}, {"no", 419, 364}}},
-        {"dialog_exit.png", {{"yes", 179, 364}, {"no", 339, 364}, {"main", 499, 364}}},
-        {"dialog_clear.png", {{"yes", 259, 364}, {"no", 419, 364}}},
-        {"dialog_again.png", {{"yes", 259, 364}, {"no", 419, 364}}},
-        {"dialog_textbox.png", {{"done", 339, 364}}},
+        {"dialog_pause.png", {{"play", kMiddleButton}}},
+        {"dialog_reset.png", {{"yes", kLeftOfTwoButton}, {"no", kRightOfTwoButton}}},
+        {"dialog_exit.png", {{"yes", kLeftOfThreeButton}, {"no", kMiddleButton}, {"main", kRightOfThreeButton}}},
+        {"dialog_clear.png", {{"yes", kLeftOfTwoButton}, {"no", kRightOfTwoButton}}},
+        {"dialog_again.png", {{"yes", kLeftOfTwoButton}, {"no", kRightOfTwoButton}}},
+        {"dialog_textbox.png", {{"done", kMiddleButton}}},
     };
     for (const auto& [message, buttons] : dialogs) {
         Picture picture = load(message);
-        ASSERT_EQ(picture.width, 800) << message;
-        ASSERT_EQ(picture.height, 600) << message;
+        ASSERT_EQ(picture.width, kScreenWidth) << message;
+        ASSERT_EQ(picture.height, kScreenHeight) << message;
         for (const Placed& placed : buttons) {
             Picture button = load(placed.button + "_button.png");
-            EXPECT_EQ(picture.maxAlpha(placed.x, placed.y, button.width, button.height), 0) << message << " covers " << placed.button;
+            EXPECT_EQ(picture.maxAlpha(placed.at.x, placed.at.y, button.width, button.height), 0)
+                << message << " covers " << placed.button;
         }
     }
     Picture textbox = load("dialog_textbox.png");
-    EXPECT_EQ(textbox.maxAlpha(188, 316, 431, 20), 0);
+    EXPECT_EQ(textbox.maxAlpha(kNameBox.x, kNameBox.y, kNameBox.w, kNameBox.h), 0);
     Picture settings = load("dialog_settings.png");
     Picture check = load("game_check.png");
-    for (int x : {198, 379})
-        for (int y : {268, 309})
+    for (int x : {kSettingsLeftColumn, kSettingsRightColumn})
+        for (int y : kSettingsRows)
             EXPECT_LT(settings.maxAlpha(x + check.width + 2, y, 1, 1), 255) << "a label sits under the check mark at " << x;
 }
 
@@ -206,8 +221,8 @@ TEST(Dialogs, BackdropsAreOpaqueAndBannersLeaveTheScreenVisible)
 {
     for (const char* name : {"dialog_help.png", "splash.png", "menu_background.png", "game_background.png"}) {
         Picture page = load(name);
-        ASSERT_EQ(page.width, 800) << name;
-        ASSERT_EQ(page.height, 600) << name;
+        ASSERT_EQ(page.width, kScreenWidth) << name;
+        ASSERT_EQ(page.height, kScreenHeight) << name;
         bool opaque = true;
         for (int i = 0; i < page.pixelCount(); i++) opaque = opaque && page.argb[size_t(i) * 4] == 255;
         EXPECT_TRUE(opaque) << name;
@@ -215,11 +230,12 @@ TEST(Dialogs, BackdropsAreOpaqueAndBannersLeaveTheScreenVisible)
     Picture dim = load("dialog_background.png");
     EXPECT_GT(dim.alpha(5, 5), 40) << "the screen behind a dialog is dimmed";
     EXPECT_LT(dim.alpha(5, 5), 200) << "but stays visible";
-    EXPECT_EQ(dim.alpha(400, 300), 255) << "the card is solid";
+    EXPECT_EQ(dim.alpha(kScreenWidth / 2, kScreenHeight / 2), 255) << "the card is solid";
     for (const char* name : {"game_over.png", "game_loading.png"}) {
         Picture banner = load(name);
-        EXPECT_EQ(banner.maxAlpha(0, 0, 800, 150), 0) << name;
-        EXPECT_EQ(banner.maxAlpha(0, 450, 800, 150), 0) << name;
-        EXPECT_EQ(banner.alpha(436, 300), 255) << name << " has a banner in the middle";
+        EXPECT_EQ(banner.maxAlpha(0, 0, kScreenWidth, 150), 0) << name;
+        EXPECT_EQ(banner.maxAlpha(0, kScreenHeight - 150, kScreenWidth, 150), 0) << name;
+        EXPECT_EQ(banner.alpha(kBoardLeft + 9 * kCellSize / 2, kScreenHeight / 2), 255)
+            << name << " has a banner in the middle of the board";
     }
 }

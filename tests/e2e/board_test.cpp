@@ -12,8 +12,8 @@ const BWColor kConflictRed(0xffb8281fu);
 // The middle of a cell, where its digit is drawn (the selection frame stays outside).
 BWRect digitRect(BWPoint cell)
 {
-    return BWRect(kBoardLeft + kCell * cell.x + 16, kBoardTop + kCell * cell.y + 12, kCell - 32,
-                  kCell - 24);
+    return BWRect(kBoardLeft + kCellSize * cell.x + 16, kBoardTop + kCellSize * cell.y + 12, kCellSize - 32,
+                  kCellSize - 24);
 }
 
 Cell& at(BWPoint cell)
@@ -39,7 +39,7 @@ TEST_F(BoardTest, LeftClicksPlaceTheNumberThenEmptyTheCellEachOneUndoStep)
 {
     play({
         [&] {
-            EXPECT_EQ(game().cellWidth(), kCell);
+            EXPECT_EQ(game().cellWidth(), kCellSize);
             // A cell whose solution is 5, so that the 5 clashes with no given.
             e = cellsWhere([](const Cell& cell, BWPoint) {
                     return !cell.given && cell.solutionDigit == 5;
@@ -132,7 +132,7 @@ TEST_F(BoardTest, AGivenCellKeepsItsDigitAndTheSelectionAndBorderPixelsBelongLef
                 }).front();
             f = cellsWhere([](const Cell& cell, BWPoint) { return cell.given != 0; }).front();
             // The pixel between columns 0 and 1.
-            clickAt(kBoardLeft + kCell, kBoardTop + kCell * e.y + kCell / 2);
+            clickAt(kBoardLeft + kCellSize, kBoardTop + kCellSize * e.y + kCellSize / 2);
             chooseNumber(0);
             clickCell(f);
         },
@@ -146,7 +146,7 @@ TEST_F(BoardTest, AGivenCellKeepsItsDigitAndTheSelectionAndBorderPixelsBelongLef
                 }).front();
             chooseNumber(1);
             // The pixel between rows 0 and 1.
-            clickAt(kBoardLeft + kCell * e.x + kCell / 2, kBoardTop + kCell);
+            clickAt(kBoardLeft + kCellSize * e.x + kCellSize / 2, kBoardTop + kCellSize);
         },
         [&] { EXPECT_EQ(at(e).digit, 1); },
     });
@@ -158,7 +158,7 @@ TEST_F(BoardTest, PencilModeSwapsTheButtonsAndTTogglesItSilently)
         [&] {
             e = emptyCell();
             f = emptyCell(1);
-            clickAt(kPencilBoxLeft + 27, kPencilBoxTop + 27);
+            clickAt(kPencilBoxLeft + kCheckSize - 1, kPencilBoxTop + kCheckSize - 1);
             chooseNumber(4);
             clickCell(e);
             clickCell(f, 2);
@@ -183,11 +183,11 @@ TEST_F(BoardTest, PencilModeSwapsTheButtonsAndTTogglesItSilently)
 TEST_F(BoardTest, ThePanelsEdgesChooseTheEraserAndNineAndKeysPlayNoSound)
 {
     play({
-        [&] { clickAt(kPanelLeft + 10, 75); },
+        [&] { clickAt(kPanelLeft + 10, kPanelTop); },
         [&] {
             EXPECT_EQ(game().currentNumber, 0);
             EXPECT_TRUE(heard(game().assets.numberSound));
-            clickAt(kPanelLeft + 10, 575);
+            clickAt(kPanelLeft + 10, kPanelTop + kPanelHeight);
         },
         [&] {
             EXPECT_EQ(game().currentNumber, 9);
@@ -210,7 +210,7 @@ TEST_F(BoardTest, UndoRestoresDigitMarksAndSelection)
             clickCell(e, 2);
             chooseNumber(2);
             clickCell(f);
-            clickAt(30, 340); // the undo button
+            press(kUndoButton);
         },
         [&] {
             EXPECT_EQ(at(f).digit, 0);
@@ -239,7 +239,7 @@ TEST_F(BoardTest, AnUndoThatCompletesTheBoardWinsIt)
             clickCell(e);
         },
         [&] {
-            EXPECT_EQ(game().state, Playing);
+            EXPECT_EQ(game().state, GameState::Playing);
             EXPECT_EQ(at(e).conflict, 1);
             pressKey('Z');
         },
@@ -301,12 +301,13 @@ TEST_F(BoardTest, TheDoneSoundPlaysOncePerCompletionOfADigit)
 TEST_F(GameRun, InputMadeWhileTheLoadingPictureIsUpIsDropped)
 {
     startGameAt(kMenuShown);
-    script.click(kMenuShown + 150, 200, 285);
+    pressAt(kMenuShown + 150, kPlayButton);
     script.keyDown(kMenuShown + 300, '5');
     script.keyUp(kMenuShown + 320, '5');
     runSteps(kPlaying, {[&] {
-                 EXPECT_EQ(game().state, Playing);
-                 const BWPoint underPlay((200 - kBoardLeft) / kCell, (285 - kBoardTop) / kCell);
+                 EXPECT_EQ(game().state, GameState::Playing);
+                 const BWPoint play = inside(kPlayButton);
+                 const BWPoint underPlay((play.x - kBoardLeft) / kCellSize, (play.y - kBoardTop) / kCellSize);
                  const Cell& cell = game().cell(underPlay.x, underPlay.y);
                  EXPECT_EQ(cell.digit, cell.given ? cell.solutionDigit : 0);
                  EXPECT_TRUE(game().undoList.empty());

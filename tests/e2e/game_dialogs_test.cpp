@@ -3,11 +3,6 @@
 
 namespace {
 
-// The board screen's buttons by their top-left corners.
-const BWPoint kPauseButton(20, 265);
-const BWPoint kResetButton(20, 400);
-const BWPoint kExitButton(20, 495);
-
 struct GameDialogsTest : PlayingRun {
     // A digit a given of the cell's row already shows.
     static int32_t clashingDigit(BWPoint at)
@@ -56,7 +51,7 @@ TEST_F(GameDialogsTest, ATenMinutePauseLeavesTheClockWhereItWasAndHidesTheDigits
     script.close(t + 700);
     script.at(t + 800, [&] {
         EXPECT_FALSE(dialogUp());
-        EXPECT_EQ(game().state, Playing);
+        EXPECT_EQ(game().state, GameState::Playing);
         EXPECT_NEAR(game().elapsedSeconds(), before + 0.25f, 0.01f);
     });
     runGame(t + 1000);
@@ -92,14 +87,14 @@ TEST_F(GameDialogsTest, ResetClearsOnlyThePlayersEntriesAndOnlyOnYes)
                 << "Escape answers no";
             press(kResetButton);
         },
-        [&] { press(kNoOfTwo); },
+        [&] { press(kRightOfTwoButton); },
         [&] {
             EXPECT_FALSE(dialogUp());
             EXPECT_EQ(0, memcmp(&untouched.cells, &game().board.cells, sizeof untouched.cells));
             before = game().elapsedSeconds();
             press(kResetButton);
         },
-        [&] { press(kYesOfTwo); },
+        [&] { press(kLeftOfTwoButton); },
         [&] {
             EXPECT_FALSE(dialogUp());
             EXPECT_NEAR(game().elapsedSeconds(), before, 0.05f) << "the clock is not restarted";
@@ -123,11 +118,11 @@ TEST_F(GameDialogsTest, ResetClearsOnlyThePlayersEntriesAndOnlyOnYes)
 TEST_F(GameDialogsTest, ExitToTheMainMenuSavesAndTheNextGameHasAFreshClock)
 {
     constexpr uint64_t t = kPlaying + 5000;
-    script.click(kMenuShown - 100, 514 + 5, 335 + 5); // Hard, before Play
+    pressAt(kMenuShown - 100, difficultyMark(2)); // Hard, before Play
     script.at(t, [&] {
         before = game().elapsedSeconds();
         EXPECT_GT(before, 5.0f);
-        press(kExitButton);
+        press(kQuitGameButton);
     });
     script.at(t + 100, [&] {
         EXPECT_TRUE(dialogUp());
@@ -137,21 +132,21 @@ TEST_F(GameDialogsTest, ExitToTheMainMenuSavesAndTheNextGameHasAFreshClock)
     });
     script.at(t + 500, [&] {
         EXPECT_FALSE(dialogUp());
-        EXPECT_EQ(game().state, Playing);
+        EXPECT_EQ(game().state, GameState::Playing);
         EXPECT_NEAR(game().elapsedSeconds(), before + 0.15f, 0.01f) << "no keeps the game going";
-        press(kExitButton);
+        press(kQuitGameButton);
     });
-    script.at(t + 600, [&] { press(kMainOfThree); });
+    script.at(t + 600, [&] { press(kRightOfThreeButton); });
     script.at(t + 1000, [&] {
         EXPECT_FALSE(dialogUp());
-        EXPECT_EQ(game().state, Menu);
+        EXPECT_EQ(game().state, GameState::Menu);
         Profile stored;
         stored.load();
         EXPECT_EQ(stored.difficulty(), 2) << "the profile was saved";
-        clickAt(200, 285);
+        press(kPlayButton);
     });
     script.at(t + 2500, [&] {
-        EXPECT_EQ(game().state, Playing);
+        EXPECT_EQ(game().state, GameState::Playing);
         EXPECT_LT(game().elapsedSeconds(), 2.0f) << "a fresh clock";
         EXPECT_EQ(game().pauseStart, 0.0f);
     });
@@ -163,19 +158,19 @@ TEST_F(GameDialogsTest, TheWindowsCloseButtonAsksAndASecondCloseDismissesTheQues
     script.close(kPlaying + 1000);
     script.at(kPlaying + 1100, [] {
         EXPECT_TRUE(dialogUp());
-        EXPECT_EQ(game().state, Playing);
+        EXPECT_EQ(game().state, GameState::Playing);
     });
     script.close(kPlaying + 1200);
     script.at(kPlaying + 1300, [] {
         EXPECT_FALSE(dialogUp());
-        EXPECT_EQ(game().state, Playing);
+        EXPECT_EQ(game().state, GameState::Playing);
         EXPECT_EQ(game().pauseStart, 0.0f);
     });
     script.close(kPlaying + 1400);
     script.keyDown(kPlaying + 1500, vkEscape);
     script.at(kPlaying + 2000, [] {
         EXPECT_FALSE(dialogUp()) << "Escape answers no";
-        EXPECT_EQ(game().state, Playing);
+        EXPECT_EQ(game().state, GameState::Playing);
     });
     script.close(kPlaying + 2100);
     script.keyDown(kPlaying + 2200, vkReturn);

@@ -4,6 +4,7 @@
 #include "base/random.h"
 #include "frame/layer_stack.h"
 #include "game/game.h"
+#include "game/screen_layout.h"
 #include "media/sound.h"
 #include "media/sound_device.h"
 #include "tests/harness/harness.h"
@@ -22,14 +23,21 @@ constexpr uint64_t kMenuShown = 2200;
 // A game started at kMenuShown has its board up by this time.
 constexpr uint64_t kPlaying = kMenuShown + 1100;
 
-// The dialogs' buttons by their top-left corners: alone in the middle, one of two, the last of three.
-const BWPoint kMiddleButton(339, 364);
-const BWPoint kYesOfTwo(259, 364);
-const BWPoint kNoOfTwo(419, 364);
-const BWPoint kMainOfThree(499, 364);
+// A point a few pixels inside a button or mark whose top-left corner is given.
+inline BWPoint inside(BWPoint corner)
+{
+    return BWPoint(corner.x + 5, corner.y + 5);
+}
 
-// The cell size of the art's zone pictures.
-constexpr int32_t kCell = 58;
+// The menu's option marks of a row: the layout's on the left, the difficulty's on the right.
+inline BWPoint layoutMark(int32_t row)
+{
+    return BWPoint(kLayoutColumn, kOptionRows[row]);
+}
+inline BWPoint difficultyMark(int32_t row)
+{
+    return BWPoint(kDifficultyColumn, kOptionRows[row]);
+}
 
 // The game being run, from inside a scripted action.
 inline Game& game()
@@ -136,8 +144,14 @@ protected:
     // Releasing Play at ms generates a puzzle for a second of virtual time.
     void startGameAt(uint64_t ms)
     {
-        script.at(ms, [] { ASSERT_EQ(game().state, Menu); });
-        script.click(ms, 200, 285);
+        script.at(ms, [] { ASSERT_EQ(game().state, GameState::Menu); });
+        pressAt(ms, kPlayButton);
+    }
+    // A click at ms inside the button or mark whose top-left corner is given.
+    void pressAt(uint64_t ms, BWPoint corner)
+    {
+        const BWPoint at = inside(corner);
+        script.click(ms, at.x, at.y);
     }
 
     // Runs the steps apart from ms on, then closes the game; input a step queues with the
@@ -158,7 +172,7 @@ protected:
     }
     void clickCell(BWPoint cell, int32_t button = 1)
     {
-        clickAt(kBoardLeft + kCell * cell.x + kCell / 2, kBoardTop + kCell * cell.y + kCell / 2,
+        clickAt(kBoardLeft + kCellSize * cell.x + kCellSize / 2, kBoardTop + kCellSize * cell.y + kCellSize / 2,
                 button);
     }
     // A key of the main keyboard (the virtual keys of letters and digits are their characters).
@@ -185,9 +199,12 @@ protected:
             }
         }
     }
-    // A click a few pixels inside a button whose top-left corner is given.
-    void clickButtonAt(int32_t left, int32_t top) { clickAt(left + 5, top + 5); }
-    void press(BWPoint buttonCorner) { clickButtonAt(buttonCorner.x, buttonCorner.y); }
+    // A click a few pixels inside a button or mark whose top-left corner is given.
+    void press(BWPoint corner)
+    {
+        const BWPoint at = inside(corner);
+        clickAt(at.x, at.y);
+    }
     void typeText(const char* text)
     {
         for (const char* c = text; *c; ++c) {

@@ -6,10 +6,9 @@
 
 namespace {
 
-// Inside the first option of each column, and the last pixel of the bottom-right one.
-constexpr int32_t kLayoutX = 346 + 5;
-constexpr int32_t kDifficultyX = 514 + 5;
-constexpr int32_t kRow1Y = 294 + 5;
+// Inside the second option of each column.
+const BWPoint kRandom = inside(layoutMark(1));
+const BWPoint kNormal = inside(difficultyMark(1));
 
 struct MenuTest : GameRun {};
 
@@ -20,13 +19,13 @@ TEST_F(MenuTest, SplashShowsUntilTwoSecondsAfterTheFirstTickThenTheMenu)
     Capture splashFrame;
     Capture menuFrame;
     script.at(1000, [&] {
-        EXPECT_EQ(game().state, Splash);
+        EXPECT_EQ(game().state, GameState::Splash);
         splashFrame = captureFrame();
         saveCapture(splashFrame, "game_splash");
     });
-    script.at(2050, [] { EXPECT_EQ(game().state, Splash); });
+    script.at(2050, [] { EXPECT_EQ(game().state, GameState::Splash); });
     script.at(2150, [&] {
-        EXPECT_EQ(game().state, Menu);
+        EXPECT_EQ(game().state, GameState::Menu);
         menuFrame = captureFrame();
         saveCapture(menuFrame, "game_menu");
     });
@@ -37,24 +36,25 @@ TEST_F(MenuTest, SplashShowsUntilTwoSecondsAfterTheFirstTickThenTheMenu)
 
 TEST_F(MenuTest, OptionPressesChooseAndSoundEvenWhenAlreadyChosen)
 {
-    script.mouseDown(kMenuShown, kLayoutX, kRow1Y, 2);
-    script.mouseUp(kMenuShown, kLayoutX, kRow1Y, 2);
+    script.mouseDown(kMenuShown, kRandom.x, kRandom.y, 2);
+    script.mouseUp(kMenuShown, kRandom.x, kRandom.y, 2);
     script.at(kMenuShown + 10, [] {
         EXPECT_EQ(game().profile.zoneLayout(), 1);
         EXPECT_TRUE(heard(game().assets.checkSound));
     });
-    script.click(kMenuShown + 20, kLayoutX, kRow1Y);
+    script.click(kMenuShown + 20, kRandom.x, kRandom.y);
     script.at(kMenuShown + 30, [] {
         EXPECT_EQ(game().profile.zoneLayout(), 1);
         EXPECT_TRUE(heard(game().assets.checkSound));
     });
     // The bottom-right pixel of the Hard mark's rectangle still counts.
-    script.click(kMenuShown + 40, 514 + 28, 335 + 28);
+    const BWPoint hard = difficultyMark(2);
+    script.click(kMenuShown + 40, hard.x + kCheckSize, hard.y + kCheckSize);
     script.click(kMenuShown + 50, 450, 300);
     script.at(kMenuShown + 60, [] {
         EXPECT_EQ(game().profile.difficulty(), 2);
         EXPECT_TRUE(heard(game().assets.checkSound));
-        EXPECT_EQ(game().state, Menu);
+        EXPECT_EQ(game().state, GameState::Menu);
     });
     script.click(kMenuShown + 70, 450, 300);
     script.at(kMenuShown + 80, [] { EXPECT_FALSE(heard(game().assets.checkSound)); });
@@ -64,7 +64,8 @@ TEST_F(MenuTest, OptionPressesChooseAndSoundEvenWhenAlreadyChosen)
 // Waiting by spinning on the manual clock would never end: only sleeps move it.
 TEST_F(MenuTest, PlayStartsOnlyWhenReleasedOnItAndGeneratesBehindTheLoadingPictureForASecond)
 {
-    script.mouseDown(kMenuShown, 200, 285);
+    const BWPoint play = inside(kPlayButton);
+    script.mouseDown(kMenuShown, play.x, play.y);
     script.at(kMenuShown + 10, [] {
         EXPECT_EQ(&buttonImage(game().assets.play, game().pointer), &game().assets.play.down);
     });
@@ -73,22 +74,22 @@ TEST_F(MenuTest, PlayStartsOnlyWhenReleasedOnItAndGeneratesBehindTheLoadingPictu
         EXPECT_EQ(&buttonImage(game().assets.play, game().pointer), &game().assets.play.normal);
     });
     script.mouseUp(kMenuShown + 40, 600, 100);
-    script.at(kMenuShown + 100, [] { EXPECT_EQ(game().state, Menu); });
+    script.at(kMenuShown + 100, [] { EXPECT_EQ(game().state, GameState::Menu); });
     script.mouseDown(kMenuShown + 200, 600, 100);
-    script.mouseUp(kMenuShown + 210, 200, 285);
+    script.mouseUp(kMenuShown + 210, play.x, play.y);
     script.at(kMenuShown + 211, [] {
-        EXPECT_EQ(game().state, Playing);
+        EXPECT_EQ(game().state, GameState::Playing);
         EXPECT_EQ(game().currentNumber, 1);
         EXPECT_EQ(game().selected, BWPoint(-1, -1));
         EXPECT_GE(platformMilliseconds(), kMenuShown + 1210);
         EXPECT_LT(platformMilliseconds(), kMenuShown + 1310);
         EXPECT_NEAR(game().elapsedSeconds(), 1.0f, 0.01f) << "the clock ran during the wait";
-        game().state = Generating;
+        game().state = GameState::Generating;
         const Capture loading = captureFrame();
         saveCapture(loading, "game_loading");
-        game().state = Menu;
+        game().state = GameState::Menu;
         const Capture menu = captureFrame();
-        game().state = Playing;
+        game().state = GameState::Playing;
         EXPECT_NE(loading.pixels, menu.pixels);
     });
     runGame(kMenuShown + 3000);
@@ -97,9 +98,9 @@ TEST_F(MenuTest, PlayStartsOnlyWhenReleasedOnItAndGeneratesBehindTheLoadingPictu
 TEST_F(MenuTest, QuittingFromTheMenuSavesTheChoicesOnceAtTheEnd)
 {
     const std::filesystem::path stored = root / "Brimworks" / "Settings" / "Pellix";
-    script.click(kMenuShown, kDifficultyX, kRow1Y);
+    script.click(kMenuShown, kNormal.x, kNormal.y);
     script.at(kMenuShown + 10, [&] { EXPECT_FALSE(std::filesystem::exists(stored)); });
-    script.click(kMenuShown + 20, 540, 540);
+    pressAt(kMenuShown + 20, kQuitMenuButton);
     script.close(kMenuShown + 60000);
     {
         Game running;
@@ -123,7 +124,7 @@ TEST_F(MenuTest, TheStoredSwitchesTakeEffectAtStartUp)
         EXPECT_FALSE(isSoundEnabled());
         EXPECT_TRUE(isFullscreen());
     });
-    script.click(kMenuShown, kLayoutX, kRow1Y);
+    script.click(kMenuShown, kRandom.x, kRandom.y);
     script.at(kMenuShown + 10, [] {
         EXPECT_EQ(game().profile.zoneLayout(), 1);
         EXPECT_FALSE(heard(game().assets.checkSound));
@@ -150,7 +151,10 @@ TEST_F(MenuTest, ALongBestNameNeverReachesTheTimesOrTheLabel)
         game().profile.setBestName(0, 0, 0, wide.c_str());
     };
     script.at(kMenuShown, [&] { longName = captureFrame(); });
-    script.at(kMenuShown + 10, [&] { shortenAndCompare(BWRect(506, 420, 294, 90)); });
+    // The time column from the gap before it to the right edge, over the three rows.
+    script.at(kMenuShown + 10, [&] {
+        shortenAndCompare(BWRect(kBestTimeLeft - kNameGap, kBestTop, 800 - kBestTimeLeft + kNameGap, 90));
+    });
     startGameAt(kMenuShown + 20);
     script.at(kPlaying + 100, [&] {
         longName = captureFrame();
@@ -158,7 +162,7 @@ TEST_F(MenuTest, ALongBestNameNeverReachesTheTimesOrTheLabel)
     });
     script.at(kPlaying + 110, [&] {
         const int32_t labelWidth = game().assets.mainFont.textWidth(tableLabel(0, 0));
-        shortenAndCompare(BWRect(175, 0, 185 - 175 + labelWidth, 40));
+        shortenAndCompare(BWRect(kLabelLeft, kTopTextsTop, labelWidth + kNameGap, 30));
     });
     script.at(kPlaying + 120, [] { EXPECT_EQ(std::string(game().profile.bestName(0, 0, 0)), std::string(30, 'W')); });
     runGame(kPlaying + 200);

@@ -6,23 +6,12 @@
 
 namespace {
 
-// Inside the menu's buttons and the dialogs' options and buttons.
-const BWPoint kHelpButton(166, 529);
-const BWPoint kSettingsButton(335, 529);
-const BWPoint kExitButton(504, 529);
-const BWPoint kFullscreen(203, 273);
-const BWPoint kWindow(203, 314);
-const BWPoint kSoundOn(384, 273);
-const BWPoint kSoundOff(384, 314);
-const BWPoint kClear(510, 283);
-
 bool settingsUp()
 {
     return layerOfKind<SettingsDialog>() != nullptr;
 }
 
 struct SettingsHelpTest : GameRun {
-    void click(BWPoint at) { clickAt(at.x, at.y); }
     // Steps 300 ms apart from the menu on, so that each dialog button's quarter-second press
     // is over before the next step.
     void fromMenu(const std::vector<std::function<void()>>& steps) { runSteps(kMenuShown, steps, 300); }
@@ -43,29 +32,29 @@ TEST_F(SettingsHelpTest, TheSwitchesActAtOnceWithTheirSoundsAndFullScreenLastsTo
     Profile::Record before{};
     uint64_t enterAt = 0;
     fromMenu({
-        [&] { click(kSettingsButton); },
+        [&] { press(kSettingsButton); },
         [&] {
             ASSERT_TRUE(settingsUp());
             saveCapture(captureFrame(), "dialog_settings");
             before = game().profile.record();
-            click(kWindow);
+            press(kWindowMark);
         },
         [&] {
             EXPECT_TRUE(heard(game().assets.checkSound)) << "window while windowed still sounds";
             EXPECT_EQ(game().profile.record(), before);
             EXPECT_FALSE(isFullscreen());
-            click(kSoundOff);
+            press(kSoundOffMark);
         },
         [&] {
             EXPECT_FALSE(heard(game().assets.checkSound)) << "sound off is silent";
             EXPECT_FALSE(isSoundEnabled());
             EXPECT_FALSE(game().profile.soundOn());
-            click(kSoundOn);
+            press(kSoundOnMark);
         },
         [&] {
             EXPECT_TRUE(heard(game().assets.checkSound)) << "sound on is confirmed";
             EXPECT_TRUE(isSoundEnabled());
-            click(kFullscreen);
+            press(kFullscreenMark);
         },
         [&] {
             EXPECT_TRUE(isFullscreen()) << "in effect at once";
@@ -80,8 +69,8 @@ TEST_F(SettingsHelpTest, TheSwitchesActAtOnceWithTheirSoundsAndFullScreenLastsTo
         [&] {
             EXPECT_FALSE(settingsUp());
             EXPECT_GE(platformMilliseconds(), enterAt + 250) << "Done was shown pressed first";
-            EXPECT_EQ(game().state, Menu);
-            click(kExitButton);
+            EXPECT_EQ(game().state, GameState::Menu);
+            press(kQuitMenuButton);
         },
     });
     ScriptedRun second;
@@ -94,30 +83,31 @@ TEST_F(SettingsHelpTest, ClearAsksOnlyWhenPressedAndReleasedOnItAndYesBringsBack
 {
     storeOwnTimes();
     fromMenu({
-        [&] { click(kSettingsButton); },
+        [&] { press(kSettingsButton); },
         [&] {
-            script.mouseDown(platformMilliseconds(), kClear.x, kClear.y);
+            const BWPoint clear = inside(kClearButton);
+            script.mouseDown(platformMilliseconds(), clear.x, clear.y);
             script.mouseMove(platformMilliseconds(), 700, 500);
             script.mouseUp(platformMilliseconds(), 700, 500);
             script.mouseDown(platformMilliseconds(), 700, 500);
-            script.mouseUp(platformMilliseconds(), kClear.x, kClear.y);
+            script.mouseUp(platformMilliseconds(), clear.x, clear.y);
         },
         [&] {
             EXPECT_FALSE(dialogUp()) << "both ends of the click must lie on Clear";
             EXPECT_TRUE(settingsUp());
-            click(kClear);
+            press(kClearButton);
         },
         [&] {
             ASSERT_TRUE(dialogUp());
             saveCapture(captureFrame(), "dialog_clear");
-            press(kNoOfTwo);
+            press(kRightOfTwoButton);
         },
         [&] {
             EXPECT_FALSE(dialogUp());
             EXPECT_STREQ(game().profile.bestName(1, 2, 0), "Kim") << "no keeps the tables";
-            click(kClear);
+            press(kClearButton);
         },
-        [&] { press(kYesOfTwo); },
+        [&] { press(kLeftOfTwoButton); },
         [&] {
             EXPECT_FLOAT_EQ(game().profile.bestTime(1, 2, 0), 36000.0f);
             Profile stored;
@@ -127,7 +117,7 @@ TEST_F(SettingsHelpTest, ClearAsksOnlyWhenPressedAndReleasedOnItAndYesBringsBack
         },
         [&] {
             EXPECT_FALSE(settingsUp());
-            click(kExitButton);
+            press(kQuitMenuButton);
         },
     });
     Profile stored;
@@ -139,7 +129,7 @@ TEST_F(SettingsHelpTest, ClearAsksOnlyWhenPressedAndReleasedOnItAndYesBringsBack
 TEST_F(SettingsHelpTest, TheHelpPageClosesWithEveryKeyItsButtonAndTheWindowsCloseButton)
 {
     fromMenu({
-        [&] { click(kHelpButton); },
+        [&] { press(kHelpButton); },
         [&] {
             ASSERT_TRUE(dialogUp());
             saveCapture(captureFrame(), "help_page");
@@ -147,29 +137,29 @@ TEST_F(SettingsHelpTest, TheHelpPageClosesWithEveryKeyItsButtonAndTheWindowsClos
         },
         [&] {
             EXPECT_FALSE(dialogUp()) << "Escape";
-            click(kHelpButton);
+            press(kHelpButton);
         },
         [&] { pressKey(vkReturn); },
         [&] {
             EXPECT_FALSE(dialogUp()) << "Enter";
-            click(kHelpButton);
+            press(kHelpButton);
         },
         [&] {
             script.keyDown(platformMilliseconds(), vkReturn, true);
         },
         [&] {
             EXPECT_FALSE(dialogUp()) << "the keypad Enter";
-            click(kHelpButton);
+            press(kHelpButton);
         },
-        [&] { click(BWPoint(345, 528)); },
+        [&] { press(kHelpDoneButton); },
         [&] {
             EXPECT_FALSE(dialogUp()) << "Done";
-            click(kHelpButton);
+            press(kHelpButton);
         },
         [&] { script.close(platformMilliseconds()); },
         [&] {
             EXPECT_FALSE(dialogUp()) << "the close request ends the page only";
-            EXPECT_EQ(game().state, Menu);
+            EXPECT_EQ(game().state, GameState::Menu);
         },
     });
     EXPECT_FALSE(script.ranOut());

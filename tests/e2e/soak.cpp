@@ -166,9 +166,6 @@ private:
     uint64_t lastTick_;
 };
 
-// The cell size of the board's art.
-constexpr int32_t kCellSize = 58;
-
 std::mt19937_64 generator;
 
 int32_t between(int32_t low, int32_t high)
@@ -181,14 +178,17 @@ bool chance(int32_t percent)
     return between(0, 99) < percent;
 }
 
-// Top-left corners of the buttons of the menu, the board screen and every dialog.
-const std::array<BWPoint, 27> kButtons = {{
-    {200, 285}, {346, 294}, {514, 294}, {346, 335}, {514, 335}, {346, 376}, {514, 376},
-    {166, 529}, {335, 529}, {504, 529}, {540, 540},                         // the menu
-    {20, 265},  {20, 400},  {20, 495},  {739, 8},                           // the board screen
-    {339, 364}, {259, 364}, {419, 364}, {179, 364}, {499, 364},             // two and three answers
-    {203, 273}, {203, 314}, {384, 273}, {384, 314}, {510, 283}, {344, 369}, // settings
-    {424, 369},
+// Top-left corners of the buttons and marks of the menu, the board screen and every dialog.
+const std::array<BWPoint, 26> kButtons = {{
+    // The menu.
+    kPlayButton, kHelpButton, kSettingsButton, kQuitMenuButton,
+    {kLayoutColumn, kOptionRows[0]}, {kLayoutColumn, kOptionRows[1]}, {kLayoutColumn, kOptionRows[2]},
+    {kDifficultyColumn, kOptionRows[0]}, {kDifficultyColumn, kOptionRows[1]}, {kDifficultyColumn, kOptionRows[2]},
+    // The board screen.
+    kPauseButton, kUndoButton, kResetButton, kQuitGameButton, {kPencilBoxLeft, kPencilBoxTop},
+    // The answers of the dialogs, the help page's Done and the settings.
+    kMiddleButton, kLeftOfTwoButton, kRightOfTwoButton, kLeftOfThreeButton, kRightOfThreeButton,
+    kHelpDoneButton, kFullscreenMark, kWindowMark, kSoundOnMark, kSoundOffMark, kClearButton,
 }};
 
 BWPoint randomSpot()
@@ -203,13 +203,13 @@ BWPoint randomSpot()
         return BWPoint(kBoardLeft + between(0, side - 1), kBoardTop + between(0, side - 1));
     }
     if (kind < 72) {
-        return BWPoint(kPanelLeft + between(0, kPanelSlot - 1), kPanelTop + between(0, kPanelSlot * 10 - 1));
+        return BWPoint(kPanelLeft + between(0, kPanelWidth - 1), kPanelTop + between(0, kPanelHeight - 1));
     }
     if (kind < 80) {
         return BWPoint(between(330, 620), between(280, 420)); // the menu's options
     }
     if (kind < 97) {
-        return BWPoint(between(0, 799), between(0, 599));
+        return BWPoint(between(0, kScreenWidth - 1), between(0, kScreenHeight - 1));
     }
     return BWPoint(between(-50, 850), between(-50, 650));
 }

@@ -21,7 +21,7 @@ TEST_F(WholeGameTest, ClickingTheSolutionIntoEveryEmptyCellSolvesTheBoard)
             clickSolution([&](BWPoint cell) { return !(cell == last); });
         },
         [&] {
-            EXPECT_EQ(game().state, Playing) << "one cell is still empty";
+            EXPECT_EQ(game().state, GameState::Playing) << "one cell is still empty";
             clickNumberIntoCell(game().cell(last.x, last.y).solutionDigit, last);
         },
         [&] {
@@ -80,14 +80,14 @@ TEST_F(PlayerTest, AWholeGameAsAPlayerPlaysItAndTheTimeLastsToTheNextStart)
     constexpr uint64_t named = solveAt + 3800;
     float solved = 0.0f;
     BWPoint e;
-    script.click(kMenuShown, 346 + 5, 294 + 5);      // Random
-    script.click(kMenuShown + 50, 514 + 5, 335 + 5); // Hard
+    pressAt(kMenuShown, layoutMark(1));          // Random
+    pressAt(kMenuShown + 50, difficultyMark(2)); // Hard
     startGameAt(kMenuShown + 100);
     script.at(playing, [&] {
-        EXPECT_EQ(game().state, Playing);
+        EXPECT_EQ(game().state, GameState::Playing);
         EXPECT_EQ(game().profile.zoneLayout(), 1);
         EXPECT_EQ(game().profile.difficulty(), 2);
-        clickAt(25, 270); // pause
+        press(kPauseButton);
     });
     script.at(playing + 300, [&] { press(kMiddleButton); }); // play
     script.at(playing + 1000, [&] {
@@ -106,19 +106,19 @@ TEST_F(PlayerTest, AWholeGameAsAPlayerPlaysItAndTheTimeLastsToTheNextStart)
         typeText("Pat");
         press(kMiddleButton); // Done
     });
-    script.at(named + 500, [&] { press(kNoOfTwo); }); // no more games
+    script.at(named + 500, [&] { press(kRightOfTwoButton); }); // no more games
     script.at(named + 1000, [&] {
-        EXPECT_EQ(game().state, Menu);
+        EXPECT_EQ(game().state, GameState::Menu);
         EXPECT_STREQ(game().profile.bestName(1, 2, 0), "Pat");
         EXPECT_FLOAT_EQ(game().profile.bestTime(1, 2, 0), solved);
-        clickAt(504, 529); // Exit
+        press(kQuitMenuButton);
     });
     runGame(named + 2000);
     EXPECT_LT(platformMilliseconds(), named + 2000) << "Exit ended the program";
 
     ScriptedRun second;
     second.at(kMenuShown, [&] {
-        EXPECT_EQ(game().state, Menu);
+        EXPECT_EQ(game().state, GameState::Menu);
         EXPECT_EQ(game().profile.zoneLayout(), 1);
         EXPECT_EQ(game().profile.difficulty(), 2);
         EXPECT_STREQ(game().profile.bestName(1, 2, 0), "Pat");

@@ -79,7 +79,7 @@ TEST_F(WinningTest, OnTheDefaultTablesTheNameGoesToRankZeroAfterTheBanner)
         // Input during the banner reaches nothing.
         clickCell(BWPoint(0, 0));
         pressKey('3');
-        clickButtonAt(20, 400);
+        press(kResetButton);
     });
     for (uint64_t ms : {450, 700, 1200, 1700, 2200, 2600, 3400}) {
         script.at(kSolved + ms, [&] { banner.push_back(captureFrame()); });
@@ -93,7 +93,7 @@ TEST_F(WinningTest, OnTheDefaultTablesTheNameGoesToRankZeroAfterTheBanner)
     script.at(kAfterBanner, [&] {
         EXPECT_EQ(layerOfKind<GameOverBanner>(), nullptr);
         ASSERT_NE(nameBox(), nullptr);
-        EXPECT_EQ(nameBox()->rect(), BWRect(188, 316, 431, 20));
+        EXPECT_EQ(nameBox()->rect(), kNameBox);
         EXPECT_STREQ(nameBox()->text().chars(), "Anonymous") << "the last name is proposed";
         saveCapture(captureFrame(), "dialog_name");
         typeText("Ada"); // the proposal is selected, so typing replaces it
@@ -110,10 +110,10 @@ TEST_F(WinningTest, OnTheDefaultTablesTheNameGoesToRankZeroAfterTheBanner)
         Profile stored;
         stored.load();
         EXPECT_STREQ(stored.bestName(0, 0, 0), "Ada") << "saved before the question";
-        press(kNoOfTwo);
+        press(kRightOfTwoButton);
     });
     script.at(kAfterBanner + 900, [&] {
-        EXPECT_EQ(game().state, Menu);
+        EXPECT_EQ(game().state, GameState::Menu);
         saveCapture(captureFrame(), "menu_new_best_time");
     });
     runGame(kAfterBanner + 1000);
@@ -142,9 +142,9 @@ TEST_F(WinningTest, AnEqualTimeAsksForNoNameButTheProfileIsSaved)
         Profile stored;
         stored.load();
         EXPECT_STREQ(stored.lastName(), "Zed");
-        press(kNoOfTwo);
+        press(kRightOfTwoButton);
     });
-    script.at(kAfterBanner + 100, [] { EXPECT_EQ(game().state, Menu); });
+    script.at(kAfterBanner + 100, [] { EXPECT_EQ(game().state, GameState::Menu); });
     runGame(kAfterBanner + 200);
 }
 
@@ -163,10 +163,10 @@ TEST_F(WinningTest, ATimeBetweenRanksZeroAndOneEndsAtOneAndTheProposalIsKept)
         expectRank(0, "First", solved - 1.0f);
         expectRank(1, "Bea", solved);
         expectRank(2, "Second", solved + 100.0f);
-        press(kYesOfTwo);
+        press(kLeftOfTwoButton);
     });
     script.at(kAfterBanner + 1600, [&] {
-        EXPECT_EQ(game().state, Playing) << "another game of the same kind";
+        EXPECT_EQ(game().state, GameState::Playing) << "another game of the same kind";
         EXPECT_EQ(game().winTime, 0.0f);
         EXPECT_LT(game().elapsedSeconds(), 1.5f);
         bool newPuzzle = false;
@@ -186,7 +186,7 @@ TEST_F(WinningTest, ATimeEqualToRankOneStaysBehindTheOlderEntry)
         expectRank(0, "First", 1.0f);
         expectRank(1, "Second", solved);
         expectRank(2, "Anonymous", solved);
-        press(kNoOfTwo);
+        press(kRightOfTwoButton);
     });
     runGame(kAfterBanner + 500);
 }

@@ -2,6 +2,7 @@
 #include "frame/clock.h"
 #include "frame/layer_stack.h"
 #include "frame/loop.h"
+#include "game/screen_layout.h"
 #include "tests/ui/widget_fixture.h"
 #include "ui/button.h"
 
@@ -55,7 +56,7 @@ TEST_F(ButtonTest, IdsAreConsecutiveAndTheRectangleComesFromTheNormalPicture)
     EXPECT_TRUE(captureFrame().regionIs(buttonRect, BWColor(normalColour)));
     ASSERT_TRUE(button->reload(BWPoint(300, 200), BWString("yes_button.png"), BWString(), BWString(), BWString(),
                                BWString()));
-    EXPECT_EQ(button->rect(), BWRect(300, 200, 122, 44));
+    EXPECT_EQ(button->rect(), BWRect(300, 200, kDialogButtonWidth, kDialogButtonHeight));
     EXPECT_EQ(topLayer(), button->layer());
     EXPECT_TRUE(captureFrame().regionIs(buttonRect, BWColor(screenColour)));
 }

@@ -1,5 +1,6 @@
 // image_dialog_test.cpp: modal image dialogs in the loop: answers, the screen beneath, the name box.
 #include "frame/loop.h"
+#include "game/screen_layout.h"
 #include "media/font.h"
 #include "media/png_decode.h"
 #include "tests/ui/widget_fixture.h"
@@ -10,20 +11,21 @@
 namespace {
 
 const BWString background("dialog_background.png");
-const BWRect nameBox(188, 316, 431, 20);
 constexpr uint32_t white = 0xffffffffu;
 // The box's white under the half-transparent blue selection.
 constexpr uint32_t selectedWhite = 0xff97b7ffu;
 
-std::unique_ptr<BWButton> dialogButton(const char* name, int32_t x)
+std::unique_ptr<BWButton> dialogButton(const char* name, BWPoint position)
 {
-    return std::make_unique<BWButton>(BWPoint(x, 364), BWString("%s_button.png", name), BWString("%s_down.png", name),
+    return std::make_unique<BWButton>(position, BWString("%s_button.png", name), BWString("%s_down.png", name),
                                       BWString("%s_highlight.png", name), BWString(), BWString());
 }
 
-// Whether the frame holds every opaque pixel of the picture placed at (x, y).
-bool showsPicture(const Capture& frame, const char* file, int32_t x, int32_t y)
+// Whether the frame holds every opaque pixel of the picture placed with its top-left corner there.
+bool showsPicture(const Capture& frame, const char* file, BWPoint topLeft)
 {
+    const int32_t x = topLeft.x;
+    const int32_t y = topLeft.y;
     int32_t width = 0, height = 0, opaque = 0, matching = 0;
     std::unique_ptr<uint8_t[]> argb = decodePng(BWString("%s", file), &width, &height);
     for (int32_t i = 0; argb && i < width * height; ++i) {
@@ -41,7 +43,8 @@ protected:
     void openExitDialog(uint64_t ms)
     {
         script.at(ms, [this] {
-            auto yes = dialogButton("yes", 179), no = dialogButton("no", 339), menu = dialogButton("main", 499);
+            auto yes = dialogButton("yes", kLeftOfThreeButton), no = dialogButton("no", kMiddleButton),
+                 menu = dialogButton("main", kRightOfThreeButton);
             answers.push_back(runDialog(background, BWString("dialog_exit.png"), yes->self(), no->self(), menu->self()));
             answers.push_back(loopDepth());
         });
@@ -56,7 +59,7 @@ TEST_F(ImageDialogTest, EnterChoosesButtonOneEscapeButtonTwoOrOneAndACloseAnswer
     openTestWindow(15);
     ScreenLayer screen(journal);
     script.at(100, [this] {
-        auto play = dialogButton("play", 339);
+        auto play = dialogButton("play", kMiddleButton);
         answers.push_back(runDialog(background, BWString("dialog_pause.png"), play->self()));
     });
     script.keyDown(200, vkEscape);
@@ -97,10 +100,10 @@ TEST_F(ImageDialogTest, TheScreenBeneathHearsNothingButKeepsTickingAndDrawing)
         // The screen shows dimmed round the panel; each button shows its own picture.
         EXPECT_EQ(frame.countMatching(BWRect(0, 0, 100, 100), BWColor(screenColour), 8), 0);
         EXPECT_TRUE(frame.regionIs(BWRect(0, 0, 100, 100), BWColor(frame.pixel(10, 10))));
-        EXPECT_TRUE(showsPicture(frame, "yes_button.png", 179, 364));
-        EXPECT_TRUE(showsPicture(frame, "no_button.png", 339, 364));
-        EXPECT_TRUE(showsPicture(frame, "main_down.png", 499, 364));
-        EXPECT_FALSE(showsPicture(frame, "main_button.png", 499, 364));
+        EXPECT_TRUE(showsPicture(frame, "yes_button.png", kLeftOfThreeButton));
+        EXPECT_TRUE(showsPicture(frame, "no_button.png", kMiddleButton));
+        EXPECT_TRUE(showsPicture(frame, "main_down.png", kRightOfThreeButton));
+        EXPECT_FALSE(showsPicture(frame, "main_button.png", kRightOfThreeButton));
     });
     script.mouseUp(1400, 520, 380);
     script.close(2000);
@@ -117,8 +120,8 @@ TEST_F(ImageDialogTest, TheNameDialogShowsItsSelectionAndCaretAndReturnsTheTyped
     std::vector<BWString> names;
     const BWTextbox* box = nullptr;
     script.at(100, [&] {
-        auto done = dialogButton("done", 339);
-        BWTextboxHandle name(&font, BWColor(white), BWColor(0x803070ffu), BWString("Player"), nameBox);
+        auto done = dialogButton("done", kMiddleButton);
+        BWTextboxHandle name(&font, BWColor(white), BWColor(0x803070ffu), BWString("Player"), kNameBox);
         box = &name.box();
         names.push_back(runTextDialog(background, BWString("dialog_textbox.png"), done->self(), &name));
     });
@@ -127,10 +130,10 @@ TEST_F(ImageDialogTest, TheNameDialogShowsItsSelectionAndCaretAndReturnsTheTyped
         Capture frame = captureFrame();
         saveCapture(frame, "name_dialog_selection");
         const int32_t end = box->boundaryX(6);
-        EXPECT_GT(end, nameBox.x + 30);
-        EXPECT_TRUE(frame.regionIs(BWRect(nameBox.x, nameBox.y, 1, nameBox.h), BWColor(selectedWhite), 3));
-        for (int32_t y : {nameBox.y, nameBox.bottom() - 1}) {  // above and below the letters
-            EXPECT_TRUE(frame.regionIs(BWRect(nameBox.x, y, end - nameBox.x, 1), BWColor(selectedWhite), 3));
+        EXPECT_GT(end, kNameBox.x + 30);
+        EXPECT_TRUE(frame.regionIs(BWRect(kNameBox.x, kNameBox.y, 1, kNameBox.h), BWColor(selectedWhite), 3));
+        for (int32_t y : {kNameBox.y, kNameBox.bottom() - 1}) {  // above and below the letters
+            EXPECT_TRUE(frame.regionIs(BWRect(kNameBox.x, y, end - kNameBox.x, 1), BWColor(selectedWhite), 3));
             EXPECT_TRUE(frame.regionIs(BWRect(end, y, 200, 1), BWColor(white)));
         }
     });
@@ -142,17 +145,17 @@ TEST_F(ImageDialogTest, TheNameDialogShowsItsSelectionAndCaretAndReturnsTheTyped
             Capture frame = captureFrame();
             if (ms == 2100) saveCapture(frame, "name_dialog_caret");
             const int32_t x = box->boundaryX(3);
-            const BWRect caret(x, nameBox.y + box->inset(), 1, nameBox.h - 2 * box->inset() - 2);
+            const BWRect caret(x, kNameBox.y + box->inset(), 1, kNameBox.h - 2 * box->inset() - 2);
             EXPECT_TRUE(frame.regionIs(caret, BWColor(ms == 2100 ? 0xff000000u : white))) << ms;
-            EXPECT_TRUE(frame.regionIs(BWRect(x + 1, nameBox.y, 200, nameBox.h), BWColor(white)));
-            EXPECT_EQ(frame.countMatching(nameBox, BWColor(selectedWhite), 3), 0);
+            EXPECT_TRUE(frame.regionIs(BWRect(x + 1, kNameBox.y, 200, kNameBox.h), BWColor(white)));
+            EXPECT_EQ(frame.countMatching(kNameBox, BWColor(selectedWhite), 3), 0);
         });
     }
     script.keyDown(3000, vkReturn);
     // A box with no text at all, closed through its second button, gives an empty text.
     script.at(4000, [&] {
-        auto done = dialogButton("done", 259), no = dialogButton("no", 419);
-        BWTextboxHandle name(&font, BWColor(white), BWColor(), BWString(), nameBox);
+        auto done = dialogButton("done", kLeftOfTwoButton), no = dialogButton("no", kRightOfTwoButton);
+        BWTextboxHandle name(&font, BWColor(white), BWColor(), BWString(), kNameBox);
         names.push_back(runTextDialog(background, BWString("dialog_textbox.png"), done->self(), no->self(), &name));
     });
     script.keyDown(4100, vkEscape);

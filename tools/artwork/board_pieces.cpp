@@ -1,6 +1,6 @@
 // board_pieces.cpp: the cells, borders, selection, check mark and side panel of the board screen.
 #include "artwork.h"
-#include "layout.h"
+#include "game/screen_layout.h"
 #include "palette.h"
 #include "pieces.h"
 #include "typeface.h"
@@ -32,13 +32,13 @@ void paintZone(Canvas& canvas, int zone)
     cairo_paint(cr);
     // A hairline on the right and bottom edges draws the cell grid once the cells are tiled.
     setColour(cr, mix(tint, palette::borderInk(), 0.16));
-    cairo_rectangle(cr, layout::cell - 1, 0, 1, layout::cell);
-    cairo_rectangle(cr, 0, layout::cell - 1, layout::cell - 1, 1);
+    cairo_rectangle(cr, kCellSize - 1, 0, 1, kCellSize);
+    cairo_rectangle(cr, 0, kCellSize - 1, kCellSize - 1, 1);
     cairo_fill(cr);
     // A faint light edge on top and left keeps neighbouring cells from running together.
     setColour(cr, rgb(0xffffff, 0.35));
-    cairo_rectangle(cr, 0, 0, layout::cell - 1, 1);
-    cairo_rectangle(cr, 0, 1, 1, layout::cell - 2);
+    cairo_rectangle(cr, 0, 0, kCellSize - 1, 1);
+    cairo_rectangle(cr, 0, 1, 1, kCellSize - 2);
     cairo_fill(cr);
 }
 
@@ -98,12 +98,12 @@ void paintSidePanel(Canvas& canvas, bool pencil)
     cairo_t* cr = canvas.cr();
     Colour digitColour = pencil ? palette::pencilGrey() : palette::ink();
     for (int n = 0; n < 10; n++) {
-        double top = n * layout::slot;
-        double cx = layout::panelWidth / 2.0;
-        double cy = top + layout::slot / 2.0;
+        double top = n * kPanelSlot;
+        double cx = kPanelWidth / 2.0;
+        double cy = top + kPanelSlot / 2.0;
         if (n > 0) {
             setColour(cr, rgb(0x6f6656, 0.16));
-            cairo_rectangle(cr, 12, top, layout::panelWidth - 24, 1);
+            cairo_rectangle(cr, 12, top, kPanelWidth - 24, 1);
             cairo_fill(cr);
         }
         if (n == 0) {
@@ -124,7 +124,7 @@ void paintDone(Canvas& canvas)
     Box slotBox = inset(canvas.bounds(), 3);
     fillRounded(cr, slotBox, 9, rgb(0xfffdf9, 0.55));
     strokeRounded(cr, inset(slotBox, 0.75), 8.25, 1.5, withAlpha(palette::doneGreen(), 0.7));
-    double cx = layout::slot - 7.0;
+    double cx = kPanelSlot - 7.0;
     double cy = 7.0;
     cairo_arc(cr, cx, cy, 6.5, 0, 2 * M_PI);
     setColour(cr, rgb(0xfffdf9));
@@ -140,13 +140,13 @@ void paintDone(Canvas& canvas)
 void addBoardPieces(Artwork& art)
 {
     for (int zone = 1; zone <= 9; zone++)
-        paintZone(art.add("game_zone" + std::to_string(zone) + ".png", layout::cell, layout::cell), zone);
-    paintSelect(art.add("game_select.png", layout::selectSize, layout::selectSize));
-    paintCheck(art.add("game_check.png", layout::check, layout::check));
-    paintSidePanel(art.add("game_side_numbers.png", layout::panelWidth, layout::panelHeight), false);
-    paintSidePanel(art.add("game_side_numbers_small.png", layout::panelWidth, layout::panelHeight), true);
-    paintSideSelect(art.add("game_side_select.png", layout::sideSelectSize, layout::sideSelectSize));
-    paintLine(art.add("game_line_horz.png", layout::lineLength, layout::lineThickness));
-    paintLine(art.add("game_line_vert.png", layout::lineThickness, layout::lineLength));
-    paintDone(art.add("game_done.png", layout::slot, layout::slot));
+        paintZone(art.add("game_zone" + std::to_string(zone) + ".png", kCellSize, kCellSize), zone);
+    paintSelect(art.add("game_select.png", kSelectionSize, kSelectionSize));
+    paintCheck(art.add("game_check.png", kCheckSize, kCheckSize));
+    paintSidePanel(art.add("game_side_numbers.png", kPanelWidth, kPanelHeight), false);
+    paintSidePanel(art.add("game_side_numbers_small.png", kPanelWidth, kPanelHeight), true);
+    paintSideSelect(art.add("game_side_select.png", kSlotHighlightSize, kSlotHighlightSize));
+    paintLine(art.add("game_line_horz.png", kBorderLength, kBorderThickness));
+    paintLine(art.add("game_line_vert.png", kBorderThickness, kBorderLength));
+    paintDone(art.add("game_done.png", kPanelSlot, kPanelSlot));
 }

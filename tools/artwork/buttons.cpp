@@ -1,6 +1,6 @@
 // buttons.cpp: every button in its normal, pressed and highlighted look (and undo's unavailable one).
 #include "artwork.h"
-#include "layout.h"
+#include "game/screen_layout.h"
 #include "palette.h"
 #include "typeface.h"
 
@@ -138,19 +138,19 @@ void paintButton(Canvas& canvas, const ButtonFace& face, State state)
 }
 
 const ButtonFace buttonFaces[] = {
-    {"play", "Play", layout::dialogButtonWidth, layout::dialogButtonHeight, Tone::Primary, Icon::Play},
-    {"help", "Help", layout::menuButtonWidth, layout::menuButtonHeight, Tone::Neutral, Icon::None},
-    {"settings", "Settings", layout::menuButtonWidth, layout::menuButtonHeight, Tone::Neutral, Icon::None},
-    {"exit_menu", "Exit", layout::menuButtonWidth, layout::menuButtonHeight, Tone::Neutral, Icon::None},
-    {"exit_game", "Exit", layout::gameButtonWidth, layout::gameButtonHeight, Tone::Neutral, Icon::Exit},
-    {"pause", "Pause", layout::gameButtonWidth, layout::gameButtonHeight, Tone::Neutral, Icon::Pause},
-    {"undo", "Undo", layout::gameButtonWidth, layout::gameButtonHeight, Tone::Neutral, Icon::Undo},
-    {"reset", "Reset", layout::gameButtonWidth, layout::gameButtonHeight, Tone::Neutral, Icon::Reset},
-    {"yes", "Yes", layout::dialogButtonWidth, layout::dialogButtonHeight, Tone::Primary, Icon::None},
-    {"no", "No", layout::dialogButtonWidth, layout::dialogButtonHeight, Tone::Neutral, Icon::None},
-    {"main", "Menu", layout::dialogButtonWidth, layout::dialogButtonHeight, Tone::Neutral, Icon::None},
-    {"done", "Done", layout::dialogButtonWidth, layout::dialogButtonHeight, Tone::Primary, Icon::None},
-    {"clear", "Clear", layout::dialogButtonWidth, layout::dialogButtonHeight, Tone::Warning, Icon::None},
+    {"play", "Play", kDialogButtonWidth, kDialogButtonHeight, Tone::Primary, Icon::Play},
+    {"help", "Help", kMenuButtonWidth, kMenuButtonHeight, Tone::Neutral, Icon::None},
+    {"settings", "Settings", kMenuButtonWidth, kMenuButtonHeight, Tone::Neutral, Icon::None},
+    {"exit_menu", "Exit", kMenuButtonWidth, kMenuButtonHeight, Tone::Neutral, Icon::None},
+    {"exit_game", "Exit", kGameButtonWidth, kGameButtonHeight, Tone::Neutral, Icon::Exit},
+    {"pause", "Pause", kGameButtonWidth, kGameButtonHeight, Tone::Neutral, Icon::Pause},
+    {"undo", "Undo", kGameButtonWidth, kGameButtonHeight, Tone::Neutral, Icon::Undo},
+    {"reset", "Reset", kGameButtonWidth, kGameButtonHeight, Tone::Neutral, Icon::Reset},
+    {"yes", "Yes", kDialogButtonWidth, kDialogButtonHeight, Tone::Primary, Icon::None},
+    {"no", "No", kDialogButtonWidth, kDialogButtonHeight, Tone::Neutral, Icon::None},
+    {"main", "Menu", kDialogButtonWidth, kDialogButtonHeight, Tone::Neutral, Icon::None},
+    {"done", "Done", kDialogButtonWidth, kDialogButtonHeight, Tone::Primary, Icon::None},
+    {"clear", "Clear", kDialogButtonWidth, kDialogButtonHeight, Tone::Warning, Icon::None},
 };
 
 }  // namespace

@@ -1,6 +1,6 @@
 // dialogs.cpp: the dimmed dialog backdrop with its card, the message pictures and the settings panel.
 #include "artwork.h"
-#include "layout.h"
+#include "game/screen_layout.h"
 #include "palette.h"
 #include "pieces.h"
 #include "typeface.h"
@@ -11,7 +11,6 @@
 
 namespace {
 
-using namespace layout;
 
 enum class Badge { Pause, Reset, Exit, Clear, Again, Name };
 
@@ -23,7 +22,7 @@ void paintDialogBackground(Canvas& canvas)
     cairo_t* cr = canvas.cr();
     setColour(cr, rgb(0x1e1a14, 0.42));
     cairo_paint(cr);
-    Box card{double(cardX), double(cardY), double(cardW), double(cardH)};
+    Box card{double(kDialogCard.x), double(kDialogCard.y), double(kDialogCard.w), double(kDialogCard.h)};
     softShadow(cr, card, 18, 24, 10, 0.45);
     paintCard(cr, card, 18);
 }
@@ -34,8 +33,8 @@ void paintBadgeSymbol(cairo_t* cr, Badge badge, double cx, double cy);
 void paintBadge(Canvas& canvas, Badge badge)
 {
     cairo_t* cr = canvas.cr();
-    double cx = screenWidth / 2.0;
-    double cy = cardY + 2.0;
+    double cx = kScreenWidth / 2.0;
+    double cy = kDialogCard.y + 2.0;
     Colour fill = badge == Badge::Clear || badge == Badge::Reset ? rgb(0xd9574b)
                   : badge == Badge::Again ? palette::doneGreen() : palette::accent();
     softShadow(cr, {cx - 24, cy - 24, 48, 48}, 24, 6, 3, 0.3);
@@ -115,13 +114,13 @@ void paintMessage(Canvas& canvas, Badge badge, const std::string& title,
                   const std::vector<std::string>& lines)
 {
     paintBadge(canvas, badge);
-    requireFit(canvas.cr(), titleStyle, title, cardW - 48);
-    drawText(canvas, titleStyle, screenWidth / 2.0, 258, title, Align::Centre);
+    requireFit(canvas.cr(), titleStyle, title, kDialogCard.w - 48);
+    drawText(canvas, titleStyle, kScreenWidth / 2.0, 258, title, Align::Centre);
     double baseline = 290;
-    const double room = cardW - 48;
+    const double room = kDialogCard.w - 48;
     for (const std::string& line : lines) {
         requireFit(canvas.cr(), messageStyle, line, room);
-        drawText(canvas, messageStyle, screenWidth / 2.0, baseline, line, Align::Centre);
+        drawText(canvas, messageStyle, kScreenWidth / 2.0, baseline, line, Align::Centre);
         baseline += 22;
     }
 }
@@ -130,7 +129,7 @@ void paintNameMessage(Canvas& canvas)
 {
     paintMessage(canvas, Badge::Name, "A new best time!", {"Enter your name for the table:"});
     // A frame around the text box; the box itself paints its white field inside it.
-    Box field{textboxX - 3.0, textboxY - 3.0, textboxW + 6.0, textboxH + 6.0};
+    Box field{kNameBox.x - 3.0, kNameBox.y - 3.0, kNameBox.w + 6.0, kNameBox.h + 6.0};
     strokeRounded(canvas.cr(), inset(field, 0.75), 4, 1.5, palette::accent());
     strokeRounded(canvas.cr(), inset(field, -1.5), 6, 3, withAlpha(palette::accent(), 0.18));
 }
@@ -139,20 +138,20 @@ void paintSettings(Canvas& canvas)
 {
     cairo_t* cr = canvas.cr();
     // The options start close under the card's top edge, so this dialog carries no badge.
-    drawText(canvas, {Face::Bold, 20, palette::ink()}, screenWidth / 2.0, 230, "Settings", Align::Centre);
-    drawCaption(canvas, settingsLeftX, 256, "DISPLAY");
-    drawCaption(canvas, settingsRightX, 256, "SOUND");
-    drawCaption(canvas, clearX, 256, "BEST TIMES");
+    drawText(canvas, {Face::Bold, 20, palette::ink()}, kScreenWidth / 2.0, 230, "Settings", Align::Centre);
+    drawCaption(canvas, kSettingsLeftColumn, 256, "DISPLAY");
+    drawCaption(canvas, kSettingsRightColumn, 256, "SOUND");
+    drawCaption(canvas, kClearButton.x, 256, "BEST TIMES");
     const TextStyle option{Face::Regular, 15, palette::ink()};
     const char* left[2] = {"Full screen", "Window"};
     const char* right[2] = {"On", "Off"};
     for (int row = 0; row < 2; row++) {
-        paintCheckSlot(cr, settingsLeftX, settingsRows[row]);
-        paintCheckSlot(cr, settingsRightX, settingsRows[row]);
-        drawText(canvas, option, settingsLeftX + check + 10, settingsRows[row] + 19.5, left[row]);
-        drawText(canvas, option, settingsRightX + check + 10, settingsRows[row] + 19.5, right[row]);
+        paintCheckSlot(cr, kSettingsLeftColumn, kSettingsRows[row]);
+        paintCheckSlot(cr, kSettingsRightColumn, kSettingsRows[row]);
+        drawText(canvas, option, kSettingsLeftColumn + kCheckSize + 10, kSettingsRows[row] + 19.5, left[row]);
+        drawText(canvas, option, kSettingsRightColumn + kCheckSize + 10, kSettingsRows[row] + 19.5, right[row]);
     }
-    drawText(canvas, {Face::Regular, 12, palette::inkFaint()}, clearX + dialogButtonWidth / 2.0, 340,
+    drawText(canvas, {Face::Regular, 12, palette::inkFaint()}, kClearButton.x + kDialogButtonWidth / 2.0, 340,
              "All nine tables", Align::Centre);
     setColour(cr, palette::hairline());
     cairo_rectangle(cr, 354, 250, 1, 90);
@@ -164,20 +163,20 @@ void paintSettings(Canvas& canvas)
 
 void addDialogs(Artwork& art)
 {
-    paintDialogBackground(art.add("dialog_background.png", screenWidth, screenHeight));
-    paintMessage(art.add("dialog_pause.png", screenWidth, screenHeight), Badge::Pause, "Paused",
+    paintDialogBackground(art.add("dialog_background.png", kScreenWidth, kScreenHeight));
+    paintMessage(art.add("dialog_pause.png", kScreenWidth, kScreenHeight), Badge::Pause, "Paused",
                  {"The clock is stopped and the board is hidden.", "Press Play to carry on."});
-    paintMessage(art.add("dialog_reset.png", screenWidth, screenHeight), Badge::Reset,
+    paintMessage(art.add("dialog_reset.png", kScreenWidth, kScreenHeight), Badge::Reset,
                  "Reset the board?",
                  {"Every digit and pencil mark you entered is cleared.", "The clock keeps running."});
-    paintMessage(art.add("dialog_exit.png", screenWidth, screenHeight), Badge::Exit,
+    paintMessage(art.add("dialog_exit.png", kScreenWidth, kScreenHeight), Badge::Exit,
                  "Leave this game?",
                  {"Yes quits Pellix, No returns to the board,", "Menu gives up this game for the menu."});
-    paintMessage(art.add("dialog_clear.png", screenWidth, screenHeight), Badge::Clear,
+    paintMessage(art.add("dialog_clear.png", kScreenWidth, kScreenHeight), Badge::Clear,
                  "Clear the best times?",
                  {"All nine tables go back to their defaults.", "This cannot be undone."});
-    paintMessage(art.add("dialog_again.png", screenWidth, screenHeight), Badge::Again, "Well played!",
+    paintMessage(art.add("dialog_again.png", kScreenWidth, kScreenHeight), Badge::Again, "Well played!",
                  {"The puzzle is solved.", "Would you like to play another one?"});
-    paintNameMessage(art.add("dialog_textbox.png", screenWidth, screenHeight));
-    paintSettings(art.add("dialog_settings.png", screenWidth, screenHeight));
+    paintNameMessage(art.add("dialog_textbox.png", kScreenWidth, kScreenHeight));
+    paintSettings(art.add("dialog_settings.png", kScreenWidth, kScreenHeight));
 }

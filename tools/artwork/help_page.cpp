@@ -1,6 +1,6 @@
 // help_page.cpp: the help page, a whole opaque screen explaining rules, layouts, mouse and keys.
 #include "artwork.h"
-#include "layout.h"
+#include "game/screen_layout.h"
 #include "palette.h"
 #include "pieces.h"
 #include "typeface.h"
@@ -99,7 +99,7 @@ void paintControls(Canvas& canvas, double x, double keyColumn, double width, con
 
 void addHelpPage(Artwork& art)
 {
-    Canvas& canvas = art.add("dialog_help.png", layout::screenWidth, layout::screenHeight);
+    Canvas& canvas = art.add("dialog_help.png", kScreenWidth, kScreenHeight);
     paintPaper(canvas);
     paintCard(canvas.cr(), {24, 20, 752, 488}, 18);
     drawText(canvas, {Face::Bold, 28, palette::ink()}, 56, 72, "How to play");

@@ -1,7 +1,7 @@
 // pieces.cpp: small drawings shared by several pictures: captions, check boxes, ticks, the emblem.
 #include "pieces.h"
 
-#include "layout.h"
+#include "game/screen_layout.h"
 #include "palette.h"
 
 #include <algorithm>
@@ -24,7 +24,7 @@ void drawCaption(Canvas& canvas, double x, double baseline, const std::string& t
 // An empty check box for an option; the check mark picture covers it when chosen.
 void paintCheckSlot(cairo_t* cr, double x, double y)
 {
-    Box box{x + 1, y + 1, double(layout::check - 2), double(layout::check - 2)};
+    Box box{x + 1, y + 1, double(kCheckSize - 2), double(kCheckSize - 2)};
     fillRounded(cr, box, 7, rgb(0xffffff));
     strokeRounded(cr, inset(box, 0.75), 6.25, 1.5, rgb(0xc4bcad));
 }

@@ -1,7 +1,7 @@
 // preview.cpp: the contact sheet of every picture, and mock screens assembled from the pictures at
 // the places the game draws them, for judging the art in place.
 #include "artwork.h"
-#include "layout.h"
+#include "game/screen_layout.h"
 #include "typeface.h"
 
 #include <algorithm>
@@ -10,7 +10,6 @@
 
 namespace {
 
-using namespace layout;
 
 bool writeBytes(const std::string& path, const std::vector<uint8_t>& bytes)
 {
@@ -53,7 +52,7 @@ void paintScaled(cairo_t* cr, const Canvas& picture, Box box)
 // A screen under construction: pictures and bitmap-font text at window positions.
 struct Screen {
     const Artwork& art;
-    Canvas canvas{screenWidth, screenHeight};
+    Canvas canvas{kScreenWidth, kScreenHeight};
 
     void picture(const std::string& name, int x = 0, int y = 0)
     {
@@ -81,22 +80,22 @@ struct Screen {
 void drawMenu(Screen& s, int layoutRow, int difficultyRow, const char* highlighted)
 {
     s.picture("menu_background.png");
-    s.picture("game_check.png", menuLayoutX, menuRows[layoutRow]);
-    s.picture("game_check.png", menuDifficultyX, menuRows[difficultyRow]);
+    s.picture("game_check.png", kLayoutColumn, kOptionRows[layoutRow]);
+    s.picture("game_check.png", kDifficultyColumn, kOptionRows[difficultyRow]);
     auto button = [&](const std::string& name, int x, int y) {
         s.picture(name + (name == highlighted ? "_highlight.png" : "_button.png"), x, y);
     };
-    button("play", menuPlayX, menuPlayY);
-    button("help", menuHelpX, menuRowY);
-    button("settings", menuSettingsX, menuRowY);
-    button("exit_menu", menuExitX, menuRowY);
+    button("play", kPlayButton.x, kPlayButton.y);
+    button("help", kHelpButton.x, kMenuButtonRowTop);
+    button("settings", kSettingsButton.x, kMenuButtonRowTop);
+    button("exit_menu", kQuitMenuButton.x, kMenuButtonRowTop);
     const char* names[3] = {"Ada", "Anonymous", "Anonymous"};
     const char* times[3] = {"00:07:42", "20:00:00", "30:00:00"};
     for (int r = 0; r < 3; r++) {
         std::string name = std::to_string(r + 1) + "- " + names[r];
         int h = s.height("font_main.fnt");
-        s.text("font_main.fnt", bestNameX, bestRowsY + r * h, name);
-        s.text("font_main.fnt", bestTimeX, bestRowsY + r * h, times[r]);
+        s.text("font_main.fnt", kBestNameLeft, kBestTop + r * h, name);
+        s.text("font_main.fnt", kBestTimeLeft, kBestTop + r * h, times[r]);
     }
 }
 
@@ -115,8 +114,8 @@ int solutionAt(int x, int y) { return (x + 3 * (y % 3) + y / 3) % 9 + 1; }
 
 void drawCell(Screen& s, const BoardState& state, int x, int y)
 {
-    int px = boardX + cell * x;
-    int py = boardY + cell * y;
+    int px = kBoardLeft + kCellSize * x;
+    int py = kBoardTop + kCellSize * y;
     s.picture("game_zone" + std::to_string(state.zoneOf(x, y)) + ".png", px, py);
     if (state.paused) return;
     int digit = solutionAt(x, y);
@@ -127,7 +126,7 @@ void drawCell(Screen& s, const BoardState& state, int x, int y)
     if (given || player || conflict) {
         std::string font = conflict ? "font_conflict.fnt" : given ? "font_original.fnt" : "font_puzzle.fnt";
         std::string text(1, char('0' + digit));
-        s.text(font, px + cell / 2 - s.width(font, text) / 2, py + cell / 2 - s.height(font) / 2, text);
+        s.text(font, px + kCellSize / 2 - s.width(font, text) / 2, py + kCellSize / 2 - s.height(font) / 2, text);
         return;
     }
     if ((x + y) % 3 == 1) {
@@ -136,8 +135,8 @@ void drawCell(Screen& s, const BoardState& state, int x, int y)
             std::string font = d == 4 && y == 1 ? "font_conflict_small.fnt" : "font_puzzle_small.fnt";
             std::string text(1, char('0' + d));
             int i = d - 1;
-            s.text(font, px + (i % 3) * cell / 3 + cell / 6 - s.width(font, text) / 2,
-                   py + (i / 3) * cell / 3 + cell / 6 - s.height(font) / 2, text);
+            s.text(font, px + (i % 3) * kCellSize / 3 + kCellSize / 6 - s.width(font, text) / 2,
+                   py + (i / 3) * kCellSize / 3 + kCellSize / 6 - s.height(font) / 2, text);
         }
     }
 }
@@ -147,37 +146,41 @@ void drawBoard(Screen& s, const BoardState& state)
     s.picture("game_background.png");
     for (int x = 0; x < 9; x++)
         for (int y = 0; y < 9; y++) drawCell(s, state, x, y);
+    const int left = kBoardLeft - kBorderOffset;
+    const int top = kBoardTop - kBorderOffset;
     for (int x = 0; x < 8; x++)
         for (int y = 0; y < 9; y++)
             if (state.zoneOf(x, y) != state.zoneOf(x + 1, y))
-                s.picture("game_line_vert.png", boardX - 1 + cell * (x + 1), boardY - 1 + cell * y);
+                s.picture("game_line_vert.png", left + kCellSize * (x + 1), top + kCellSize * y);
     for (int x = 0; x < 9; x++)
         for (int y = 0; y < 8; y++)
             if (state.zoneOf(x, y) != state.zoneOf(x, y + 1))
-                s.picture("game_line_horz.png", boardX - 1 + cell * x, boardY - 1 + cell * (y + 1));
-    if (!state.paused && !state.solved) s.picture("game_select.png", boardX + selectInset + cell * 4, boardY + selectInset + cell * 2);
-    if (state.pencilMode) s.picture("game_check.png", pencilBoxX, pencilBoxY);
-    s.picture("game_side_select.png", panelX + sideSelectOffset, panelY + sideSelectOffset + slot * state.currentNumber);
-    s.picture(state.pencilMode ? "game_side_numbers_small.png" : "game_side_numbers.png", panelX, panelY);
-    s.picture("game_done.png", panelX, panelY + slot * 3);
+                s.picture("game_line_horz.png", left + kCellSize * x, top + kCellSize * (y + 1));
+    if (!state.paused && !state.solved)
+        s.picture("game_select.png", kBoardLeft + kSelectionInset + kCellSize * 4, kBoardTop + kSelectionInset + kCellSize * 2);
+    if (state.pencilMode) s.picture("game_check.png", kPencilBoxLeft, kPencilBoxTop);
+    s.picture("game_side_select.png", kPanelLeft + kSlotHighlightInset,
+              kPanelTop + kSlotHighlightInset + kPanelSlot * state.currentNumber);
+    s.picture(state.pencilMode ? "game_side_numbers_small.png" : "game_side_numbers.png", kPanelLeft, kPanelTop);
+    s.picture("game_done.png", kPanelLeft, kPanelTop + kPanelSlot * 3);
     if (state.solved)
-        for (int d = 1; d <= 9; d++) s.picture("game_done.png", panelX, panelY + slot * d);
+        for (int d = 1; d <= 9; d++) s.picture("game_done.png", kPanelLeft, kPanelTop + kPanelSlot * d);
     s.picture("game_overlay.png");
-    s.text("font_main.fnt", clockX, clockY, "00:12:34");
-    s.text("font_main.fnt", labelX, labelY, state.label);
+    s.text("font_main.fnt", kClockLeft, kClockTop, "00:12:34");
+    s.text("font_main.fnt", kLabelLeft, kTopTextsTop, state.label);
     std::string best = "Anonymous - 10:00:00";
-    s.text("font_main.fnt", bestTimeRight - s.width("font_main.fnt", best), labelY, best);
-    s.picture("exit_game_button.png", gameButtonX, quitY);
-    s.picture("pause_highlight.png", gameButtonX, pauseY);
-    s.picture(state.undoAvailable ? "undo_button.png" : "undo_void.png", gameButtonX, undoY);
-    s.picture("reset_down.png", gameButtonX, resetY);
+    s.text("font_main.fnt", kBestTimeRight - s.width("font_main.fnt", best), kTopTextsTop, best);
+    s.picture("exit_game_button.png", kGameButtonsLeft, kQuitGameButton.y);
+    s.picture("pause_highlight.png", kGameButtonsLeft, kPauseButton.y);
+    s.picture(state.undoAvailable ? "undo_button.png" : "undo_void.png", kGameButtonsLeft, kUndoButton.y);
+    s.picture("reset_down.png", kGameButtonsLeft, kResetButton.y);
 }
 
 void drawDialog(Screen& s, const std::string& message, const std::vector<std::pair<std::string, int>>& buttons)
 {
     s.picture("dialog_background.png");
     for (size_t i = 0; i < buttons.size(); i++)
-        s.picture(buttons[i].first + (i == 0 ? "_highlight.png" : "_button.png"), buttons[i].second, dialogRowY);
+        s.picture(buttons[i].first + (i == 0 ? "_highlight.png" : "_button.png"), buttons[i].second, kDialogRowTop);
     s.picture(message);
 }
 
@@ -241,18 +244,18 @@ bool writeMenuScreens(const Artwork& art, const std::string& directory)
     drawMenu(settings, 0, 1, "");
     settings.picture("dialog_background.png");
     settings.picture("dialog_settings.png");
-    settings.picture("game_check.png", settingsLeftX, settingsRows[1]);
-    settings.picture("game_check.png", settingsRightX, settingsRows[0]);
-    settings.picture("clear_highlight.png", clearX, clearY);
-    settings.picture("done_button.png", oneButtonX, dialogRowY);
+    settings.picture("game_check.png", kSettingsLeftColumn, kSettingsRows[1]);
+    settings.picture("game_check.png", kSettingsRightColumn, kSettingsRows[0]);
+    settings.picture("clear_highlight.png", kClearButton.x, kClearButton.y);
+    settings.picture("done_button.png", kMiddleButton.x, kDialogRowTop);
     ok = save(settings, directory, "mock_settings.png") && ok;
-    drawDialog(settings, "dialog_clear.png", {{"yes", twoButtonX[0]}, {"no", twoButtonX[1]}});
+    drawDialog(settings, "dialog_clear.png", {{"yes", kLeftOfTwoButton.x}, {"no", kRightOfTwoButton.x}});
     ok = save(settings, directory, "mock_clear.png") && ok;
 
     Screen help{art};
     drawMenu(help, 0, 0, "help");
     help.picture("dialog_help.png");
-    help.picture("done_button.png", helpDoneX, helpDoneY);
+    help.picture("done_button.png", kHelpDoneButton.x, kHelpDoneButton.y);
     return save(help, directory, "mock_help.png") && ok;
 }
 
@@ -277,12 +280,13 @@ bool writeGameDialogScreens(const Artwork& art, const std::string& directory)
     bool ok = true;
     Screen pause{art};
     drawBoard(pause, {classicZone, true, false, true, false, 5, "Classic (Normal)"});
-    drawDialog(pause, "dialog_pause.png", {{"play", oneButtonX}});
+    drawDialog(pause, "dialog_pause.png", {{"play", kMiddleButton.x}});
     ok = save(pause, directory, "mock_pause.png") && ok;
 
     Screen exit{art};
     drawBoard(exit, {bandedZone, true, false, true, false, 5, "Random (Normal)"});
-    drawDialog(exit, "dialog_exit.png", {{"yes", threeButtonX[0]}, {"no", threeButtonX[1]}, {"main", threeButtonX[2]}});
+    drawDialog(exit, "dialog_exit.png",
+               {{"yes", kLeftOfThreeButton.x}, {"no", kMiddleButton.x}, {"main", kRightOfThreeButton.x}});
     ok = save(exit, directory, "mock_exit.png") && ok;
 
     Screen solved{art};
@@ -292,7 +296,7 @@ bool writeGameDialogScreens(const Artwork& art, const std::string& directory)
     cairo_paint(again.canvas.cr());
     solved.picture("game_over.png");
     ok = save(solved, directory, "mock_solved.png") && ok;
-    drawDialog(again, "dialog_again.png", {{"yes", twoButtonX[0]}, {"no", twoButtonX[1]}});
+    drawDialog(again, "dialog_again.png", {{"yes", kLeftOfTwoButton.x}, {"no", kRightOfTwoButton.x}});
     ok = save(again, directory, "mock_again.png") && ok;
 
     // The name entry: the text box paints its white field and the typed name itself.
@@ -300,11 +304,12 @@ bool writeGameDialogScreens(const Artwork& art, const std::string& directory)
     drawBoard(name, {classicZone, false, false, true, true, 5, "Classic (Normal)"});
     name.picture("dialog_background.png");
     cairo_t* cr = name.canvas.cr();
-    cairo_rectangle(cr, textboxX, textboxY, textboxW, textboxH);
+    cairo_rectangle(cr, kNameBox.x, kNameBox.y, kNameBox.w, kNameBox.h);
     cairo_set_source_rgb(cr, 1, 1, 1);
     cairo_fill(cr);
-    name.text("font_main.fnt", textboxX + 2, textboxY + (textboxH - name.height("font_main.fnt")) / 2, "Ada Lovelace");
-    name.picture("done_highlight.png", oneButtonX, dialogRowY);
+    name.text("font_main.fnt", kNameBox.x + 2, kNameBox.y + (kNameBox.h - name.height("font_main.fnt")) / 2,
+              "Ada Lovelace");
+    name.picture("done_highlight.png", kMiddleButton.x, kDialogRowTop);
     name.picture("dialog_textbox.png");
     return save(name, directory, "mock_name.png") && ok;
 }

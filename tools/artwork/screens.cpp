@@ -1,6 +1,6 @@
 // screens.cpp: the full-screen pictures: splash, menu, board backdrop and overlay, loading, solved.
 #include "artwork.h"
-#include "layout.h"
+#include "game/screen_layout.h"
 #include "palette.h"
 #include "pieces.h"
 #include "typeface.h"
@@ -11,7 +11,6 @@
 
 namespace {
 
-using namespace layout;
 
 void paintSplash(Canvas& canvas)
 {
@@ -29,10 +28,10 @@ void paintSplash(Canvas& canvas)
             drawText(canvas, {kind == 0 ? Face::Bold : Face::Regular, 13, kind == 0 ? palette::ink() : palette::playerBlue()},
                      310 + x * step + step / 2, 120 + y * step + 15, digit, Align::Centre);
         }
-    drawText(canvas, {Face::Bold, 64, palette::ink()}, 400, 400, "Pellix", Align::Centre);
-    drawText(canvas, {Face::Regular, 17, palette::inkSoft()}, 400, 436,
+    drawText(canvas, {Face::Bold, 64, palette::ink()}, kScreenWidth / 2, 400, "Pellix", Align::Centre);
+    drawText(canvas, {Face::Regular, 17, palette::inkSoft()}, kScreenWidth / 2, 436,
              "Nine rows, nine columns, nine zones.", Align::Centre);
-    drawCaption(canvas, 400, 540, "LOADING", Align::Centre);
+    drawCaption(canvas, kScreenWidth / 2, 540, "LOADING", Align::Centre);
     for (int i = 0; i < 3; i++) {
         cairo_arc(cr, 388 + i * 12, 556, 3, 0, 2 * M_PI);
         setColour(cr, withAlpha(palette::accent(), 0.35 + 0.3 * i));
@@ -49,7 +48,7 @@ void paintMenu(Canvas& canvas, int rowHeight)
     const TextStyle taglineStyle{Face::Regular, 15, palette::inkSoft()};
     const std::string tagline = "A calm number-placement puzzle";
     double textWidth = std::max(textAdvance(cr, titleStyle, "Pellix"), textAdvance(cr, taglineStyle, tagline) + 2);
-    double left = std::round(screenWidth / 2.0 - (72 + 20 + textWidth) / 2);
+    double left = std::round(kScreenWidth / 2.0 - (72 + 20 + textWidth) / 2);
     paintEmblem(cr, left, 66, 72, classicZone);
     drawText(canvas, titleStyle, left + 92, 124, "Pellix");
     drawText(canvas, taglineStyle, left + 94, 152, tagline);
@@ -61,28 +60,28 @@ void paintMenu(Canvas& canvas, int rowHeight)
     setColour(cr, palette::hairline());
     cairo_rectangle(cr, 318, 212, 1, 146);
     cairo_fill(cr);
-    drawCaption(canvas, menuLayoutX, 238, "LAYOUT");
-    drawCaption(canvas, menuDifficultyX, 238, "DIFFICULTY");
+    drawCaption(canvas, kLayoutColumn, 238, "LAYOUT");
+    drawCaption(canvas, kDifficultyColumn, 238, "DIFFICULTY");
     const char* layouts[3] = {"Classic", "Random", "Chaos"};
     const char* difficulties[3] = {"Easy", "Normal", "Hard"};
     const TextStyle optionStyle{Face::Regular, 15, palette::ink()};
     for (int row = 0; row < 3; row++) {
-        paintCheckSlot(cr, menuLayoutX, menuRows[row]);
-        paintCheckSlot(cr, menuDifficultyX, menuRows[row]);
-        drawText(canvas, optionStyle, menuLayoutX + check + 10, menuRows[row] + 19.5, layouts[row]);
-        drawText(canvas, optionStyle, menuDifficultyX + check + 10, menuRows[row] + 19.5, difficulties[row]);
+        paintCheckSlot(cr, kLayoutColumn, kOptionRows[row]);
+        paintCheckSlot(cr, kDifficultyColumn, kOptionRows[row]);
+        drawText(canvas, optionStyle, kLayoutColumn + kCheckSize + 10, kOptionRows[row] + 19.5, layouts[row]);
+        drawText(canvas, optionStyle, kDifficultyColumn + kCheckSize + 10, kOptionRows[row] + 19.5, difficulties[row]);
     }
 
     // The best-times card: the game writes the names and times into its rows.
     paintCard(cr, {150, 390, 500, 102}, 16);
-    drawCaption(canvas, bestNameX, 411, "BEST TIMES");
+    drawCaption(canvas, kBestNameLeft, 411, "BEST TIMES");
     setColour(cr, palette::hairline());
-    cairo_rectangle(cr, bestNameX, 419, bestTimeX + 74 - bestNameX, 1);
+    cairo_rectangle(cr, kBestNameLeft, 419, kBestTimeLeft + 74 - kBestNameLeft, 1);
     cairo_fill(cr);
     // Gold, silver and bronze beside the three rows the game writes, one text line apart.
     const uint32_t medals[3] = {0xd4a53a, 0xa9b0ba, 0xc27c4a};
     for (int rank = 0; rank < 3; rank++) {
-        cairo_arc(cr, bestNameX - 12, bestRowsY + rank * rowHeight + rowHeight / 2.0, 4.5, 0, 2 * M_PI);
+        cairo_arc(cr, kBestNameLeft - 12, kBestTop + rank * rowHeight + rowHeight / 2.0, 4.5, 0, 2 * M_PI);
         setColour(cr, rgb(medals[rank]));
         cairo_fill(cr);
     }
@@ -93,53 +92,54 @@ void paintGameBackground(Canvas& canvas)
     paintPaper(canvas);
     cairo_t* cr = canvas.cr();
     // Board and panel rest on shadows; the cells and the panel picture are drawn over them.
-    Box board{double(boardX - 1), double(boardY - 1), 9.0 * cell + 3, 9.0 * cell + 3};
+    Box board{double(kBoardLeft - kBorderOffset), double(kBoardTop - kBorderOffset), 9.0 * kCellSize + kBorderThickness,
+              9.0 * kCellSize + kBorderThickness};
     softShadow(cr, board, 3, 14, 5, 0.24);
     softShadow(cr, board, 3, 3, 1, 0.14);
     // The cells cover this; it only keeps the shadow from reading as a grey slab beneath them.
     fillRounded(cr, board, 3, rgb(0xf7f3ec));
-    Box panel{panelX - 4.0, panelY - 6.0, panelWidth + 8.0, panelHeight + 12.0};
+    Box panel{kPanelLeft - 4.0, kPanelTop - 6.0, kPanelWidth + 8.0, kPanelHeight + 12.0};
     paintCard(cr, panel, 14);
 
-    drawText(canvas, {Face::Bold, 27, palette::ink()}, gameButtonX + 2, 58, "Pellix");
-    paintEmblem(cr, gameButtonX + 104, 33, 30, classicZone);
+    drawText(canvas, {Face::Bold, 27, palette::ink()}, kGameButtonsLeft + 2, 58, "Pellix");
+    paintEmblem(cr, kGameButtonsLeft + 104, 33, 30, classicZone);
 
-    paintCard(cr, {double(gameButtonX), 158, double(gameButtonWidth), 70}, 12);
-    drawCaption(canvas, clockX, 184, "TIME");
+    paintCard(cr, {double(kGameButtonsLeft), 158, double(kGameButtonWidth), 70}, 12);
+    drawCaption(canvas, kClockLeft, 184, "TIME");
     cairo_new_path(cr);
-    cairo_arc(cr, gameButtonX + gameButtonWidth - 18.0, 180.5, 5.5, 0, 2 * M_PI);
+    cairo_arc(cr, kGameButtonsLeft + kGameButtonWidth - 18.0, 180.5, 5.5, 0, 2 * M_PI);
     setColour(cr, palette::inkFaint());
     cairo_set_line_width(cr, 1.4);
     cairo_stroke(cr);
-    cairo_move_to(cr, gameButtonX + gameButtonWidth - 18.0, 177.5);
-    cairo_line_to(cr, gameButtonX + gameButtonWidth - 18.0, 180.5);
-    cairo_line_to(cr, gameButtonX + gameButtonWidth - 15.5, 182);
+    cairo_move_to(cr, kGameButtonsLeft + kGameButtonWidth - 18.0, 177.5);
+    cairo_line_to(cr, kGameButtonsLeft + kGameButtonWidth - 18.0, 180.5);
+    cairo_line_to(cr, kGameButtonsLeft + kGameButtonWidth - 15.5, 182);
     cairo_stroke(cr);
 
     // A small cup right of where the best time ends.
-    double cupX = bestTimeRight + 8;
+    double cupX = kBestTimeRight + 8;
     setColour(cr, rgb(0xc99a2e));
-    cairo_move_to(cr, cupX, labelY + 2);
-    cairo_line_to(cr, cupX + 12, labelY + 2);
-    cairo_curve_to(cr, cupX + 12, labelY + 10, cupX + 9, labelY + 12, cupX + 6, labelY + 12);
-    cairo_curve_to(cr, cupX + 3, labelY + 12, cupX, labelY + 10, cupX, labelY + 2);
+    cairo_move_to(cr, cupX, kTopTextsTop + 2);
+    cairo_line_to(cr, cupX + 12, kTopTextsTop + 2);
+    cairo_curve_to(cr, cupX + 12, kTopTextsTop + 10, cupX + 9, kTopTextsTop + 12, cupX + 6, kTopTextsTop + 12);
+    cairo_curve_to(cr, cupX + 3, kTopTextsTop + 12, cupX, kTopTextsTop + 10, cupX, kTopTextsTop + 2);
     cairo_fill(cr);
-    cairo_rectangle(cr, cupX + 5, labelY + 11, 2, 3);
-    cairo_rectangle(cr, cupX + 2.5, labelY + 14, 7, 2);
+    cairo_rectangle(cr, cupX + 5, kTopTextsTop + 11, 2, 3);
+    cairo_rectangle(cr, cupX + 2.5, kTopTextsTop + 14, 7, 2);
     cairo_fill(cr);
     cairo_set_line_width(cr, 1.3);
-    cairo_arc(cr, cupX, labelY + 5.5, 2.6, M_PI / 2, 3 * M_PI / 2);
+    cairo_arc(cr, cupX, kTopTextsTop + 5.5, 2.6, M_PI / 2, 3 * M_PI / 2);
     cairo_stroke(cr);
-    cairo_arc_negative(cr, cupX + 12, labelY + 5.5, 2.6, M_PI / 2, -M_PI / 2);
+    cairo_arc_negative(cr, cupX + 12, kTopTextsTop + 5.5, 2.6, M_PI / 2, -M_PI / 2);
     cairo_stroke(cr);
 
     // The pencil-mode box: the check mark picture covers it while pencil mode is on.
-    paintCheckSlot(cr, pencilBoxX, pencilBoxY);
-    drawText(canvas, {Face::Bold, 10, palette::inkSoft()}, pencilBoxX + check / 2.0, 52, "Pencil",
+    paintCheckSlot(cr, kPencilBoxLeft, kPencilBoxTop);
+    drawText(canvas, {Face::Bold, 10, palette::inkSoft()}, kPencilBoxLeft + kCheckSize / 2.0, 52, "Pencil",
              Align::Centre);
 
     setColour(cr, palette::hairline());
-    cairo_rectangle(cr, gameButtonX + 12, 460, gameButtonWidth - 24, 1);
+    cairo_rectangle(cr, kGameButtonsLeft + 12, 460, kGameButtonWidth - 24, 1);
     cairo_fill(cr);
 }
 
@@ -148,12 +148,12 @@ void paintGameOverlay(Canvas& canvas)
 {
     cairo_t* cr = canvas.cr();
     setColour(cr, palette::borderInk());
-    double left = boardX - 1;
-    double top = boardY - 1;
-    double size = 9.0 * cell + lineThickness;
+    double left = kBoardLeft - kBorderOffset;
+    double top = kBoardTop - kBorderOffset;
+    double size = 9.0 * kCellSize + kBorderThickness;
     cairo_rectangle(cr, left, top, size, size);
-    cairo_rectangle(cr, left + lineThickness, top + lineThickness, size - 2 * lineThickness,
-                    size - 2 * lineThickness);
+    cairo_rectangle(cr, left + kBorderThickness, top + kBorderThickness, size - 2 * kBorderThickness,
+                    size - 2 * kBorderThickness);
     cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
     cairo_fill(cr);
 }
@@ -193,7 +193,7 @@ void paintLoading(Canvas& canvas)
 void paintGameOver(Canvas& canvas)
 {
     // Centred over the board, which fills the middle of the screen under it.
-    double cx = boardX + 9 * cell / 2.0;
+    double cx = kBoardLeft + 9 * kCellSize / 2.0;
     Box box{cx - 190, 236, 380, 128};
     paintBanner(canvas, box, "Solved!", "Every row, column and zone is complete", palette::doneGreen());
     cairo_t* cr = canvas.cr();
@@ -208,11 +208,11 @@ void paintGameOver(Canvas& canvas)
 
 void addScreens(Artwork& art)
 {
-    paintSplash(art.add("splash.png", screenWidth, screenHeight));
+    paintSplash(art.add("splash.png", kScreenWidth, kScreenHeight));
     const FontSheet* text = art.font("font_main.fnt");
-    paintMenu(art.add("menu_background.png", screenWidth, screenHeight), text ? fontLineHeight(*text) : 18);
-    paintGameBackground(art.add("game_background.png", screenWidth, screenHeight));
-    paintGameOverlay(art.add("game_overlay.png", screenWidth, screenHeight));
-    paintLoading(art.add("game_loading.png", screenWidth, screenHeight));
-    paintGameOver(art.add("game_over.png", screenWidth, screenHeight));
+    paintMenu(art.add("menu_background.png", kScreenWidth, kScreenHeight), text ? fontLineHeight(*text) : 18);
+    paintGameBackground(art.add("game_background.png", kScreenWidth, kScreenHeight));
+    paintGameOverlay(art.add("game_overlay.png", kScreenWidth, kScreenHeight));
+    paintLoading(art.add("game_loading.png", kScreenWidth, kScreenHeight));
+    paintGameOver(art.add("game_over.png", kScreenWidth, kScreenHeight));
 }
