@@ -9,7 +9,7 @@ CMAKE_ARGS += -DPELLIX_WERROR=ON
 endif
 
 .PHONY: all deps build run test test-asan bench clean screenshots artwork-preview fuzz install \
-  windows test-windows web serve-web test-web measure-web
+  windows test-windows package test-package web serve-web test-web measure-web
 
 all: build
 
@@ -39,6 +39,8 @@ artwork-preview: build
 screenshots: test
 	cp $(BUILD)/tests/captures/game_menu.png docs/menu.png
 	cp $(BUILD)/tests/captures/game_board.png docs/board.png
+	cp $(BUILD)/tests/captures/game_board_random.png docs/board-random.png
+	cp $(BUILD)/tests/captures/game_board_chaos.png docs/board-chaos.png
 
 # The fuzz targets (clang, libFuzzer, ASan, UBSan) in their own build, and seed corpora made
 # from the generated art and scripts/fuzz-seeds.py. scripts/fuzz.sh runs one target.
@@ -53,20 +55,32 @@ bench: build
 	./$(BUILD)/pellix-bench
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) build-web
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) build-package build-web
 
-# The game, its art, a desktop entry and the icon under the configured prefix (/usr/local); DESTDIR
-# stages the files elsewhere for packaging.
+# The game, the puzzle tool, their art, manual pages, desktop entry, AppStream metainfo and icons
+# under the configured prefix (/usr/local); DESTDIR stages the files elsewhere.
 install: build
 	cmake --install $(BUILD)
 
+# The Debian package build-package/pellix_<version>_amd64.deb, built in build-package/ with
+# Debian's layout (/usr/games) and hardening flags (scripts/package.sh).
+package: deps
+	@JOBS=$(JOBS) CMAKE_ARGS="$(CMAKE_ARGS)" bash scripts/package.sh
+
+# The package checked with Debian's tools (desktop-file-validate, appstreamcli, lintian, man)
+# and its game started from the unpacked tree under Xvfb (scripts/test-package.sh).
+test-package: package
+	@JOBS=$(JOBS) bash scripts/test-package.sh
+
 # The Windows package, cross-compiled with mingw-w64: build-windows/Pellix/ (pellix.exe and its
-# Resources) and build-windows/Pellix-windows.zip. SDL2 and libpng are built once into a sysroot
-# under build-windows/ from Debian's source packages.
+# Resources), build-windows/Pellix-windows.zip and the NSIS installer build-windows/Pellix-setup.exe.
+# SDL2 and libpng are built once from Debian's source packages into a sysroot kept in
+# ~/.cache/pellix/, outside the clone.
 windows:
 	@JOBS=$(JOBS) CMAKE_ARGS="$(CMAKE_ARGS)" bash scripts/build-windows.sh
 
-# The package under Wine in a virtual display: window, menu picture, Exit, the registry record.
+# The package under Wine in a virtual display: window, menu picture, Exit, the registry record;
+# then the installer and uninstaller, silently.
 test-windows: windows
 	@JOBS=$(JOBS) bash scripts/test-windows.sh
 

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # build-windows.sh: cross-compiles the game for 64-bit Windows into one static pellix.exe.
-# SDL2 and libpng are built from Debian's own source packages into a sysroot under
-# build-windows/, named after their versions so that later runs reuse it. The result is
-# build-windows/Pellix/ (the program and its Resources) and build-windows/Pellix-windows.zip.
+# SDL2 and libpng are built from Debian's own source packages into a sysroot in the user's cache
+# (~/.cache/pellix/windows-sysroot-<SDL version>-<libpng version>/), outside the clone, so that
+# later runs and other clones reuse it. The results are build-windows/Pellix/ (the program and
+# its Resources), build-windows/Pellix-windows.zip and the installer build-windows/Pellix-setup.exe.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -10,32 +11,97 @@ out=$root/build-windows
 jobs=${JOBS:-2}
 toolchain=$root/cmake/mingw-w64-x86_64.cmake
 
-bash scripts/install-deps.sh g++-mingw-w64-x86-64-posix libz-mingw-w64-dev dpkg-dev zip \
+bash scripts/install-deps.sh g++-mingw-w64-x86-64-posix libz-mingw-w64-dev dpkg-dev zip nsis \
   wine wine64 xvfb xauth xdotool x11-utils evilwm imagemagick
 
-source scripts/debian-sources.sh
+sudo=()
+[[ $(id -u) -eq 0 ]] || sudo=(sudo)
 
-# Static libraries only, installed into the sysroot.
+candidate() {
+  apt-cache policy "$1" | awk '/Candidate:/ { print $2 }' | tr ':' '_'
+}
+
+# A deb-src twin of the system's package sources, present only while the sources download.
+source_list=
+remove_source_list() {
+  [[ -n $source_list && -e $source_list ]] || return 0
+  "${sudo[@]}" rm -f "$source_list"
+  "${sudo[@]}" apt-get update -qq || true
+}
+
+# The sysroot being built, beside its final place until it is complete.
+staging=
+cleanup() {
+  remove_source_list
+  [[ -z $staging ]] || rm -rf "$staging"
+}
+# An interruption ends the script through its exit, so the cleanup runs then too.
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+# The newest version of a source package that the mirror serves: a fresh security update's
+# sources may not have reached it yet. Its version is noted in the sysroot's stamp.
+fetch_source() {
+  local into=$1 package=$2 version
+  for version in $(apt-cache showsrc "$package" | awk '/^Version:/ { print $2 }' | sort -rV); do
+    if (cd "$into" && apt-get source -qq "$package=$version" >/dev/null 2>&1); then
+      fetched+=("$package $version")
+      return 0
+    fi
+  done
+  echo "cannot fetch the sources of $package" >&2
+  return 1
+}
+
+fetch_sources() {
+  local into=$1 entries
+  if [[ -e /etc/apt/sources.list.d/debian.sources ]]; then
+    source_list=/etc/apt/sources.list.d/pellix-deb-src.sources
+    entries=$(sed 's/^Types: deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources)
+  else
+    source_list=/etc/apt/sources.list.d/pellix-deb-src.list
+    entries=$(awk '$1 == "deb" { $1 = "deb-src"; print }' /etc/apt/sources.list)
+  fi
+  echo "$entries" | "${sudo[@]}" tee "$source_list" >/dev/null
+  "${sudo[@]}" apt-get update -qq
+  rm -rf "$into" && mkdir -p "$into"
+  fetch_source "$into" libsdl2
+  fetch_source "$into" libpng1.6
+  remove_source_list
+}
+
+# Static libraries only, installed for the sysroot's final place but written under the staging
+# folder (DESTDIR), since the libraries' configuration files name their prefix.
 build_library() {
   local source=$1 name=$2
   shift 2
-  cmake -S "$source" -B "$out/src/build-$name" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+  cmake -S "$source" -B "$staging/src/build-$name" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
     -DPELLIX_SYSROOT="$sysroot" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$sysroot" "$@" >/dev/null
-  cmake --build "$out/src/build-$name" -j "$jobs" >/dev/null
-  cmake --install "$out/src/build-$name" >/dev/null
+  cmake --build "$staging/src/build-$name" -j "$jobs" >/dev/null
+  DESTDIR=$staging/root cmake --install "$staging/src/build-$name" >/dev/null
 }
 
+# Sources and build in a staging folder beside the sysroot; the finished tree is renamed into
+# place in one step, so an interrupted build never leaves a half sysroot behind.
+fetched=()
 build_sysroot() {
   echo "Building SDL2 and libpng for Windows into $sysroot"
-  fetch_sources "$out/src" libsdl2 libpng1.6
-  rm -rf "$sysroot"
-  build_library "$(ls -d "$out"/src/libsdl2-*/)" sdl2 -DSDL_SHARED=OFF -DSDL_STATIC=ON -DSDL_TEST=OFF
-  build_library "$(ls -d "$out"/src/libpng1.6-*/)" png -DPNG_SHARED=OFF -DPNG_STATIC=ON -DPNG_TESTS=OFF
-  rm -rf "$out/src"
-  printf '%s\n' "${fetched[@]}" >"$sysroot/.complete"
+  mkdir -p "$(dirname "$sysroot")"
+  staging=$(mktemp -d "$sysroot.partial-XXXXXX")
+  fetch_sources "$staging/src"
+  build_library "$(ls -d "$staging"/src/libsdl2-*/)" sdl2 -DSDL_SHARED=OFF -DSDL_STATIC=ON -DSDL_TEST=OFF
+  build_library "$(ls -d "$staging"/src/libpng1.6-*/)" png -DPNG_SHARED=OFF -DPNG_STATIC=ON -DPNG_TESTS=OFF
+  printf '%s\n' "${fetched[@]}" >"$staging/root$sysroot/.complete"
+  # A leftover without its stamp goes; another build may have finished the same sysroot
+  # meanwhile, and then its copy is kept.
+  [[ -e $sysroot/.complete ]] || rm -rf "$sysroot"
+  mv -T "$staging/root$sysroot" "$sysroot" 2>/dev/null || [[ -e $sysroot/.complete ]]
+  rm -rf "$staging"
+  staging=
 }
 
-sysroot=$out/sysroot-$(candidate libsdl2-dev)-$(candidate libpng-dev)
+cache=${XDG_CACHE_HOME:-$HOME/.cache}/pellix
+sysroot=$cache/windows-sysroot-$(candidate libsdl2-dev)-$(candidate libpng-dev)
 mkdir -p "$out"
 # Not as the right side of ||, where a failing step inside would not stop the script.
 if [[ ! -e $sysroot/.complete ]]; then
@@ -51,10 +117,16 @@ cmake -S . -B "$out/game" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DPELLIX_
 cmake --build "$out/game" -j "$jobs"
 
 package=$out/Pellix
-rm -rf "$package" "$out/Pellix-windows.zip"
+rm -rf "$package" "$out/Pellix-windows.zip" "$out/Pellix-setup.exe"
 mkdir -p "$package"
 cp "$out/game/pellix.exe" "$package/"
 cp -r build/Resources "$package/"
-rm -f "$package/Resources/.complete"
+# The build stamp, and the icon sizes only a Linux desktop's icon theme uses.
+rm -f "$package/Resources/.complete" "$package"/Resources/icon_*.png
 (cd "$out" && zip -qr Pellix-windows.zip Pellix)
-echo "Built $package and $out/Pellix-windows.zip"
+
+# The installer, with the version of the top CMakeLists.txt.
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$out/game/CMakeCache.txt")
+makensis -V2 -WX -DVERSION="$version" -DPACKAGE="$package" -DOUTFILE="$out/Pellix-setup.exe" \
+  data/windows/pellix-setup.nsi
+echo "Built $package, $out/Pellix-windows.zip and $out/Pellix-setup.exe (version $version)"

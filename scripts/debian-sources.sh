@@ -1,4 +1,4 @@
-# debian-sources.sh: sourced by the cross builds; downloads Debian's source packages of the
+# debian-sources.sh: sourced by the browser build; downloads Debian's source packages of the
 # libraries they build themselves, through a deb-src entry present only while they download.
 
 sudo=()

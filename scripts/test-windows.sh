@@ -4,30 +4,29 @@
 # exits through its Exit button and leaves the default record in the registry; the second starts
 # from a record changed in the registry, shows the change and keeps it. Two more runs start from
 # a value shorter than the record (read, the rest taken from the defaults) and from one longer
-# than it (not read at all).
+# than it (not read at all). Then the installer: installed silently for all users, the installed
+# game shows the menu, the silent uninstaller removes the files and keeps the record; installed
+# for the current user alone, the uninstaller removes the record too when asked.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
 package=$root/build-windows/Pellix
-native_menu=$root/build/tests/captures/game_menu.png
+installer=$root/build-windows/Pellix-setup.exe
 shots=$root/build-windows
-jobs=${JOBS:-2}
-[[ -e $package/pellix.exe ]] || { echo "no Windows package: run make windows first" >&2; exit 1; }
+[[ -e $package/pellix.exe && -e $installer ]] || { echo "no Windows package: run make windows first" >&2; exit 1; }
 
-# The native menu capture to compare with, made by the end-to-end test when it is missing.
-if [[ ! -e $native_menu ]]; then
-  cmake -S . -B build -G Ninja >/dev/null
-  cmake --build build -j "$jobs" --target test_e2e >/dev/null
-  (cd build/tests && ./test_e2e --gtest_filter='MenuTest.Splash*' >/dev/null)
-fi
+fail() {
+  echo "test-windows: FAILED: $*" >&2
+  exit 1
+}
+
+source scripts/virtual-display.sh
+ensure_native_menu
 
 work=$(mktemp -d)
-xvfb_pid=
-wm_pid=
 cleanup() {
   timeout -s KILL 20 wineserver -k >/dev/null 2>&1 || true
-  [[ -z $wm_pid ]] || kill -9 "$wm_pid" 2>/dev/null || true
-  [[ -z $xvfb_pid ]] || kill -9 "$xvfb_pid" 2>/dev/null || true
+  stop_virtual_display
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -40,22 +39,7 @@ pcm.!default { type null }
 ctl.!default { type hw card 0 }
 ALSA
 
-display=90
-while [[ -e /tmp/.X$display-lock || -e /tmp/.X11-unix/X$display ]]; do display=$((display + 1)); done
-export DISPLAY=:$display
-Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-disown
-for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
-# A window manager lets a closing window end at once (without one Wine waits two seconds).
-evilwm >/dev/null 2>&1 &
-wm_pid=$!
-disown
-
-fail() {
-  echo "test-windows: FAILED: $*" >&2
-  exit 1
-}
+start_virtual_display
 
 echo "Preparing a fresh Wine prefix"
 timeout -s KILL 180 wine wineboot -i >/dev/null 2>&1 || fail "wineboot did not finish"
@@ -93,45 +77,20 @@ store_record() {
     >/dev/null 2>&1 || fail "wine reg add failed"
 }
 
-# Differing pixels between two pictures of the same size, by more than a few per cent.
-# (compare's status says whether they differ, which is no failure here).
-differing_pixels() {
-  { compare -metric AE -fuzz 5% "$1" "$2" null: 2>&1 || true; } | awk '{ print int($1) }'
-}
-
-# Starts the game from a folder without Resources (so that it finds them beside itself), waits
-# for its window and for the menu, saves a picture of the window as $1, presses Exit and
-# checks that the program ends with status 0.
+# Starts the game $2 (the package's when not given) from a folder without Resources (so that it
+# finds them beside itself), waits for its window and for the menu, saves a picture of the window
+# as $1, presses Exit and checks that the program ends with status 0.
 run_to_menu_and_exit() {
-  local shot=$1 wid status
-  (cd "$work" && exec timeout -s KILL 120 wine "$package/pellix.exe") &
+  local shot=$1 program=${2:-$package/pellix.exe} wid status
+  (cd "$work" && exec timeout -s KILL 120 wine "$program") &
   local game_pid=$!
-  # Polled: a search walks the window tree, and fails when a window in it (such as the hidden one
-  # SDL makes to try OpenGL) goes away meanwhile.
-  wid=
-  for _ in $(seq 300); do
-    wid=$(timeout -s KILL 10 xdotool search --onlyvisible --name '^Pellix$' 2>/dev/null | head -1) || true
-    [[ -z $wid ]] || break
-    sleep 0.2
-  done
+  wid=$(find_game_window)
   [[ -n $wid ]] || fail "the window \"Pellix\" did not appear"
   echo "The window \"Pellix\" appeared"
   # Wine hands the window class's icon, resource 101 of the program, to the window manager.
   xprop -id "$wid" _NET_WM_ICON | grep -q 'Icon (32 x 32)' || fail "the window shows no icon"
-  # Out of every button, so that none shows its highlight.
-  xdotool mousemove --window "$wid" 5 5
-  # The splash shows for two seconds; then the menu stays still.
-  local shown=
-  for _ in $(seq 40); do
-    sleep 0.5
-    import -window "$wid" "$shot" 2>/dev/null || continue
-    [[ $(identify -format '%wx%h' "$shot") == 800x600 ]] || continue
-    if (($(differing_pixels "$shot" "$native_menu") < 4800)); then shown=yes; break; fi
-  done
-  [[ -n $shown ]] || echo "the menu did not come: $(differing_pixels "$shot" "$native_menu") pixels differ" >&2
-  local size
-  size=$(identify -format '%w %h' "$package/Resources/exit_menu_button.png")
-  xdotool mousemove --window "$wid" $((499 + ${size% *} / 2)) $((524 + ${size#* } / 2)) click 1
+  wait_for_menu "$wid" "$shot" || true
+  click_exit "$wid" "$package/Resources/exit_menu_button.png"
   wait "$game_pid" && status=0 || status=$?
   ((status == 0)) || fail "the game ended with status $status after Exit"
   echo "Exit ended the game with status 0"
@@ -208,4 +167,67 @@ run_to_menu_and_exit "$work/menu-long.png"
 expect_layout_marked "$work/menu-long.png" 0
 [[ $(stored_record) == "$(default_record 0)" ]] || fail "the long value was not replaced by the defaults"
 echo "The long value was not read; the defaults were saved in its place"
+
+# Where an installation for all users (/AllUsers, the default when the user may write there, as
+# under Wine) or for the current user alone (/CurrentUser) puts the program, the shortcut and the
+# Add/Remove Programs entry.
+installation_places() {
+  local mode=$1 profile=$WINEPREFIX/drive_c/users/${USER:-$(id -un)}
+  if [[ $mode == /AllUsers ]]; then
+    installed_dir="$WINEPREFIX/drive_c/Program Files/Pellix"
+    shortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Pellix.lnk"
+    uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Pellix'
+  else
+    installed_dir="$profile/AppData/Local/Programs/Pellix"
+    shortcut="$profile/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Pellix.lnk"
+    uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Pellix'
+  fi
+}
+
+# The value $2 of the registry key $1, or nothing.
+registry_value() {
+  timeout -s KILL 60 wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | awk -v name="$2" '$1 == name { print $3 }'
+}
+
+# Runs the installed uninstaller silently with the extra arguments given. NSIS's uninstaller
+# copies itself away and returns at once; the copy removes the folder.
+uninstall() {
+  timeout -s KILL 60 wine "$installed_dir/Uninstall.exe" /S "$@" >/dev/null 2>&1 || fail "the uninstaller failed"
+  for _ in $(seq 100); do [[ -e $installed_dir ]] || break; sleep 0.2; done
+  [[ ! -e $installed_dir ]] || fail "the uninstaller left $installed_dir: $(ls "$installed_dir")"
+  [[ ! -e $shortcut ]] || fail "the uninstaller left the Start-menu shortcut"
+  [[ -z $(registry_value "$uninstall_key" DisplayName) ]] || fail "Add/Remove Programs still lists Pellix"
+}
+
+# Installs silently, with the mode given when there is one.
+install_silently() {
+  timeout -s KILL 120 wine "$installer" /S "$@" >/dev/null 2>&1 || fail "the silent installer failed"
+  [[ -e $installed_dir/pellix.exe && -e $installed_dir/Uninstall.exe ]] || fail "nothing installed in $installed_dir"
+  cmp -s "$installed_dir/pellix.exe" "$package/pellix.exe" || fail "the installed pellix.exe differs from the package's"
+  diff -r "$installed_dir/Resources" "$package/Resources" >/dev/null || fail "the installed Resources differ from the package's"
+  [[ -e $shortcut ]] || fail "no Start-menu shortcut"
+  [[ $(registry_value "$uninstall_key" DisplayName) == Pellix ]] || fail "Add/Remove Programs does not list Pellix"
+}
+
+echo "The installer: silently, for all users"
+installation_places /AllUsers
+install_silently
+echo "Installed into C:\\Program Files\\Pellix with a Start-menu shortcut and an Add/Remove Programs entry" \
+  "(version $(registry_value "$uninstall_key" DisplayVersion))"
+run_to_menu_and_exit "$work/menu-installed.png" "$installed_dir/pellix.exe"
+(($(differing_pixels "$work/menu-installed.png" "$native_menu") < 4800)) || fail "the installed game does not show the menu"
+echo "The installed game shows the menu"
+timeout -s KILL 60 wine reg add "$key" /v Other /t REG_SZ /d kept /f >/dev/null 2>&1 || fail "wine reg add failed"
+uninstall
+[[ $(stored_record) == "$(default_record 0)" ]] || fail "the uninstaller did not keep the record"
+echo "The silent uninstaller removed the files, the shortcut and the entry, and kept the record"
+
+echo "The installer again for the current user alone, then the uninstaller asked to remove the record"
+installation_places /CurrentUser
+install_silently /CurrentUser
+echo "Installed into the user's AppData\\Local\\Programs\\Pellix with the shortcut and the entry in HKCU"
+uninstall /RemoveRecord
+[[ -z $(stored_record) ]] || fail "the uninstaller did not remove the record when asked"
+[[ $(registry_value "$key" Other) == kept ]] || fail "the uninstaller removed another value beside the record"
+echo "The record went, another value under the same key stayed"
 echo "test-windows: passed"

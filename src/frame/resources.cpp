@@ -14,6 +14,25 @@ constexpr const char* folderSeparators = "/\\";
 constexpr const char* folderSeparators = "/";
 #endif
 
+// The folder holding the executable, ending in its separator; empty when the path has none.
+std::string executableFolder(const char* executablePath)
+{
+    std::string folder = executablePath ? executablePath : "";
+    size_t slash = folder.find_last_of(folderSeparators);
+    folder.resize(slash == std::string::npos ? 0 : slash + 1);
+    return folder;
+}
+
+bool isAbsolutePath(const std::string& path)
+{
+#ifdef _WIN32
+    if (path.size() >= 2 && path[1] == ':') {
+        return true;
+    }
+#endif
+    return !path.empty() && std::string(folderSeparators).find(path[0]) != std::string::npos;
+}
+
 } // namespace
 
 bool enterResourcesDirectory(const char* executablePath, const char* installedDirectory)
@@ -21,14 +40,17 @@ bool enterResourcesDirectory(const char* executablePath, const char* installedDi
     if (platformChangeDirectory("Resources")) {
         return true;
     }
-    std::string beside = executablePath ? executablePath : "";
-    size_t slash = beside.find_last_of(folderSeparators);
-    if (slash != std::string::npos) {
-        beside.resize(slash + 1);
-        beside += "Resources";
-        if (platformChangeDirectory(beside.c_str())) {
-            return true;
-        }
+    const std::string folder = executableFolder(executablePath);
+    if (!folder.empty() && platformChangeDirectory((folder + "Resources").c_str())) {
+        return true;
     }
-    return installedDirectory && *installedDirectory && platformChangeDirectory(installedDirectory);
+    const std::string installed = installedDirectory ? installedDirectory : "";
+    if (installed.empty()) {
+        return false;
+    }
+    if (isAbsolutePath(installed)) {
+        return platformChangeDirectory(installed.c_str());
+    }
+    // Relative to the program's own folder, so that a moved installation still finds its art.
+    return !folder.empty() && platformChangeDirectory((folder + installed).c_str());
 }

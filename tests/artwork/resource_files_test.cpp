@@ -37,6 +37,12 @@ const std::vector<std::string> soundNames = {
     "sound_check.wav", "sound_number.wav", "sound_place.wav", "sound_test.wav", "sound_finish.wav",
     "sound_done.wav"};
 
+// The desktop's icon sizes beside icon.png.
+std::string iconName(int size)
+{
+    return "icon_" + std::to_string(size) + ".png";
+}
+
 }  // namespace
 
 TEST(ResourceFiles, EveryPictureIsThereAndDecodes)
@@ -51,6 +57,12 @@ TEST(ResourceFiles, EveryPictureIsThereAndDecodes)
     ASSERT_TRUE(readPicture("icon.png", icon));
     EXPECT_EQ(icon.width, 256);
     EXPECT_EQ(icon.height, 256);
+    for (int size : {48, 64, 128}) {
+        ASSERT_TRUE(readPicture(iconName(size), icon)) << size;
+        EXPECT_EQ(icon.width, size);
+        EXPECT_EQ(icon.height, size);
+        EXPECT_GT(icon.maxAlpha(0, 0, size, size), 0) << size << " is blank";
+    }
 }
 
 TEST(ResourceFiles, WindowsIconIsThere)
@@ -71,6 +83,7 @@ TEST(ResourceFiles, GeneratorWritesTheSameBytesEveryRun)
     names.insert(names.end(), fontNames.begin(), fontNames.end());
     names.insert(names.end(), soundNames.begin(), soundNames.end());
     names.push_back("icon.ico");
+    for (int size : {48, 64, 128}) names.push_back(iconName(size));
     for (const std::string& name : names) {
         std::vector<uint8_t> again = readFileBytes((folder / name).string().c_str());
         ASSERT_FALSE(again.empty()) << name;

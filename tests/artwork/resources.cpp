@@ -5,6 +5,7 @@
 #include "media/png_decode.h"
 
 #include <algorithm>
+#include <cmath>
 
 std::string resourcePath(const std::string& name) { return std::string(PELLIX_RESOURCES_DIR) + "/" + name; }
 
@@ -50,4 +51,35 @@ std::vector<int16_t> samplesOf(const WavClip& sound)
 double secondsOf(const WavClip& sound)
 {
     return sound.format.bytesPerSecond ? double(sound.data.size()) / sound.format.bytesPerSecond : 0.0;
+}
+
+uint32_t fontInk(const std::string& name)
+{
+    FontMetrics font;
+    if (!readFont(name, font)) return 0;
+    for (size_t i = 0; i + 3 < font.pixels.size(); i += 4)
+        if (font.pixels[i] == 255)
+            return uint32_t(font.pixels[i + 1]) << 16 | uint32_t(font.pixels[i + 2]) << 8 |
+                   font.pixels[i + 3];
+    return 0;
+}
+
+double linearLight(int channel)
+{
+    double c = channel / 255.0;
+    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+}
+
+// The relative luminance of an sRGB colour, as WCAG defines it.
+static double relativeLuminance(uint32_t rgb)
+{
+    return 0.2126 * linearLight((rgb >> 16) & 0xff) + 0.7152 * linearLight((rgb >> 8) & 0xff) +
+           0.0722 * linearLight(rgb & 0xff);
+}
+
+double contrastRatio(uint32_t one, uint32_t other)
+{
+    double a = relativeLuminance(one);
+    double b = relativeLuminance(other);
+    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
 }

@@ -31,6 +31,15 @@ bool readPicture(const std::string& name, Picture& picture);
 bool readFont(const std::string& name, FontMetrics& font);
 bool readSound(const std::string& name, WavClip& sound);
 
+// The colour of a font's fully inked glyph pixels (0xRRGGBB), 0 when the font does not load.
+uint32_t fontInk(const std::string& name);
+
+// The linear light (0 to 1) of an sRGB channel value (0 to 255).
+double linearLight(int channel);
+
+// The WCAG contrast ratio of two sRGB colours (0xRRGGBB): 1 to 21.
+double contrastRatio(uint32_t one, uint32_t other);
+
 // The clip's 16-bit samples (the generated sounds are all 16-bit mono).
 std::vector<int16_t> samplesOf(const WavClip& sound);
 double secondsOf(const WavClip& sound);

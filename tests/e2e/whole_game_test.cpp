@@ -1,9 +1,11 @@
-// whole_game_test.cpp: puzzles played to the end by clicks, a whole game, and the README's board.
+// whole_game_test.cpp: puzzles played to the end by clicks, a whole game, and the README's boards.
 #include "tests/e2e/game_run.h"
 
 #include "frame/clock.h"
 #include "game/game_over_banner.h"
 #include "ui/textbox.h"
+
+#include <string>
 
 namespace {
 
@@ -34,40 +36,74 @@ TEST_F(WholeGameTest, ClickingTheSolutionIntoEveryEmptyCellSolvesTheBoard)
     });
 }
 
-TEST_F(WholeGameTest, ABoardInPlayShowsEveryKindOfCell)
+// A board of each layout in play, captured for the README: "game_board" (Classic),
+// "game_board_random" and "game_board_chaos".
+struct BoardInPlayTest : GameRun, testing::WithParamInterface<int32_t> {};
+
+TEST_P(BoardInPlayTest, ShowsEveryKindOfCell)
 {
-    runSteps(kPlaying, {
-        [&] {
-            // The left third solved, every 6, a clash in the top row, pencil marks at the right
-            // edge, and the selection left on them.
-            clickSolution([](BWPoint cell) {
-                return cell.x < 3 || game().cell(cell.x, cell.y).solutionDigit == 6;
-            });
-            for (int32_t x = 3; x < kBoardSide; ++x) {
-                const Cell& cell = game().cell(x, 0);
-                if (!cell.given && cell.solutionDigit != 6) {
-                    clickNumberIntoCell(cell.solutionDigit % 9 + 1, BWPoint(x, 0));
-                    break;
-                }
-            }
-            for (int32_t y = kBoardSide - 1; y >= 0; --y) {
-                const Cell& cell = game().cell(8, y);
-                if (!cell.given && cell.solutionDigit != 6) {
-                    // The cell's own digit clashes with nothing; the next one may.
-                    for (int32_t mark : {cell.solutionDigit % 9 + 1, int32_t{cell.solutionDigit}}) {
-                        clickNumberIntoCell(mark, BWPoint(8, y), 2);
+    const int32_t layout = GetParam();
+    pressAt(kMenuShown, layoutMark(layout));
+    startGameAt(kMenuShown + 100);
+    runSteps(
+        kPlaying + 100,
+        {
+            [&] {
+                ASSERT_EQ(game().profile.zoneLayout(), layout);
+                // The left third solved, every 6, a clash in the first row that has room for one (a
+                // digit of the row's left third put in the middle), pencil marks at the right edge,
+                // and the selection left on them.
+                clickSolution([](BWPoint cell) {
+                    return cell.x < 3 || game().cell(cell.x, cell.y).solutionDigit == 6;
+                });
+                bool clashed = false;
+                for (int32_t y = 0; y < kBoardSide && !clashed; ++y) {
+                    const int32_t clash = game().cell(0, y).solutionDigit != 6
+                                              ? game().cell(0, y).solutionDigit
+                                              : game().cell(1, y).solutionDigit;
+                    for (int32_t x = 3; x < kBoardSide - 1 && !clashed; ++x) {
+                        const Cell& cell = game().cell(x, y);
+                        if (!cell.given && cell.solutionDigit != 6) {
+                            clickNumberIntoCell(clash, BWPoint(x, y));
+                            clashed = true;
+                        }
                     }
-                    break;
                 }
-            }
-        },
-        [] {},
-        [] {
-            EXPECT_TRUE(game().digitDone[5]);
-            saveCapture(captureFrame(), "game_board");
-        },
-    });
+                for (int32_t y = kBoardSide - 1; y >= 0; --y) {
+                    const Cell& cell = game().cell(8, y);
+                    if (!cell.given && cell.solutionDigit != 6) {
+                        // The cell's own digit clashes with nothing; the next one may.
+                        for (int32_t mark :
+                             {cell.solutionDigit % 9 + 1, int32_t{cell.solutionDigit}}) {
+                            clickNumberIntoCell(mark, BWPoint(8, y), 2);
+                        }
+                        break;
+                    }
+                }
+            },
+            [] {},
+            [&] {
+                EXPECT_TRUE(game().digitDone[5]);
+                EXPECT_FALSE(cellsWhere([](const Cell& cell, BWPoint) {
+                                 return cell.conflict != 0;
+                             }).empty());
+                const char* names[3] = {"game_board", "game_board_random", "game_board_chaos"};
+                saveCapture(captureFrame(), names[layout]);
+            },
+        });
 }
+
+namespace {
+
+std::string layoutName(const testing::TestParamInfo<int32_t>& info)
+{
+    const char* names[3] = {"Classic", "Random", "Chaos"};
+    return names[info.param];
+}
+
+} // namespace
+
+INSTANTIATE_TEST_SUITE_P(Layouts, BoardInPlayTest, testing::Values(0, 1, 2), layoutName);
 
 using PlayerTest = GameRun;
 

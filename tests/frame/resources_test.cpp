@@ -48,3 +48,28 @@ TEST_F(ResourcesTest, CurrentDirectoryThenBesideTheExecutableThenTheDataFolder)
         EXPECT_EQ(fs::current_path(), folder);
     }
 }
+
+TEST_F(ResourcesTest, RelativeDataFolderIsTakenFromTheExecutablesFolder)
+{
+    // An installed tree unpacked anywhere: games/pellix beside share/pellix/Resources.
+    const fs::path art = root / "share" / "pellix" / "Resources";
+    fs::create_directories(art);
+    fs::create_directories(root / "games");
+    const std::string executable = (root / "games" / "pellix").string();
+    const char* installed = "../share/pellix/Resources";
+    EXPECT_TRUE(enterResourcesDirectory(executable.c_str(), installed));
+    EXPECT_TRUE(fs::equivalent(fs::current_path(), art));
+
+    // Not from the current directory: without the executable's folder the relative folder is not tried.
+    fs::current_path(root / "games");
+    EXPECT_FALSE(enterResourcesDirectory("pellix", installed));
+    EXPECT_FALSE(enterResourcesDirectory(nullptr, installed));
+    EXPECT_EQ(fs::current_path(), root / "games");
+
+    // A program in another folder misses it; an absolute data folder is found from anywhere.
+    const std::string elsewhere = (root / "start" / "games" / "pellix").string();
+    fs::current_path(root / "start");
+    EXPECT_FALSE(enterResourcesDirectory(elsewhere.c_str(), installed));
+    EXPECT_TRUE(enterResourcesDirectory(elsewhere.c_str(), art.string().c_str()));
+    EXPECT_EQ(fs::current_path(), art);
+}

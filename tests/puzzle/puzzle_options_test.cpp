@@ -19,6 +19,8 @@ TEST(PuzzleOptions, ReadsEachCommand)
     EXPECT_TRUE(!options.seeded && options.count == 1 && options.layout == ZoneLayout::Random);
     ASSERT_TRUE(parsePuzzleOptions({"bench"}, options, fault));
     EXPECT_TRUE(options.command == PuzzleCommand::Bench && options.count == 500);
+    ASSERT_TRUE(parsePuzzleOptions({"--version"}, options, fault));
+    EXPECT_EQ(options.command, PuzzleCommand::Version);
 }
 
 TEST(PuzzleOptions, RefusesBadArguments)
@@ -30,7 +32,9 @@ TEST(PuzzleOptions, RefusesBadArguments)
         {{"generate", "--seed", "4294967296"}, "--seed needs a number from 0 to 4294967295, not '4294967296'"},
         {{"bench", "--count", "0"}, "--count needs a positive number, not '0'"},
         {{"bench", "--count"}, "--count needs a value"},
-        {{"solve", "extra"}, "unknown option 'extra' for solve"}};
+        {{"solve", "extra"}, "unknown option 'extra' for solve"},
+        {{"--version", "--count", "2"}, "unknown option '--count' for --version"},
+        {{"--help"}, "unknown command '--help'"}};
     for (const auto& [args, expected] : faults) {
         PuzzleOptions options;
         std::string fault;

@@ -4,6 +4,7 @@
 #include "palette.h"
 #include "pieces.h"
 #include "typeface.h"
+#include "zone_patterns.h"
 
 #include <cmath>
 #include <string>
@@ -30,6 +31,7 @@ void paintZone(Canvas& canvas, int zone)
     Colour tint = palette::zoneTint(zone);
     setColour(cr, tint);
     cairo_paint(cr);
+    paintZonePattern(cr, zone, {0, 0, kCellSize - 1.0, kCellSize - 1.0}, 1);
     // A hairline on the right and bottom edges draws the cell grid once the cells are tiled.
     setColour(cr, mix(tint, palette::borderInk(), 0.16));
     cairo_rectangle(cr, kCellSize - 1, 0, 1, kCellSize);

@@ -1,9 +1,10 @@
-// icon.cpp: the program's icon: nine zone tints on a dark tile, as a PNG and as a Windows ".ico".
+// icon.cpp: the program's icon: nine zone tints on a dark tile, as PNGs and as a Windows ".ico".
 #include "artwork.h"
 #include "palette.h"
 #include "typeface.h"
 
 #include <cmath>
+#include <string>
 
 namespace {
 
@@ -71,4 +72,8 @@ void addIcon(Artwork& art)
     std::vector<std::vector<uint8_t>> pngs;
     for (int size : sizes) pngs.push_back(iconPicture(size).png());
     art.files.push_back({"icon.ico", encodeIco(pngs, sizes)});
+    // The sizes a desktop's icon theme asks for beside the 256-pixel icon.png; the game itself
+    // never opens them.
+    for (int size : {48, 64, 128})
+        art.files.push_back({"icon_" + std::to_string(size) + ".png", iconPicture(size).png()});
 }

@@ -3,6 +3,7 @@
 
 #include "game/screen_layout.h"
 #include "palette.h"
+#include "zone_patterns.h"
 
 #include <algorithm>
 #include <cmath>
@@ -38,11 +39,15 @@ void paintEmblem(cairo_t* cr, double x, double y, double size, int (*zoneOf)(int
     cairo_save(cr);
     roundedRect(cr, {x, y, size, size}, size / 16);
     cairo_clip(cr);
+    // The cells' patterns at a scale that leaves one motif in a small cell; too small, none.
+    double patternScale = std::min(1.0, cellSize / 10);
     for (int cx = 0; cx < 9; cx++)
         for (int cy = 0; cy < 9; cy++) {
-            setColour(cr, palette::zoneTint(zoneOf(cx, cy)));
+            int zone = zoneOf(cx, cy);
+            setColour(cr, palette::zoneTint(zone));
             cairo_rectangle(cr, x + cx * cellSize, y + cy * cellSize, cellSize + 0.5, cellSize + 0.5);
             cairo_fill(cr);
+            if (cellSize >= 6) paintZonePattern(cr, zone, {x + cx * cellSize, y + cy * cellSize, cellSize, cellSize}, patternScale);
         }
     setColour(cr, withAlpha(palette::borderInk(), 0.18));
     cairo_set_line_width(cr, std::max(0.6, size / 220));

@@ -117,6 +117,9 @@ int main(int argc, char** argv)
         return runSolve();
     case PuzzleCommand::Bench:
         return runBench(options);
+    case PuzzleCommand::Version:
+        std::printf("pellix-puzzle %s\n", PELLIX_VERSION);
+        return 0;
     case PuzzleCommand::Generate:
         break;
     }

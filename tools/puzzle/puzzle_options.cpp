@@ -8,7 +8,8 @@ const char* const kPuzzleUsage =
     "usage: pellix-puzzle generate --layout classic|random|chaos "
     "--difficulty easy|normal|hard [--seed N] [--count K]\n"
     "       pellix-puzzle solve < puzzles\n"
-    "       pellix-puzzle bench [--count N]\n";
+    "       pellix-puzzle bench [--count N]\n"
+    "       pellix-puzzle --version\n";
 
 namespace {
 
@@ -86,6 +87,7 @@ bool commandAccepts(PuzzleCommand command, const std::string& name)
     case PuzzleCommand::Bench:
         return name == "--count";
     case PuzzleCommand::Solve:
+    case PuzzleCommand::Version:
         break;
     }
     return false;
@@ -100,6 +102,8 @@ bool parseCommand(const std::string& name, PuzzleOptions& options)
     } else if (name == "bench") {
         options.command = PuzzleCommand::Bench;
         options.count = kDefaultBenchCount;
+    } else if (name == "--version") {
+        options.command = PuzzleCommand::Version;
     } else {
         return false;
     }

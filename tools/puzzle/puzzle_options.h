@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-enum class PuzzleCommand { Generate, Solve, Bench };
+enum class PuzzleCommand { Generate, Solve, Bench, Version };
 
 struct PuzzleOptions {
     PuzzleCommand command = PuzzleCommand::Generate;
