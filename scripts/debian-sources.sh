@@ -1,5 +1,5 @@
 # debian-sources.sh: sourced by the browser build; downloads Debian's source packages of the
-# libraries they build themselves, through a deb-src entry present only while they download.
+# libraries it builds itself, through a deb-src entry present only while they download.
 
 sudo=()
 [[ $(id -u) -eq 0 ]] || sudo=(sudo)
