@@ -28,10 +28,21 @@ def cell_inside(column, row):
     return BOARD_LEFT + CELL * column + 10, BOARD_TOP + CELL * row + 10, CELL - 20, CELL - 20
 
 
+def ink(pixel):
+    """Part of a digit: the dark given ones, the player's blue ones, or red ones in conflict.
+    The zones' light patterns are none of these."""
+    red, green, blue = pixel
+    return max(pixel) < 100 or (blue > 150 and red < 80 and green < 120) or (red > 150 and green < 80 and blue < 80)
+
+
+def inked(shot, column, row):
+    return sum(1 for pixel in shot.pixels(*cell_inside(column, row)) if ink(pixel))
+
+
 def empty_cell(board):
     for row in range(9):
         for column in range(9):
-            if board.colours(*cell_inside(column, row)) == 1:
+            if inked(board, column, row) == 0:
                 return column, row
     raise AssertionError('no empty cell on the board')
 
@@ -71,7 +82,7 @@ class Run:
         browser.click(PANEL_LEFT + PANEL_SLOT // 2, PANEL_TOP + PANEL_SLOT * 5 + PANEL_SLOT // 2)
         browser.click(*cell_centre(column, row))
         placed = browser.wait_for_shot(f'a digit in cell {column + 1},{row + 1}',
-                                       lambda shot: shot.colours(*cell_inside(column, row)) > 4)
+                                       lambda shot: inked(shot, column, row) > 30)
         self.captures.keep(placed, 'digit_placed')
         self.step(f'a click placed a digit in the empty cell {column + 1},{row + 1}')
 
