@@ -9,7 +9,7 @@ CMAKE_ARGS += -DPELLIX_WERROR=ON
 endif
 
 .PHONY: all deps build run test test-asan bench clean screenshots artwork-preview fuzz install \
-  windows test-windows package test-package
+  windows test-windows package test-package web serve-web test-web measure-web
 
 all: build
 
@@ -57,7 +57,7 @@ bench: build
 	./$(BUILD)/pellix-bench
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) build-package
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) build-package build-web
 
 # The game, the puzzle tool, their art, manual pages, desktop entry, AppStream metainfo and icons
 # under the configured prefix (/usr/local); DESTDIR stages the files elsewhere.
@@ -85,3 +85,28 @@ windows:
 # then the installer and uninstaller, silently.
 test-windows: windows
 	@JOBS=$(JOBS) bash scripts/test-windows.sh
+
+# The browser build with Emscripten: build-web/ (index.html, pellix.js, pellix.wasm and
+# pellix.data), a static folder any web server can host. SDL2, zlib and libpng are built once
+# from Debian's source packages into a sysroot under ~/.cache/pellix/, kept between clones.
+web:
+	@JOBS=$(JOBS) CMAKE_ARGS="$(CMAKE_ARGS)" bash scripts/build-web.sh
+
+# The browser build on this machine only: http://127.0.0.1:$(WEB_PORT)/
+WEB_PORT ?= 8000
+serve-web: web
+	@echo "Pellix is at http://127.0.0.1:$(WEB_PORT)/ (Ctrl+C stops it)"
+	@python3 -m http.server --bind 127.0.0.1 --directory build-web $(WEB_PORT)
+
+# The page played in headless chromium over the DevTools protocol; its pictures are compared
+# with the native game's, which make test captures.
+test-web: web
+	@bash scripts/install-deps.sh chromium python3-websocket imagemagick
+	@test -e $(BUILD)/tests/captures/game_menu.png || $(MAKE) --no-print-directory test
+	@/usr/bin/python3 scripts/test-web.py build-web $(BUILD)/tests/captures
+
+# Load time, CPU use and download size of the browser build.
+measure-web: web
+	@bash scripts/install-deps.sh chromium python3-websocket imagemagick
+	@test -e $(BUILD)/tests/captures/game_menu.png || $(MAKE) --no-print-directory test
+	@/usr/bin/python3 scripts/measure-web.py build-web $(BUILD)/tests/captures

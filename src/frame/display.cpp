@@ -293,7 +293,13 @@ void fillRect(BWColor color, BWRect rect)
     }
     glDisable(GL_TEXTURE_2D);
     glColor4f(color.red(), color.green(), color.blue(), color.alpha());
-    glRecti(rect.x, height - rect.y - rect.h, rect.x + rect.w, height - rect.y);
+    // A fan rather than glRecti, which the browser's GL emulation lacks; the pixels are the same.
+    glBegin(GL_TRIANGLE_FAN);
+    glVertex2i(rect.x, height - rect.y - rect.h);
+    glVertex2i(rect.x + rect.w, height - rect.y - rect.h);
+    glVertex2i(rect.x + rect.w, height - rect.y);
+    glVertex2i(rect.x, height - rect.y);
+    glEnd();
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
     glEnable(GL_TEXTURE_2D);
 }

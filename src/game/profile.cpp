@@ -3,7 +3,6 @@
 
 #include "storage/storage.h"
 
-#include <bit>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -72,12 +71,15 @@ float getFloat(const Profile::Record& record, std::size_t offset)
     std::uint32_t bits = 0;
     for (std::size_t i = 0; i < sizeof bits; ++i)
         bits |= static_cast<std::uint32_t>(record[offset + i]) << (8 * i);
-    return std::bit_cast<float>(bits);
+    float value = 0.0f;
+    std::memcpy(&value, &bits, sizeof value);
+    return value;
 }
 
 void putFloat(Profile::Record& record, std::size_t offset, float value)
 {
-    const auto bits = std::bit_cast<std::uint32_t>(value);
+    std::uint32_t bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
     for (std::size_t i = 0; i < sizeof bits; ++i)
         record[offset + i] = static_cast<std::uint8_t>(bits >> (8 * i));
 }

@@ -6,7 +6,6 @@
 #include "media/system_font.h"
 #include "platform/gl.h"
 
-#include <cstring>
 #include <vector>
 
 BWFont::BWFont() : record_(std::make_unique<Record>()) {}
@@ -66,20 +65,16 @@ bool BWFont::createSystem(const BWString& face, int32_t pointSize, BWColor colou
     record_->kind = System;
     record_->pointSize = pointSize < 1 ? 12 : pointSize;
     record_->colour = colour.value == 0 ? BWColor(0xff000000u) : colour;
-    GLuint listBase = hasGLContext() ? glGenLists(256) : 0;
-    if (listBase == 0) {
-        return false;
-    }
-    record_->listBase = listBase;
-    compileSystemFontLists(face.chars() ? face.chars() : "", pointsToPixels(record_->pointSize),
-                           listBase);
-    return true;
+    record_->listBase = hasGLContext() ? makeSystemFontLists(face.chars() ? face.chars() : "",
+                                                             pointsToPixels(record_->pointSize))
+                                       : 0;
+    return record_->listBase != 0;
 }
 
 void BWFont::release()
 {
     if (record_->kind == System && record_->listBase != 0 && hasGLContext()) {
-        glDeleteLists(record_->listBase, 256);
+        deleteSystemFontLists(record_->listBase);
     }
     record_->sheet.release();
     record_->metrics = FontMetrics();
@@ -167,9 +162,7 @@ void BWFont::drawSystemText(int32_t x, int32_t y, const char* text) const
     glDisable(GL_TEXTURE_2D);
     glColor4f(colour.red(), colour.green(), colour.blue(), colour.alpha());
     // The baseline lies pointSize pixels below y.
-    glRasterPos2i(x, screenHeight() - (y + record_->pointSize));
-    glListBase(record_->listBase);
-    glCallLists(GLsizei(std::strlen(text)), GL_UNSIGNED_BYTE, text);
+    callSystemFontLists(record_->listBase, x, screenHeight() - (y + record_->pointSize), text);
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
     glEnable(GL_TEXTURE_2D);
 }

@@ -7,61 +7,57 @@
 #include "media/texture_tiling.h"
 #include "platform/gl.h"
 
-// Windows' OpenGL 1.1 header knows the format only by its extension name; the token is the same.
-#ifndef GL_BGRA
-#define GL_BGRA GL_BGRA_EXT
-#endif
-
+#include <algorithm>
 #include <new>
 
 namespace {
 
-// Decoded alpha-red-green-blue, top row first, becomes the GL upload order: each pixel's
-// bytes reversed (blue, green, red, alpha) and the bottom row first.
-std::unique_ptr<uint8_t[]> uploadBuffer(const uint8_t* pixels, int32_t width, int32_t height)
+// One tile of decoded alpha-red-green-blue (top row first) in GL's upload order: red, green,
+// blue, alpha, the bottom row first. The tile's y counts from the image's bottom row. Red
+// first and tightly packed is the one layout every GL takes, the browser's included.
+void copyTile(const uint8_t* pixels, int32_t width, int32_t height, const BWRect& tile, uint8_t* to)
 {
-    size_t rowBytes = size_t(width) * 4;
-    std::unique_ptr<uint8_t[]> upload(new (std::nothrow) uint8_t[rowBytes * size_t(height)]);
-    if (!upload) {
-        return nullptr;
-    }
-    for (int32_t y = 0; y < height; ++y) {
-        const uint8_t* from = pixels + size_t(y) * rowBytes;
-        uint8_t* to = upload.get() + size_t(height - 1 - y) * rowBytes;
-        for (size_t byte = 0; byte < rowBytes; byte += 4) {
-            to[byte + 0] = from[byte + 3];
-            to[byte + 1] = from[byte + 2];
-            to[byte + 2] = from[byte + 1];
-            to[byte + 3] = from[byte + 0];
+    for (int32_t row = 0; row < tile.h; ++row) {
+        const size_t imageRow = size_t(height - 1 - tile.y - row);
+        const uint8_t* from = pixels + (imageRow * size_t(width) + size_t(tile.x)) * 4;
+        for (int32_t column = 0; column < tile.w; ++column, from += 4, to += 4) {
+            to[0] = from[1];
+            to[1] = from[2];
+            to[2] = from[3];
+            to[3] = from[0];
         }
     }
-    return upload;
 }
 
-// Uploads every tile straight out of the whole-image buffer, the row length telling GL how
-// far apart the rows are.
-void uploadTiles(ImageTiles& tiles, const uint8_t* upload)
+// Uploads every tile through one buffer the size of the largest; false when it cannot be had.
+// Tiles are measured in texels, the scale's pixels, not in logical pixels.
+bool uploadTiles(ImageTiles& tiles, const uint8_t* pixels)
 {
-    const size_t rowLength = size_t(tiles.bounds.w) * size_t(tiles.scale);  // texels, not logical pixels
-    glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
-    glPixelStorei(GL_UNPACK_ROW_LENGTH, GLint(rowLength));
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    const int32_t widest = *std::max_element(tiles.columnWidths.begin(), tiles.columnWidths.end());
+    const int32_t tallest = *std::max_element(tiles.rowHeights.begin(), tiles.rowHeights.end());
+    std::unique_ptr<uint8_t[]> upload(new (std::nothrow) uint8_t[size_t(widest) * size_t(tallest) * 4]);
+    if (!upload) {
+        return false;
+    }
+    const int32_t width = tiles.bounds.w * tiles.scale;
+    const int32_t height = tiles.bounds.h * tiles.scale;
     glGenTextures(GLsizei(tiles.textures.size()), tiles.textures.data());
-    int32_t y0 = 0;
+    BWRect tile;
     for (int32_t row = 0; row < tiles.rows; ++row) {
-        int32_t x0 = 0;
+        tile.x = 0;
+        tile.h = tiles.rowHeights[size_t(row)];
         for (int32_t column = 0; column < tiles.columns; ++column) {
+            tile.w = tiles.columnWidths[size_t(column)];
+            copyTile(pixels, width, height, tile, upload.get());
             glBindTexture(GL_TEXTURE_2D, tiles.textures[size_t(row * tiles.columns + column)]);
             glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
             glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-            const uint8_t* first = upload + (size_t(x0) + size_t(y0) * rowLength) * 4;
-            glTexImage2D(GL_TEXTURE_2D, 0, 4, tiles.columnWidths[size_t(column)],
-                         tiles.rowHeights[size_t(row)], 0, GL_BGRA, GL_UNSIGNED_BYTE, first);
-            x0 += tiles.columnWidths[size_t(column)];
+            glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, tile.w, tile.h, 0, GL_RGBA, GL_UNSIGNED_BYTE, upload.get());
+            tile.x += tile.w;
         }
-        y0 += tiles.rowHeights[size_t(row)];
+        tile.y += tile.h;
     }
-    glPopClientAttrib();
+    return true;
 }
 
 } // namespace
@@ -116,10 +112,6 @@ bool BWImage::create(const uint8_t* pixels, int32_t width, int32_t height, int32
         height % scale != 0) {
         return false;
     }
-    std::unique_ptr<uint8_t[]> upload = uploadBuffer(pixels, width, height);
-    if (!upload) {
-        return false;
-    }
     ImageTiles tiles;
     tiles.bounds = BWRect(0, 0, width / scale, height / scale);
     tiles.scale = scale;
@@ -128,7 +120,9 @@ bool BWImage::create(const uint8_t* pixels, int32_t width, int32_t height, int32
     tiles.columns = int32_t(tiles.columnWidths.size());
     tiles.rows = int32_t(tiles.rowHeights.size());
     tiles.textures.assign(size_t(tiles.columns) * size_t(tiles.rows), 0);
-    uploadTiles(tiles, upload.get());
+    if (!uploadTiles(tiles, pixels)) {
+        return false;
+    }
     *tiles_ = std::move(tiles);
     return !isEmpty();
 }

@@ -35,7 +35,7 @@ void rotateAbout(const BWPoint& pivot, const BWDrawParams& params)
 void emitQuad(const SpriteQuad& quad, const BWPoint& pivot)
 {
     glBindTexture(GL_TEXTURE_2D, quad.texture);
-    glBegin(GL_POLYGON);
+    glBegin(GL_TRIANGLE_FAN);
     glTexCoord2f(quad.s0, quad.t0);
     glVertex2d(quad.left - pivot.x, quad.bottom - pivot.y);
     glTexCoord2f(quad.s1, quad.t0);

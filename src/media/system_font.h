@@ -1,5 +1,7 @@
 // system_font.h: an installed typeface, found and rendered by the system (fontconfig and
 // FreeType, or GDI on Windows), turned into GL display lists of bitmaps, one per byte value.
+// The browser has neither installed typefaces nor display lists: there the game's own bitmap
+// fonts are the only ones, and a system font is never made.
 #pragma once
 
 #include <cstdint>
@@ -12,3 +14,10 @@ void compileSystemFontLists(const char* face, int32_t pixelHeight, uint32_t list
 
 // Point size to character height in pixels on a 96-dot-per-inch screen, rounded.
 int32_t pointsToPixels(int32_t pointSize);
+
+// Display lists for the byte values of a face at that character height, made with
+// compileSystemFontLists; their base, or 0 when they cannot be made.
+uint32_t makeSystemFontLists(const char* face, int32_t pixelHeight);
+// Draws the text's bytes with the lists, the first glyph's origin at (x, y), y upwards.
+void callSystemFontLists(uint32_t listBase, int32_t x, int32_t y, const char* text);
+void deleteSystemFontLists(uint32_t listBase);

@@ -19,7 +19,8 @@ uint64_t platformMilliseconds();
 void platformSleepMilliseconds(uint32_t ms);
 
 // Milliseconds of the system's high-resolution counter, which on Linux and Windows counts from
-// the machine's start: varies from run to run, so it seeds random numbers.
+// the machine's start (in the browser, of the wall clock): varies from run to run, so it seeds
+// random numbers.
 uint32_t platformUptimeMilliseconds();
 
 // ---- Calendar.

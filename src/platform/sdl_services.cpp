@@ -132,10 +132,17 @@ void platformSleepMilliseconds(uint32_t ms)
 
 uint32_t platformUptimeMilliseconds()
 {
+#ifdef __EMSCRIPTEN__
+    // A page's counters start with the page; the wall clock's milliseconds vary from load to load.
+    return static_cast<uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                     std::chrono::system_clock::now().time_since_epoch())
+                                     .count());
+#else
     // The high-resolution counter runs from a moment of the system's choosing (on Linux and
     // Windows the machine's start), never from this program's.
     const uint64_t frequency = SDL_GetPerformanceFrequency();
     return static_cast<uint32_t>(SDL_GetPerformanceCounter() / (frequency / 1000 ? frequency / 1000 : 1));
+#endif
 }
 
 void platformUseManualClock(uint64_t startMs)

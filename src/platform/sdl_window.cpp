@@ -422,7 +422,10 @@ bool platformCreateWindow(const char* title, int32_t width, int32_t height)
         }
         return false;
     }
+#ifndef __EMSCRIPTEN__
+    // The browser's WebGL has no profiles (its GL 1.1 calls are emulated) and refuses the request.
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
+#endif
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
     SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 8);
     SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 8);

@@ -1,0 +1,87 @@
+#!/usr/bin/env bash
+# build-web.sh: builds the game for the browser with Emscripten into build-web/: index.html,
+# pellix.js, pellix.wasm and pellix.data (the art), a static folder any web server can host.
+# SDL2, zlib and libpng are built from Debian's own source packages into a sysroot kept in the
+# user's cache, outside the clone and named after their versions, so that a fresh clone reuses it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+out=$root/build-web
+jobs=${JOBS:-2}
+
+bash scripts/install-deps.sh emscripten dpkg-dev
+source scripts/debian-sources.sh
+
+# Debian's node finds Debian's own JavaScript modules (acorn, for emcc's optimiser) only here.
+export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}
+
+# Runs a step of a library's build with its output in a log, shown only when the step fails.
+logged() {
+  local log=$1
+  shift
+  if ! "$@" >>"$log" 2>&1; then
+    tail -n 40 "$log" >&2
+    echo "failed: $* (the whole output is in $log)" >&2
+    return 1
+  fi
+}
+
+# The libraries take minutes on two cores; they yield to everything else on the machine.
+build_library() {
+  local source=$1 build=$2
+  shift 2
+  logged "$build.log" nice -n 19 emcmake cmake -Wno-dev -S "$source" -B "$build" -G Ninja \
+    -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$staging" "$@"
+  logged "$build.log" nice -n 19 cmake --build "$build" -j "$jobs"
+  logged "$build.log" cmake --install "$build"
+}
+
+# zlib's CMake build wants a Windows resource file Debian's tarball lacks; its configure works.
+build_zlib() {
+  local source=$1 log=$2
+  cd "$source"
+  logged "$log" nice -n 19 emconfigure ./configure --static --prefix="$staging"
+  logged "$log" nice -n 19 emmake make -j "$jobs" libz.a
+  logged "$log" emmake make install
+  cd "$root"
+}
+
+# Built in a temporary folder and renamed when complete: an interrupted build leaves no sysroot.
+build_sysroot() {
+  echo "Building SDL2, zlib and libpng for the browser into $sysroot"
+  local work
+  work=$(mktemp -d "$cache/build.XXXXXX")
+  staging=$work/sysroot
+  fetch_sources "$work/src" libsdl2 zlib libpng1.6
+  build_zlib "$(ls -d "$work"/src/zlib-*/)" "$work/build-zlib.log"
+  build_library "$(ls -d "$work"/src/libpng1.6-*/)" "$work/build-png" -DPNG_SHARED=OFF \
+    -DPNG_STATIC=ON -DPNG_TESTS=OFF -DPNG_EXECUTABLES=OFF -DPNG_TOOLS=OFF -DZLIB_LIBRARY="$staging/lib/libz.a" \
+    -DZLIB_INCLUDE_DIR="$staging/include"
+  build_library "$(ls -d "$work"/src/libsdl2-*/)" "$work/build-sdl2" -DSDL_SHARED=OFF \
+    -DSDL_STATIC=ON -DSDL_TEST=OFF
+  printf '%s\n' "${fetched[@]}" >"$staging/.complete"
+  rm -rf "$sysroot"
+  mv "$staging" "$sysroot"
+  rm -rf "$work"
+}
+
+cache=${XDG_CACHE_HOME:-$HOME/.cache}/pellix
+sysroot=$cache/web-sysroot-$(candidate libsdl2-dev)-$(candidate zlib1g-dev)-$(candidate libpng-dev)
+mkdir -p "$cache"
+# Not as the right side of ||, where a failing step inside would not stop the script.
+if [[ ! -e $sysroot/.complete ]]; then
+  build_sysroot
+fi
+
+# The art is drawn by the native artwork tool (cairo), the same files on every platform.
+cmake -S . -B build -G Ninja >/dev/null
+cmake --build build -j "$jobs" --target artwork_resources >/dev/null
+
+# The CMake tree sits in a hidden folder, so that build-web/ itself is just the page's files.
+game=$out/.build
+cmake -S . -B "$game" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/emscripten.cmake" \
+  -DPELLIX_SYSROOT="$sysroot" -DCMAKE_BUILD_TYPE=Release -DPELLIX_RESOURCES_DIR="$root/build/Resources" \
+  ${CMAKE_ARGS:-} >/dev/null
+nice -n 19 cmake --build "$game" -j "$jobs"
+cp data/web/index.html "$game/pellix.js" "$game/pellix.wasm" "$game/pellix.data" "$out/"
+echo "Built $out: serve it with make serve-web"

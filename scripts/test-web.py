@@ -1,0 +1,153 @@
+#!/usr/bin/python3
+# test-web.py: plays the browser build (build-web/) in headless chromium over the DevTools
+# protocol: the menu matches the native capture, Play shows a board, a click places a digit,
+# P pauses and Escape resumes, a Settings change survives a reload, and Exit leaves the ended page.
+# Usage: test-web.py SITE_FOLDER NATIVE_CAPTURES_FOLDER
+import sys
+import time
+
+from web_devtools import (BOARD_BUTTONS, DIALOG_PART, MENU_PART, PLAY, Browser, Captures, serve)
+
+MENU_SETTINGS = (400, 544)
+MENU_EXIT = (568, 544)
+BOARD_EXIT = (88, 517)
+DIALOG_MAIN_OF_THREE = (504, 369)
+SOUND_OFF_MARK = (384, 314)
+BOARD_LEFT, BOARD_TOP, CELL = 175, 46, 58
+PANEL_LEFT, PANEL_TOP, PANEL_SLOT = 724, 75, 50
+# The settings dialog's title, the same whatever is chosen in it.
+SETTINGS_TITLE = (300, 205, 200, 35)
+
+
+def cell_centre(column, row):
+    return BOARD_LEFT + CELL * column + CELL // 2, BOARD_TOP + CELL * row + CELL // 2
+
+
+def cell_inside(column, row):
+    """The inside of a cell, clear of its lines and of the selection frame."""
+    return BOARD_LEFT + CELL * column + 10, BOARD_TOP + CELL * row + 10, CELL - 20, CELL - 20
+
+
+def ink(pixel):
+    """Part of a digit: the dark given ones, the player's blue ones, or red ones in conflict.
+    The zones' light patterns are none of these."""
+    red, green, blue = pixel
+    return max(pixel) < 100 or (blue > 150 and red < 80 and green < 120) or (red > 150 and green < 80 and blue < 80)
+
+
+def inked(shot, column, row):
+    return sum(1 for pixel in shot.pixels(*cell_inside(column, row)) if ink(pixel))
+
+
+def empty_cell(board):
+    for row in range(9):
+        for column in range(9):
+            if inked(board, column, row) == 0:
+                return column, row
+    raise AssertionError('no empty cell on the board')
+
+
+class Run:
+    def __init__(self, browser, captures):
+        self.browser = browser
+        self.captures = captures
+        self.began = time.monotonic()
+
+    def step(self, text):
+        print(f'[{time.monotonic() - self.began:6.1f} s] {text}', flush=True)
+
+    def shows(self, what, name, native, region, seconds=60):
+        try:
+            shot = self.browser.wait_for_match(what, self.captures.native(native), region, seconds)
+        except TimeoutError:
+            # What the page showed instead, to look at.
+            self.captures.keep(self.browser.screenshot(), name + '_failed')
+            raise
+        return self.captures.keep(shot, name)
+
+    def load(self, url):
+        started = time.monotonic()
+        self.browser.navigate(url)
+        self.shows('the menu as the native game draws it', 'menu', 'game_menu', None, 120)
+        self.step(f'the menu matches the native capture {time.monotonic() - started:.1f} s after loading')
+        self.captures.keep(self.browser.page_screenshot(), 'page')
+
+    def play_a_board(self):
+        browser = self.browser
+        browser.click(*PLAY)
+        board = self.shows('a board after Play', 'board', 'game_board', BOARD_BUTTONS)
+        self.step('Play shows a board')
+
+        column, row = empty_cell(board)
+        browser.click(PANEL_LEFT + PANEL_SLOT // 2, PANEL_TOP + PANEL_SLOT * 5 + PANEL_SLOT // 2)
+        browser.click(*cell_centre(column, row))
+        placed = browser.wait_for_shot(f'a digit in cell {column + 1},{row + 1}',
+                                       lambda shot: inked(shot, column, row) > 30)
+        self.captures.keep(placed, 'digit_placed')
+        self.step(f'a click placed a digit in the empty cell {column + 1},{row + 1}')
+
+        browser.press('p', 'KeyP', 80, 'p')
+        self.shows('the pause dialog', 'pause', 'dialog_pause', DIALOG_PART)
+        browser.press('Escape', 'Escape', 27)
+        browser.wait_for_shot('the board again after Escape',
+                              lambda shot: shot.differing(placed, cell_inside(column, row)) == 0)
+        self.step('P opens the pause dialog and Escape closes it')
+
+        browser.click(*BOARD_EXIT)
+        self.shows('the exit dialog', 'exit_dialog', 'dialog_exit', DIALOG_PART)
+        browser.click(*DIALOG_MAIN_OF_THREE)
+        self.shows('the menu after leaving the game', 'menu_again', 'game_menu', MENU_PART)
+        self.step('the exit dialog leads back to the menu')
+
+    def settings_dialog(self, name):
+        self.browser.click(*MENU_SETTINGS)
+        return self.shows('the settings dialog', name, 'dialog_settings', SETTINGS_TITLE)
+
+    def switch_sound_off_and_exit(self):
+        browser = self.browser
+        before = self.settings_dialog('settings')
+        browser.click(*SOUND_OFF_MARK)
+        changed = browser.wait_for_shot('sound off chosen',
+                                        lambda shot: shot.differing(before, DIALOG_PART) > 0)
+        browser.press('Escape', 'Escape', 27)
+        self.shows('the menu after Settings', 'menu_after_settings', 'game_menu', MENU_PART)
+        self.step('Settings: sound switched off')
+
+        browser.click(*MENU_EXIT)
+        browser.wait_for('the ended page, with the records saved',
+                         lambda: browser.evaluate('!document.getElementById("ended").hidden && '
+                                                  'Module.recordsSaving === false'))
+        self.captures.keep(browser.page_screenshot(), 'ended')
+        self.step('Exit leaves the page saying the game has ended')
+        return changed
+
+    def play_again_with(self, changed):
+        self.browser.loads(lambda: self.browser.evaluate('document.getElementById("again").click(), true'))
+        self.shows('the game again after Play again', 'menu_reloaded', 'game_menu', MENU_PART, 120)
+        again = self.settings_dialog('settings_reloaded')
+        if again.differing(changed, DIALOG_PART) != 0:
+            raise AssertionError('the settings after the reload are not the ones chosen')
+        self.step('Play again reloads the game, and its sound is still off')
+
+
+def main():
+    site, captures = sys.argv[1], Captures(sys.argv[2])
+    server = serve(site)
+    browser = Browser()
+    try:
+        run = Run(browser, captures)
+        run.load(f'http://127.0.0.1:{server.server_address[1]}/')
+        run.play_a_board()
+        changed = run.switch_sound_off_and_exit()
+        run.play_again_with(changed)
+        errors = browser.errors()
+        if errors:
+            raise AssertionError('the page reported errors:\n' + '\n'.join(errors))
+    finally:
+        browser.close()
+        server.shutdown()
+    run.step('every browser check passed')
+
+
+if __name__ == '__main__':
+    main()
