@@ -11,6 +11,9 @@ jobs=${JOBS:-2}
 
 bash scripts/install-deps.sh emscripten dpkg-dev
 source scripts/debian-sources.sh
+# An interruption ends the script through its exit, so the deb-src entry goes then too.
+trap remove_source_list EXIT
+trap 'exit 130' INT TERM
 
 # Debian's node finds Debian's own JavaScript modules (acorn, for emcc's optimiser) only here.
 export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}

@@ -14,20 +14,7 @@ toolchain=$root/cmake/mingw-w64-x86_64.cmake
 bash scripts/install-deps.sh g++-mingw-w64-x86-64-posix libz-mingw-w64-dev dpkg-dev zip nsis \
   wine wine64 xvfb xauth xdotool x11-utils evilwm imagemagick
 
-sudo=()
-[[ $(id -u) -eq 0 ]] || sudo=(sudo)
-
-candidate() {
-  apt-cache policy "$1" | awk '/Candidate:/ { print $2 }' | tr ':' '_'
-}
-
-# A deb-src twin of the system's package sources, present only while the sources download.
-source_list=
-remove_source_list() {
-  [[ -n $source_list && -e $source_list ]] || return 0
-  "${sudo[@]}" rm -f "$source_list"
-  "${sudo[@]}" apt-get update -qq || true
-}
+source scripts/debian-sources.sh
 
 # The sysroot being built, beside its final place until it is complete.
 staging=
@@ -38,37 +25,6 @@ cleanup() {
 # An interruption ends the script through its exit, so the cleanup runs then too.
 trap cleanup EXIT
 trap 'exit 130' INT TERM
-
-# The newest version of a source package that the mirror serves: a fresh security update's
-# sources may not have reached it yet. Its version is noted in the sysroot's stamp.
-fetch_source() {
-  local into=$1 package=$2 version
-  for version in $(apt-cache showsrc "$package" | awk '/^Version:/ { print $2 }' | sort -rV); do
-    if (cd "$into" && apt-get source -qq "$package=$version" >/dev/null 2>&1); then
-      fetched+=("$package $version")
-      return 0
-    fi
-  done
-  echo "cannot fetch the sources of $package" >&2
-  return 1
-}
-
-fetch_sources() {
-  local into=$1 entries
-  if [[ -e /etc/apt/sources.list.d/debian.sources ]]; then
-    source_list=/etc/apt/sources.list.d/pellix-deb-src.sources
-    entries=$(sed 's/^Types: deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources)
-  else
-    source_list=/etc/apt/sources.list.d/pellix-deb-src.list
-    entries=$(awk '$1 == "deb" { $1 = "deb-src"; print }' /etc/apt/sources.list)
-  fi
-  echo "$entries" | "${sudo[@]}" tee "$source_list" >/dev/null
-  "${sudo[@]}" apt-get update -qq
-  rm -rf "$into" && mkdir -p "$into"
-  fetch_source "$into" libsdl2
-  fetch_source "$into" libpng1.6
-  remove_source_list
-}
 
 # Static libraries only, installed for the sysroot's final place but written under the staging
 # folder (DESTDIR), since the libraries' configuration files name their prefix.
@@ -83,12 +39,11 @@ build_library() {
 
 # Sources and build in a staging folder beside the sysroot; the finished tree is renamed into
 # place in one step, so an interrupted build never leaves a half sysroot behind.
-fetched=()
 build_sysroot() {
   echo "Building SDL2 and libpng for Windows into $sysroot"
   mkdir -p "$(dirname "$sysroot")"
   staging=$(mktemp -d "$sysroot.partial-XXXXXX")
-  fetch_sources "$staging/src"
+  fetch_sources "$staging/src" libsdl2 libpng1.6
   build_library "$(ls -d "$staging"/src/libsdl2-*/)" sdl2 -DSDL_SHARED=OFF -DSDL_STATIC=ON -DSDL_TEST=OFF
   build_library "$(ls -d "$staging"/src/libpng1.6-*/)" png -DPNG_SHARED=OFF -DPNG_STATIC=ON -DPNG_TESTS=OFF
   printf '%s\n' "${fetched[@]}" >"$staging/root$sysroot/.complete"

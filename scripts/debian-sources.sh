@@ -1,5 +1,7 @@
-# debian-sources.sh: sourced by the browser build; downloads Debian's source packages of the
-# libraries it builds itself, through a deb-src entry present only while they download.
+# debian-sources.sh: sourced by the Windows and browser builds; downloads Debian's source
+# packages of the libraries they build themselves, through a deb-src entry present only while
+# they download. The sourcing script's exit trap calls remove_source_list, so that an
+# interruption takes the entry away too.
 
 sudo=()
 [[ $(id -u) -eq 0 ]] || sudo=(sudo)
@@ -35,9 +37,6 @@ fetch_source() {
 fetch_sources() {
   local into=$1 package
   shift
-  # An interruption ends the script through its exit, so the entry goes then too.
-  trap remove_source_list EXIT
-  trap 'exit 130' INT TERM
   local entries
   if [[ -e /etc/apt/sources.list.d/debian.sources ]]; then
     source_list=/etc/apt/sources.list.d/pellix-deb-src.sources
@@ -53,5 +52,4 @@ fetch_sources() {
     fetch_source "$into" "$package"
   done
   remove_source_list
-  trap - EXIT INT TERM
 }
