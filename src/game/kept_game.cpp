@@ -5,13 +5,29 @@
 #include "storage/storage.h"
 
 #include <algorithm>
-#include <bit>
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 static_assert(std::numeric_limits<float>::is_iec559, "the elapsed time is stored as an IEEE float");
 
 namespace {
+
+// A float's bits and back (memcpy: not every standard library the game builds with has
+// std::bit_cast).
+std::uint32_t floatBits(float value)
+{
+    std::uint32_t bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    return bits;
+}
+
+float bitsFloat(std::uint32_t bits)
+{
+    float value = 0.0f;
+    std::memcpy(&value, &bits, sizeof value);
+    return value;
+}
 
 constexpr const char* kMaker = "Brimworks";
 constexpr const char* kValueName = "PellixGame";
@@ -217,7 +233,7 @@ std::vector<std::uint8_t> encodeKeptGame(const KeptGame& game)
     out.byte(game.currentNumber);
     out.point(game.selected);
     out.number(0, 2);
-    out.number(std::bit_cast<std::uint32_t>(game.elapsedSeconds), 4);
+    out.number(floatBits(game.elapsedSeconds), 4);
     writeBoard(out, game.board);
     out.number(static_cast<std::uint32_t>(undoCount), 4);
     for (auto entry = game.undoList.end() - static_cast<std::ptrdiff_t>(undoCount); entry != game.undoList.end(); ++entry) {
@@ -249,7 +265,7 @@ bool decodeKeptGame(const std::uint8_t* bytes, std::size_t size, KeptGame& kept)
     kept.currentNumber = in.byte();
     kept.selected = in.point();
     const bool padded = in.number(2) == 0;
-    kept.elapsedSeconds = std::bit_cast<float>(in.number(4));
+    kept.elapsedSeconds = bitsFloat(static_cast<std::uint32_t>(in.number(4)));
     if (!inRange(layout, 0, 2) || !inRange(difficulty, 0, 2) || !inRange(pencil, 0, 1) || !padded
         || !inRange(kept.currentNumber, 0, kBoardSide) || !selection(kept.selected)
         || !std::isfinite(kept.elapsedSeconds) || kept.elapsedSeconds < 0.0f

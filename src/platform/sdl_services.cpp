@@ -294,6 +294,9 @@ std::string platformProgramName()
     return length == 0 || length >= sizeof path ? "" : std::string(path, length);
 #elif defined(__GLIBC__)
     return program_invocation_short_name;
+#elif defined(__EMSCRIPTEN__)
+    // A page has no program file.
+    return "";
 #else
     const char* name = getprogname();
     return name ? name : "";
