@@ -32,18 +32,19 @@ void rotateAbout(const BWPoint& pivot, const BWDrawParams& params)
     }
 }
 
+// Vertices go to GL as floats, which is all GL keeps (and all the browser's GL takes).
 void emitQuad(const SpriteQuad& quad, const BWPoint& pivot)
 {
     glBindTexture(GL_TEXTURE_2D, quad.texture);
     glBegin(GL_TRIANGLE_FAN);
     glTexCoord2f(quad.s0, quad.t0);
-    glVertex2d(quad.left - pivot.x, quad.bottom - pivot.y);
+    glVertex2f(float(quad.left - pivot.x), float(quad.bottom - pivot.y));
     glTexCoord2f(quad.s1, quad.t0);
-    glVertex2d(quad.right - pivot.x, quad.bottom - pivot.y);
+    glVertex2f(float(quad.right - pivot.x), float(quad.bottom - pivot.y));
     glTexCoord2f(quad.s1, quad.t1);
-    glVertex2d(quad.right - pivot.x, quad.top - pivot.y);
+    glVertex2f(float(quad.right - pivot.x), float(quad.top - pivot.y));
     glTexCoord2f(quad.s0, quad.t1);
-    glVertex2d(quad.left - pivot.x, quad.top - pivot.y);
+    glVertex2f(float(quad.left - pivot.x), float(quad.top - pivot.y));
     glEnd();
 }
 
