@@ -14,8 +14,8 @@ packages=(
   libfreetype-dev libfontconfig-dev
   # the artwork generator
   libcairo2-dev fonts-dejavu-core
-  # headless runs with a real X window
-  xvfb xauth
+  # headless runs with a real X window, and driving it (scripts/measure-idle.sh)
+  xvfb xauth xdotool
   # make fuzz: libFuzzer with clang, and the seed-corpus script
   clang-14 libclang-rt-14-dev python3
   "$@"

@@ -2,6 +2,7 @@
 #include "frame/app.h"
 
 #include "frame/display.h"
+#include "frame/draw_list.h"
 #include "platform/platform.h"
 
 #include <algorithm>
@@ -45,6 +46,7 @@ bool isFullscreen() { return app.fullscreen; }
 bool isInactive() { return app.inactive; }
 bool hasWindow() { return app.window; }
 bool hasGLContext() { return app.glContext; }
+int64_t framesPresented() { return app.framesPresented; }
 
 void setFrameRate(int32_t framesPerSecond)
 {
@@ -104,6 +106,7 @@ void createWindow(BWString name, int32_t width, int32_t height, int32_t bitsPerP
         platformMaximiseWindow();
     }
     forgetPresentation();
+    forgetShownDrawing();
     updateWindowRect();
     applyDrawingState();
     // Where the picture goes is known before anything loads, so art loads at the right scale.

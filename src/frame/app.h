@@ -32,6 +32,8 @@ struct BWApp {
     double lastFrameTime = 0.0;
     // Presses made before this time (platform milliseconds) are dropped.
     uint64_t inputAcceptedFrom = 0;
+    // Frames sent to GL and shown since the window was made.
+    int64_t framesPresented = 0;
 };
 
 // The one state, for the frame's own files.
@@ -48,6 +50,7 @@ bool isFullscreen();
 bool isInactive();
 bool hasWindow();
 bool hasGLContext();
+int64_t framesPresented();
 
 // ---- Life of the window.
 

@@ -2,11 +2,13 @@
 #include "frame/display.h"
 
 #include "frame/app.h"
+#include "frame/draw_list.h"
 #include "frame/loop.h"
 #include "platform/gl.h"
 #include "platform/platform.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -77,6 +79,22 @@ void applyDrawingState()
     glLoadIdentity();
 }
 
+// Paints the bands beside the picture and points the viewport at the picture's place, from a
+// command's values: drawable width and height, the shown rectangle, the band colour.
+static void performPlacement(const DrawCommand& command, const char*)
+{
+    const int32_t* values = command.values;
+    const BWRect place(values[2], values[3], values[4], values[5]);
+    if (place.w != values[0] || place.h != values[1]) {
+        // The picture itself is painted whole by the layers; only the bands need a colour.
+        const BWColor band{uint32_t(values[6])};
+        glDisable(GL_SCISSOR_TEST);
+        glClearColor(band.red(), band.green(), band.blue(), 1.0f);
+        glClear(GL_COLOR_BUFFER_BIT);
+    }
+    glViewport(place.x, values[1] - place.y - place.h, place.w, place.h);
+}
+
 void preparePresentation()
 {
     BWApp& app = appState();
@@ -93,13 +111,14 @@ void preparePresentation()
     }
     shown = fitPicture(drawableWidth, drawableHeight, width, height);
     pictureScaled = shown.w != width || shown.h != height;
-    if (shown.w != drawableWidth || shown.h != drawableHeight) {
-        // The picture itself is painted whole by the layers; only the bands need a colour.
-        glDisable(GL_SCISSOR_TEST);
-        glClearColor(bandColor.red(), bandColor.green(), bandColor.blue(), 1.0f);
-        glClear(GL_COLOR_BUFFER_BIT);
-    }
-    glViewport(pictureLeft(), pictureBottom(), shown.w, shown.h);
+    // The placement is the frame's first command: a window of another size, or bands of another
+    // colour, make the frame differ from the last one shown.
+    DrawCommand placement;
+    placement.perform = performPlacement;
+    const int32_t values[] = {drawableWidth, drawableHeight, shown.x, shown.y, shown.w, shown.h,
+                              int32_t(bandColor.value)};
+    std::copy(std::begin(values), std::end(values), placement.values);
+    submitDraw(placement);
     if (presentationScaleHook) {
         presentationScaleHook(presentationScale());
     }
@@ -218,7 +237,7 @@ void enterFullscreen()
     platformSetFullscreen(true);
     updateWindowRect();
     showWindow();
-    present();
+    presentAfresh();
 }
 
 // Gives the window its own size back, centred, hiding it before the switch when asked; false
@@ -243,7 +262,7 @@ void leaveFullscreen()
 {
     if (returnToWindow(false)) {
         showWindow();
-        present();
+        presentAfresh();
     }
 }
 
@@ -270,11 +289,11 @@ void clearScreen()
     fillRect(BWColor(0xff000000u), screenRect());
 }
 
-void fillRect(BWColor color, BWRect rect)
+// A filled rectangle from a command's values: colour, then x, y, width and height.
+static void performFill(const DrawCommand& command, const char*)
 {
-    if (!appState().glContext) {
-        return;
-    }
+    const BWColor color{uint32_t(command.values[0])};
+    const BWRect rect(command.values[1], command.values[2], command.values[3], command.values[4]);
     const int32_t height = screenHeight();
     if ((color.value >> 24) == 0xffu && !pictureScaled && !glIsEnabled(GL_SCISSOR_TEST)) {
         // An opaque fill is a clear of that rectangle: the same pixels at a fraction of the
@@ -302,6 +321,18 @@ void fillRect(BWColor color, BWRect rect)
     glEnd();
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
     glEnable(GL_TEXTURE_2D);
+}
+
+void fillRect(BWColor color, BWRect rect)
+{
+    if (!appState().glContext) {
+        return;
+    }
+    DrawCommand fill;
+    fill.perform = performFill;
+    const int32_t values[] = {int32_t(color.value), rect.x, rect.y, rect.w, rect.h};
+    std::copy(std::begin(values), std::end(values), fill.values);
+    submitDraw(fill);
 }
 
 bool showCursor()

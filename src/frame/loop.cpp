@@ -4,6 +4,7 @@
 #include "frame/app.h"
 #include "frame/clock.h"
 #include "frame/display.h"
+#include "frame/draw_list.h"
 #include "frame/held_input.h"
 #include "frame/layer_stack.h"
 #include "frame/window_proc.h"
@@ -86,18 +87,47 @@ void endAllLoops()
     app.loopDepth = 0;
 }
 
-void drawFrame()
+// Every layer's drawing, recorded as the frame's list of commands.
+static void recordFrame()
 {
+    startRecording();
     preparePresentation();
     drawLayers();
+    stopRecording();
+}
+
+void drawFrame()
+{
+    recordFrame();
+    replayRecording();
 }
 
 void present()
 {
-    drawFrame();
-    if (appState().window && appState().glContext) {
-        platformPresentFrame();
+    BWApp& app = appState();
+    recordFrame();
+    if (!app.window || !app.glContext) {
+        return;
     }
+    if (!platformWindowOnScreen()) {
+        // Nobody sees a minimised or hidden window; whatever it shows when it comes back is
+        // drawn afresh.
+        forgetShownDrawing();
+        return;
+    }
+    if (recordingMatchesShown()) {
+        return;
+    }
+    replayRecording();
+    platformPresentFrame();
+    keepRecordingAsShown();
+    ++app.framesPresented;
+}
+
+void presentAfresh()
+{
+    forgetShownDrawing();
+    present();
 }
 
 void sendCommand(int32_t id)

@@ -14,9 +14,15 @@ void exitLoop();
 // Ends every loop at once without asking any layer, and makes every later run return at once
 // until shutdown: a termination signal or the system's quit request is a normal shutdown.
 void endAllLoops();
-// Draws every layer bottom to top and shows the result when the window is visible.
+// Asks every layer bottom to top to draw, and shows the result when the window is on the
+// screen and the drawing differs from what the window shows: a frame that draws exactly what
+// the last shown one drew reaches neither GL nor the screen.
 void present();
-// Prepares the picture's place on the screen and draws every layer, without showing it.
+// The same, shown whatever it draws: the window's contents were lost or may have changed
+// (exposed, resized, restored).
+void presentAfresh();
+// Prepares the picture's place on the screen and draws every layer into GL, without showing
+// it (for reading the frame back).
 void drawFrame();
 
 // ---- Dispatch. Input goes to the top layer; each does nothing on an empty stack.

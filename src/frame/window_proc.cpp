@@ -106,7 +106,7 @@ void windowProcedure(const PlatformMessage& message)
     case PlatformMessageKind::Size:
     case PlatformMessageKind::Paint:
     case PlatformMessageKind::DisplayChange:
-        present();
+        presentAfresh();
         break;
     case PlatformMessageKind::Activate:
         routeActivation(message.active);

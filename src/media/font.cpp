@@ -2,6 +2,7 @@
 #include "media/font.h"
 
 #include "frame/app.h"
+#include "frame/draw_list.h"
 #include "media/art_scale.h"
 #include "media/system_font.h"
 #include "platform/gl.h"
@@ -68,6 +69,7 @@ bool BWFont::createSystem(const BWString& face, int32_t pointSize, BWColor colou
     record_->listBase = hasGLContext() ? makeSystemFontLists(face.chars() ? face.chars() : "",
                                                              pointsToPixels(record_->pointSize))
                                        : 0;
+    record_->listsSerial = newDrawSerial();
     return record_->listBase != 0;
 }
 
@@ -117,10 +119,9 @@ void BWFont::draw(int32_t x, int32_t y, const BWString& text) const
     }
 }
 
-std::vector<BWDrawParams> bitmapTextDraws(const FontMetrics& metrics, int32_t x, int32_t y,
-                                          const char* text)
+void forEachGlyphDraw(const FontMetrics& metrics, int32_t x, int32_t y, const char* text,
+                      GlyphDraw drawGlyph, const void* context)
 {
-    std::vector<BWDrawParams> draws;
     int64_t penX = x;
     int64_t penY = y;
     for (const char* at = text; *at; ++at) {
@@ -139,30 +140,56 @@ std::vector<BWDrawParams> bitmapTextDraws(const FontMetrics& metrics, int32_t x,
             params.destination = BWRect(clampedToInt32(penX + placement.shift),
                                         clampedToInt32(penY), placement.width,
                                         metrics.sheetHeight);
-            draws.push_back(params);
+            drawGlyph(params, context);
         }
         penX += int64_t(placement.advance) + metrics.spacing;
     }
+}
+
+std::vector<BWDrawParams> bitmapTextDraws(const FontMetrics& metrics, int32_t x, int32_t y,
+                                          const char* text)
+{
+    std::vector<BWDrawParams> draws;
+    forEachGlyphDraw(metrics, x, y, text, [](const BWDrawParams& params, const void* context) {
+        static_cast<std::vector<BWDrawParams>*>(const_cast<void*>(context))->push_back(params);
+    }, &draws);
     return draws;
 }
 
 void BWFont::drawBitmapText(int32_t x, int32_t y, const char* text) const
 {
-    for (const BWDrawParams& params : bitmapTextDraws(record_->metrics, x, y, text)) {
-        record_->sheet.draw(params);
-    }
+    forEachGlyphDraw(record_->metrics, x, y, text, [](const BWDrawParams& params, const void* sheet) {
+        static_cast<const BWImage*>(sheet)->draw(params);
+    }, &record_->sheet);
 }
+
+namespace {
+
+// System text from a command's values: list base, colour, then x and y (GL's, y upwards).
+void performSystemText(const DrawCommand& command, const char* text)
+{
+    const BWColor colour{uint32_t(command.values[1])};
+    glDisable(GL_TEXTURE_2D);
+    glColor4f(colour.red(), colour.green(), colour.blue(), colour.alpha());
+    callSystemFontLists(uint32_t(command.values[0]), command.values[2], command.values[3], text);
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    glEnable(GL_TEXTURE_2D);
+}
+
+} // namespace
 
 void BWFont::drawSystemText(int32_t x, int32_t y, const char* text) const
 {
     if (record_->listBase == 0) {
         return;
     }
-    BWColor colour = record_->colour;
-    glDisable(GL_TEXTURE_2D);
-    glColor4f(colour.red(), colour.green(), colour.blue(), colour.alpha());
+    DrawCommand command;
+    command.perform = performSystemText;
+    command.serial = record_->listsSerial;
+    command.values[0] = int32_t(record_->listBase);
+    command.values[1] = int32_t(record_->colour.value);
     // The baseline lies pointSize pixels below y.
-    callSystemFontLists(record_->listBase, x, screenHeight() - (y + record_->pointSize), text);
-    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
-    glEnable(GL_TEXTURE_2D);
+    command.values[2] = x;
+    command.values[3] = screenHeight() - (y + record_->pointSize);
+    submitDraw(command, text);
 }

@@ -12,6 +12,10 @@
 
 // The sheet rectangles a bitmap font draws for the text, first line's top-left corner at window
 // point (x, y): one per glyph, in order; pen positions past the 32-bit range are held at its ends.
+// The visiting form allocates nothing: text is drawn every frame.
+using GlyphDraw = void (*)(const BWDrawParams& params, const void* context);
+void forEachGlyphDraw(const FontMetrics& metrics, int32_t x, int32_t y, const char* text,
+                      GlyphDraw drawGlyph, const void* context);
 std::vector<BWDrawParams> bitmapTextDraws(const FontMetrics& metrics, int32_t x, int32_t y,
                                           const char* text);
 
@@ -63,6 +67,9 @@ private:
         int32_t pointSize = 0;
         BWColor colour;
         uint32_t listBase = 0;
+        // Which display lists listBase names (frame/draw_list.h): a base freed and handed out
+        // again holds another face.
+        uint64_t listsSerial = 0;
         BWImage sheet;
         FontMetrics metrics;
         BWString fileName;  // the 1x file loaded from; null otherwise

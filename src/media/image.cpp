@@ -2,6 +2,7 @@
 #include "media/image.h"
 
 #include "frame/app.h"
+#include "frame/draw_list.h"
 #include "media/art_scale.h"
 #include "media/png_decode.h"
 #include "media/texture_tiling.h"
@@ -76,6 +77,7 @@ BWImage::BWImage(const uint8_t* pixels, int32_t width, int32_t height) : BWImage
 
 BWImage::~BWImage()
 {
+    forgetDrawsFrom(tiles_.get());
     release();
 }
 
@@ -123,6 +125,7 @@ bool BWImage::create(const uint8_t* pixels, int32_t width, int32_t height, int32
     if (!uploadTiles(tiles, pixels)) {
         return false;
     }
+    tiles.serial = newDrawSerial();
     *tiles_ = std::move(tiles);
     return !isEmpty();
 }

@@ -33,7 +33,11 @@ struct ImageTiles {
     std::vector<uint32_t> textures;
     std::vector<int32_t> columnWidths;
     std::vector<int32_t> rowHeights;
-    bool smooth = false;  // linear filtering (and edge clamping) instead of nearest texels
+    // Linear filtering (and edge clamping) instead of nearest texels; follows the scale the
+    // picture is shown at, when a draw reaches GL.
+    mutable bool smooth = false;
+    // Which upload the textures hold (frame/draw_list.h); 0 while empty.
+    uint64_t serial = 0;
 };
 
 // Owns its textures exclusively: two images loaded from one file hold two uploads. No pixel
@@ -82,8 +86,6 @@ public:
 
 private:
     bool loadScale(const BWString& fileName, int32_t scale);
-    // Linear filtering where the picture is not shown at its own scale, nearest where it is.
-    void matchFilter() const;
 
     std::unique_ptr<ImageTiles> tiles_;
     BWString fileName_;  // the 1x file loaded from; null for an image made from pixels

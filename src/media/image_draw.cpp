@@ -1,8 +1,10 @@
-// image_draw.cpp: the draw forms of BWImage, one textured quad per tile in immediate mode.
+// image_draw.cpp: the draw forms of BWImage. Each draw is one command of the frame's list,
+// performed as one textured quad per tile in immediate mode.
 #include "media/image.h"
 
 #include "frame/app.h"
 #include "frame/display.h"
+#include "frame/draw_list.h"
 #include "media/sprite_quads.h"
 #include "platform/gl.h"
 
@@ -11,7 +13,9 @@
 #define GL_CLAMP_TO_EDGE 0x812F
 #endif
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace {
 
@@ -48,20 +52,18 @@ void emitQuad(const SpriteQuad& quad, const BWPoint& pivot)
     glEnd();
 }
 
-} // namespace
-
-void BWImage::matchFilter() const
+// Texel for pixel only where the picture is shown at exactly the image's own scale.
+void matchFilter(const ImageTiles& tiles)
 {
-    // Texel for pixel only where the picture is shown at exactly the image's own scale.
-    const bool smooth = std::fabs(presentationScale() - tiles_->scale) > 1e-9;
-    if (smooth == tiles_->smooth) {
+    const bool smooth = std::fabs(presentationScale() - tiles.scale) > 1e-9;
+    if (smooth == tiles.smooth) {
         return;
     }
-    tiles_->smooth = smooth;
+    tiles.smooth = smooth;
     const GLint filter = smooth ? GL_LINEAR : GL_NEAREST;
     // Smoothing at a tile's edge must not blend in texels of its far edge.
     const GLint wrap = smooth ? GL_CLAMP_TO_EDGE : GL_REPEAT;
-    for (uint32_t texture : tiles_->textures) {
+    for (uint32_t texture : tiles.textures) {
         glBindTexture(GL_TEXTURE_2D, texture);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
@@ -70,14 +72,39 @@ void BWImage::matchFilter() const
     }
 }
 
-void BWImage::draw(const BWDrawParams& params) const
+// A draw's parameters as a command's values, and back.
+void storeParams(const BWDrawParams& params, int32_t* values)
 {
+    const int32_t stored[] = {params.source.x,      params.source.y,      params.source.w,
+                              params.source.h,      params.destination.x, params.destination.y,
+                              params.destination.w, params.destination.h, params.rotationX,
+                              params.rotationY,     params.rotationZ,     floatBits(params.alpha)};
+    std::copy(std::begin(stored), std::end(stored), values);
+}
+
+BWDrawParams paramsFrom(const int32_t* values)
+{
+    BWDrawParams params;
+    params.source = BWRect(values[0], values[1], values[2], values[3]);
+    params.destination = BWRect(values[4], values[5], values[6], values[7]);
+    params.rotationX = values[8];
+    params.rotationY = values[9];
+    params.rotationZ = values[10];
+    params.alpha = floatFromBits(values[11]);
+    return params;
+}
+
+// One image draw from a command: the subject is the image's tiles.
+void performSprite(const DrawCommand& command, const char*)
+{
+    const ImageTiles& tiles = *static_cast<const ImageTiles*>(command.subject);
+    const BWDrawParams params = paramsFrom(command.values);
     int32_t screenHeight = ::screenHeight();
-    std::vector<SpriteQuad> quads = spriteQuads(*tiles_, params, screenHeight);
+    std::vector<SpriteQuad> quads = spriteQuads(tiles, params, screenHeight);
     if (quads.empty()) {
         return;
     }
-    matchFilter();
+    matchFilter(tiles);
     bool rotated = params.rotationX != 0 || params.rotationY != 0 || params.rotationZ != 0;
     BWPoint pivot;
     if (rotated) {
@@ -95,6 +122,22 @@ void BWImage::draw(const BWDrawParams& params) const
     if (rotated) {
         glPopMatrix();
     }
+}
+
+} // namespace
+
+void BWImage::draw(const BWDrawParams& params) const
+{
+    // An empty image or source leaves no mark, and needs no command.
+    if (isEmpty() || params.source.w == 0 || params.source.h == 0) {
+        return;
+    }
+    DrawCommand sprite;
+    sprite.perform = performSprite;
+    sprite.subject = tiles_.get();
+    sprite.serial = tiles_->serial;
+    storeParams(params, sprite.values);
+    submitDraw(sprite);
 }
 
 void BWImage::draw(const BWRect& destination) const

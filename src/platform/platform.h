@@ -100,6 +100,8 @@ void platformMinimiseWindow();
 // Shown by the program: a window the player minimised still counts, so that opening a dialog
 // does not bring it back.
 bool platformWindowVisible();
+// Shown and not minimised: what the window draws can be seen.
+bool platformWindowOnScreen();
 // Positions the client area's top-left corner on the desktop.
 void platformMoveWindow(int32_t x, int32_t y);
 // The frame's thickness on each side of the client area (zeros when the system does not tell).

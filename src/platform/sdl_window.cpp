@@ -519,6 +519,11 @@ bool platformWindowVisible()
     return state.window && (SDL_GetWindowFlags(state.window) & (SDL_WINDOW_SHOWN | SDL_WINDOW_MINIMIZED)) != 0;
 }
 
+bool platformWindowOnScreen()
+{
+    return state.window && (SDL_GetWindowFlags(state.window) & (SDL_WINDOW_SHOWN | SDL_WINDOW_MINIMIZED)) == SDL_WINDOW_SHOWN;
+}
+
 void platformMoveWindow(int32_t x, int32_t y)
 {
     if (state.window) {

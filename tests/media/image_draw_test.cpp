@@ -1,10 +1,12 @@
 // image_draw_test.cpp: pictures uploaded as texture tiles, drawn and checked on captured frames.
+#include "frame/app.h"
 #include "frame/loop.h"
 #include "gl_window.h"
 #include "media/image.h"
 #include "media/texture_tiling.h"
 #include "platform/gl.h"
 #include "test_files.h"
+#include "ui/layer.h"
 
 #include <unistd.h>
 
@@ -199,13 +201,23 @@ TEST_F(ImageDraw, PresentedFramesDoNotPileUpInTheRenderer)
 #if defined(__SANITIZE_ADDRESS__)
     GTEST_SKIP() << "freed memory stays in the sanitizer's quarantine";
 #endif
-    BWImage image;
-    ASSERT_TRUE(create(image, 64, 64, positionColour));
-    auto drawFrames = [&image](int32_t count) {
-        for (int32_t frame = 0; frame < count; ++frame) {
+    // Every frame moves the quads a pixel, so that every frame is presented.
+    struct Quads : BWLayer {
+        BWImage image;
+        int32_t frame = 0;
+        void onDraw() override
+        {
             for (int32_t quad = 0; quad < 300; ++quad) {
-                image.draw(BWPoint(quad % 12 * 64, quad / 12 % 9 * 64));
+                image.draw(BWPoint(quad % 12 * 64 + frame % 2, quad / 12 % 9 * 64));
             }
+        }
+    } layer;
+    ASSERT_TRUE(create(layer.image, 64, 64, positionColour));
+    showWindow();
+    const int64_t presentedBefore = framesPresented();
+    auto drawFrames = [&layer](int32_t count) {
+        for (int32_t frame = 0; frame < count; ++frame) {
+            ++layer.frame;
             present();
         }
     };
@@ -213,6 +225,7 @@ TEST_F(ImageDraw, PresentedFramesDoNotPileUpInTheRenderer)
     const uint64_t before = residentBytes();
     drawFrames(500);
     EXPECT_LT(residentBytes() - std::min(before, residentBytes()), uint64_t{40} << 20);
+    EXPECT_EQ(framesPresented() - presentedBefore, 550);
 }
 
 } // namespace

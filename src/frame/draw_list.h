@@ -1,0 +1,62 @@
+// draw_list.h: a frame's drawing kept as a list of commands. A frame whose list matches the one
+// last shown, on an unchanged window, need not reach GL at all: a still picture costs nothing.
+#pragma once
+
+#include <cstdint>
+#include <cstring>
+
+// One drawing call: the function that performs it in GL, what it draws from, and its
+// arguments. Two commands draw the same when all their bytes are equal, so a command has no
+// padding and keeps floats as their bits. A subject's serial changes with every upload
+// (newDrawSerial), so another picture later allocated at a freed one's address never
+// compares equal to it.
+struct DrawCommand {
+    void (*perform)(const DrawCommand& command, const char* text) = nullptr;
+    const void* subject = nullptr;
+    uint64_t serial = 0;
+    int32_t values[12] = {};
+    // The command's text in the list's text store (text commands only).
+    uint32_t textStart = 0;
+    uint32_t textLength = 0;
+};
+
+inline int32_t floatBits(float value)
+{
+    int32_t bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    return bits;
+}
+
+inline float floatFromBits(int32_t bits)
+{
+    float value = 0.0f;
+    std::memcpy(&value, &bits, sizeof value);
+    return value;
+}
+
+// A serial no subject has had before in this run.
+uint64_t newDrawSerial();
+
+// Performs the command now, or appends it to the frame being recorded. The text, when given,
+// is handed to perform as a NUL-terminated copy.
+void submitDraw(const DrawCommand& command, const char* text = nullptr);
+
+// ---- The frame's list (the loop's present and drawFrame).
+
+// Starts a new list: from now on submitted commands are kept instead of performed.
+void startRecording();
+// Ends the recording; the list stays until the next start.
+void stopRecording();
+// Whether the recorded list draws what the last shown one drew (false when none was shown, or
+// after forgetShownDrawing).
+bool recordingMatchesShown();
+// Performs the recorded list in order.
+void replayRecording();
+// Keeps the recorded list as the one now on the screen.
+void keepRecordingAsShown();
+// Whatever is on the screen may no longer be the last shown list (exposed, restored, a new
+// window): the next frame is shown whatever it draws.
+void forgetShownDrawing();
+// A subject about to be freed: a recording still holding commands that draw from it drops
+// them, so that replaying never reaches freed memory.
+void forgetDrawsFrom(const void* subject);
