@@ -48,6 +48,12 @@ bool Capture::regionIs(BWRect rect, BWColor color, int32_t tolerance) const
 
 Capture captureFrame()
 {
+    drawFrame();
+    return readFrame();
+}
+
+Capture readFrame()
+{
     Capture capture;
     int32_t width = 0;
     int32_t height = 0;
@@ -55,7 +61,6 @@ Capture captureFrame()
     if (width <= 0 || height <= 0) {
         return capture;
     }
-    drawFrame();
     glFinish();
     std::vector<uint32_t> bottomUp(static_cast<size_t>(width) * static_cast<size_t>(height));
     glPixelStorei(GL_PACK_ALIGNMENT, 4);

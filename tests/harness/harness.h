@@ -95,6 +95,8 @@ struct Capture {
 
 // Draws every layer as the next frame would be drawn and reads the whole drawable back.
 Capture captureFrame();
+// Reads back what the drawable holds now, drawing nothing.
+Capture readFrame();
 // Writes the capture as an RGB PNG file; false when the file cannot be written.
 bool writePng(const Capture& capture, const char* path);
 // Writes it to the captures folder of the test build as <name>.png and returns the path.
