@@ -1,4 +1,4 @@
-// layer.cpp: the layer base class: linking into the stack, the defaults and the pass operations.
+// layer.cpp: the layer base class: linking into the stack and the pass operations.
 #include "ui/layer.h"
 
 #include "frame/held_input.h"
@@ -9,26 +9,10 @@ BWLayer::BWLayer()
     LayerLinks::pushOnTop(*this);
 }
 
-BWLayer::~BWLayer()
+void BWLayer::leaveStack()
 {
     LayerLinks::remove(*this);
 }
-
-void BWLayer::onCommand(int32_t) {}
-void BWLayer::onDraw() {}
-bool BWLayer::canClose() { return true; }
-void BWLayer::onChar(char) {}
-void BWLayer::onKeyDown(int32_t) {}
-void BWLayer::onKeyUp(int32_t) {}
-void BWLayer::onMouseDoubleClick(int32_t, int32_t, int32_t) {}
-void BWLayer::onMouseDown(int32_t, int32_t, int32_t) {}
-void BWLayer::onMouseMove(int32_t, int32_t) {}
-void BWLayer::onMouseUp(int32_t, int32_t, int32_t) {}
-void BWLayer::onMouseWheel(int32_t, int32_t, int32_t, int32_t) {}
-void BWLayer::onDeactivate() {}
-void BWLayer::onActivate() {}
-bool BWLayer::canInsertChar(int32_t, char) { return true; }
-void BWLayer::onTick() {}
 
 void BWLayer::passCommand(int32_t id)
 {

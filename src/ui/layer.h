@@ -11,28 +11,31 @@
 class BWLayer {
 public:
     BWLayer();
-    virtual ~BWLayer();
+    virtual ~BWLayer() { leaveStack(); }
     BWLayer(const BWLayer&) = delete;
     BWLayer& operator=(const BWLayer&) = delete;
 
-    virtual void onCommand(int32_t id);
-    virtual void onDraw();
+    // Every virtual operation is defined here, in the header: the class then has no key
+    // function, its type information goes wherever it is used, and the frame, which calls
+    // these, needs this header but not the ui library.
+    virtual void onCommand(int32_t) {}
+    virtual void onDraw() {}
     // Asked before the outermost loop ends; false keeps the program running.
-    virtual bool canClose();
-    virtual void onChar(char character);
-    virtual void onKeyDown(int32_t keyCode);
-    virtual void onKeyUp(int32_t keyCode);
-    virtual void onMouseDoubleClick(int32_t x, int32_t y, int32_t button);
-    virtual void onMouseDown(int32_t x, int32_t y, int32_t button);
-    virtual void onMouseMove(int32_t x, int32_t y);
-    virtual void onMouseUp(int32_t x, int32_t y, int32_t button);
+    virtual bool canClose() { return true; }
+    virtual void onChar(char) {}
+    virtual void onKeyDown(int32_t) {}
+    virtual void onKeyUp(int32_t) {}
+    virtual void onMouseDoubleClick(int32_t, int32_t, int32_t) {}
+    virtual void onMouseDown(int32_t, int32_t, int32_t) {}
+    virtual void onMouseMove(int32_t, int32_t) {}
+    virtual void onMouseUp(int32_t, int32_t, int32_t) {}
     // z is always 0; direction is +1 for a turn away from the user, -1 towards, 0 for none.
-    virtual void onMouseWheel(int32_t x, int32_t y, int32_t z, int32_t direction);
-    virtual void onDeactivate();
-    virtual void onActivate();
+    virtual void onMouseWheel(int32_t, int32_t, int32_t, int32_t) {}
+    virtual void onDeactivate() {}
+    virtual void onActivate() {}
     // A focused text box asks before inserting a typed character; false refuses it.
-    virtual bool canInsertChar(int32_t textboxId, char character);
-    virtual void onTick();
+    virtual bool canInsertChar(int32_t, char) { return true; }
+    virtual void onTick() {}
 
     // The same operation on the layer below, when there is one.
     void passCommand(int32_t id);
@@ -60,6 +63,7 @@ public:
 
 private:
     friend struct LayerLinks;
+    void leaveStack();
     BWLayer* below_ = nullptr;
     BWLayer* above_ = nullptr;
 };
