@@ -8,7 +8,7 @@
 namespace {
 
 // Names of codes 0 to 104, in code order.
-constexpr std::array<const char*, keyLastCode + 1> keyNames = {
+constexpr std::array<const char*, keyLastCode + 1> kKeyNames = {
     "NULL", "Escape", "Enter", "Backspace", "Space", "Tab", "Caps Lock", "Shift", "Control", "ALT",
     "Apple", "Windows",
     "A", "B", "C", "D", "E", "F", "G", "H", "I", "J", "K", "L", "M",
@@ -30,7 +30,7 @@ struct KeyMapping {
 };
 
 // Single keys; the runs (letters, digits, keypad digits, F1 to F13) are computed below.
-constexpr KeyMapping singleKeys[] = {
+constexpr KeyMapping kSingleKeys[] = {
     {vkEscape, keyEscape},
     {vkReturn, keyEnter},
     {vkBackspace, keyBackspace},
@@ -83,7 +83,7 @@ struct KeyRun {
     int32_t firstCode;
 };
 
-constexpr KeyRun keyRuns[] = {
+constexpr KeyRun kKeyRuns[] = {
     {vkLetterA, vkLetterZ, keyA},
     {vkDigit0, vkDigit9, key0},
     {vkKeypad0, vkKeypad9, keyKeypad0},
@@ -94,12 +94,12 @@ constexpr KeyRun keyRuns[] = {
 
 int32_t mapVirtualKey(int32_t key)
 {
-    for (const KeyRun& run : keyRuns) {
+    for (const KeyRun& run : kKeyRuns) {
         if (key >= run.firstVirtualKey && key <= run.lastVirtualKey) {
             return run.firstCode + (key - run.firstVirtualKey);
         }
     }
-    for (const KeyMapping& mapping : singleKeys) {
+    for (const KeyMapping& mapping : kSingleKeys) {
         if (mapping.virtualKey == key) {
             return mapping.code;
         }
@@ -110,7 +110,7 @@ int32_t mapVirtualKey(int32_t key)
 BWString keyName(int32_t code)
 {
     if (code >= 0 && code <= keyLastCode) {
-        return BWString("%s", keyNames[static_cast<size_t>(code)]);
+        return BWString("%s", kKeyNames[static_cast<size_t>(code)]);
     }
     return BWString("Unknown (%d)", code);
 }

@@ -9,9 +9,9 @@ namespace {
 
 #ifdef _WIN32
 // Windows paths may separate their folders with either slash.
-constexpr const char* folderSeparators = "/\\";
+constexpr const char* kFolderSeparators = "/\\";
 #else
-constexpr const char* folderSeparators = "/";
+constexpr const char* kFolderSeparators = "/";
 #endif
 
 // The folder of a path, ending in its separator (a folder that already ends in one is itself);
@@ -19,7 +19,7 @@ constexpr const char* folderSeparators = "/";
 std::string folderOf(const char* path)
 {
     std::string folder = path ? path : "";
-    size_t slash = folder.find_last_of(folderSeparators);
+    size_t slash = folder.find_last_of(kFolderSeparators);
     folder.resize(slash == std::string::npos ? 0 : slash + 1);
     return folder;
 }
@@ -31,7 +31,7 @@ bool isAbsolutePath(const std::string& path)
         return true;
     }
 #endif
-    return !path.empty() && std::string(folderSeparators).find(path[0]) != std::string::npos;
+    return !path.empty() && std::string(kFolderSeparators).find(path[0]) != std::string::npos;
 }
 
 } // namespace

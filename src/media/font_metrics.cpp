@@ -70,7 +70,7 @@ int32_t clampedToInt32(int64_t value)
 bool parseFnt(const uint8_t* bytes, size_t size, FontMetrics& metrics)
 {
     metrics = FontMetrics();
-    if (!bytes || size < fntHeaderBytes) {
+    if (!bytes || size < kFntHeaderBytes) {
         return false;
     }
     FontMetrics read;
@@ -92,10 +92,10 @@ bool parseFnt(const uint8_t* bytes, size_t size, FontMetrics& metrics)
         return false;
     }
     uint64_t pixelBytes = uint64_t(read.sheetWidth) * uint64_t(read.sheetHeight) * 4;
-    if (size - fntHeaderBytes < pixelBytes) {
+    if (size - kFntHeaderBytes < pixelBytes) {
         return false;
     }
-    const uint8_t* sheet = bytes + fntHeaderBytes;
+    const uint8_t* sheet = bytes + kFntHeaderBytes;
     read.pixels.assign(sheet, sheet + pixelBytes);
     metrics = std::move(read);
     return true;

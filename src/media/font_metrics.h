@@ -27,7 +27,7 @@ struct FontMetrics {
     std::vector<uint8_t> pixels;
 };
 
-constexpr size_t fntHeaderBytes = 676;
+constexpr size_t kFntHeaderBytes = 676;
 
 // Reads a whole ".fnt" file image: false (metrics left at their defaults) when it is shorter
 // than the header, its version is not 2, its sheet has a negative side, a character's glyph

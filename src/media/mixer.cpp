@@ -10,7 +10,7 @@ int32_t hundredthsOfDecibel(float masterVolume, float level)
 
 float linearGain(int32_t hundredthsOfDecibel)
 {
-    if (hundredthsOfDecibel <= silentHundredthsOfDecibel) {
+    if (hundredthsOfDecibel <= kSilentHundredthsOfDecibel) {
         return 0.0f;
     }
     return float(std::pow(10.0, double(hundredthsOfDecibel) / 2000.0));

@@ -4,7 +4,7 @@
 #include <cstdint>
 
 // Buffer volumes are hundredths of a decibel: 0 unattenuated, this value and below silent.
-constexpr int32_t silentHundredthsOfDecibel = -10000;
+constexpr int32_t kSilentHundredthsOfDecibel = -10000;
 
 // trunc(10000 * master * level) - 10000: linear in decibels, not in amplitude.
 int32_t hundredthsOfDecibel(float masterVolume, float level);

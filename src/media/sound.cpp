@@ -24,7 +24,7 @@ struct SoundVoice {
     // Play positions are kept in device frames; these turn them back into the file's bytes.
     uint32_t dataBytes = 0;
     uint32_t blockAlign = 1;
-    uint32_t sampleRate = deviceSampleRate;
+    uint32_t sampleRate = kDeviceSampleRate;
     int32_t bufferVolume = 0;
     MixerVoice mixer;
 };
@@ -94,7 +94,7 @@ uint32_t cursorBytes(const SoundVoice& voice)
     if (voice.mixer.cursor >= voice.mixer.frames) {
         return voice.dataBytes;
     }
-    uint64_t sourceFrame = uint64_t(voice.mixer.cursor) * voice.sampleRate / deviceSampleRate;
+    uint64_t sourceFrame = uint64_t(voice.mixer.cursor) * voice.sampleRate / kDeviceSampleRate;
     return uint32_t(sourceFrame * voice.blockAlign);
 }
 
@@ -113,7 +113,7 @@ void setPositionBytes(SoundVoice& voice, uint32_t bytes)
         return;
     }
     uint64_t sourceFrame = bytes / voice.blockAlign;
-    uint64_t frame = sourceFrame * deviceSampleRate / voice.sampleRate;
+    uint64_t frame = sourceFrame * kDeviceSampleRate / voice.sampleRate;
     voice.mixer.cursor = uint32_t(frame < voice.mixer.frames ? frame : voice.mixer.frames);
 }
 
@@ -369,7 +369,7 @@ void BWSound::setVolume(float level, int32_t id)
 int32_t BWSound::bufferVolume(int32_t id) const
 {
     SoundVoice* voice = id == 0 ? first_ : voiceWithId(id);
-    return voice ? voice->bufferVolume : silentHundredthsOfDecibel;
+    return voice ? voice->bufferVolume : kSilentHundredthsOfDecibel;
 }
 
 SoundVoice* BWSound::voiceWithId(int32_t id) const

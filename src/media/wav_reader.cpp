@@ -43,7 +43,7 @@ bool findChunk(const uint8_t* bytes, size_t& offset, size_t end, const char* id,
 
 // Every clip is resampled to the device rate when it loads, so a low rate multiplies its size:
 // a 30 KB file claiming 1 Hz would ask for 5 GB. No real recording goes below this.
-constexpr uint32_t lowestSampleRate = 4000;
+constexpr uint32_t kLowestSampleRate = 4000;
 
 bool isPlayablePcm(const WavFormat& format)
 {
@@ -52,7 +52,7 @@ bool isPlayablePcm(const WavFormat& format)
                       format.bitsPerSample == 24 || format.bitsPerSample == 32;
     return format.formatTag == 1 && format.channels > 0 && knownDepth &&
            format.blockAlign == format.channels * bytesPerSample &&
-           format.samplesPerSecond >= lowestSampleRate && format.bytesPerSecond > 0;
+           format.samplesPerSecond >= kLowestSampleRate && format.bytesPerSecond > 0;
 }
 
 WavFormat formatFrom(const uint8_t* bytes)
@@ -131,14 +131,14 @@ std::vector<int16_t> toDeviceFrames(const WavClip& clip)
         return sample16(clip.data.data() + frame * format.blockAlign + channelOffset,
                         format.bitsPerSample);
     };
-    uint64_t deviceFrames = uint64_t(sourceFrames) * deviceSampleRate / format.samplesPerSecond;
+    uint64_t deviceFrames = uint64_t(sourceFrames) * kDeviceSampleRate / format.samplesPerSecond;
     frames.resize(size_t(deviceFrames) * 2);
     for (uint64_t out = 0; out < deviceFrames; ++out) {
         // Where this device frame falls in the source, as a whole frame and a fraction.
         uint64_t scaled = out * format.samplesPerSecond;
-        size_t first = size_t(scaled / deviceSampleRate);
+        size_t first = size_t(scaled / kDeviceSampleRate);
         size_t second = first + 1 < sourceFrames ? first + 1 : first;
-        double fraction = double(scaled % deviceSampleRate) / deviceSampleRate;
+        double fraction = double(scaled % kDeviceSampleRate) / kDeviceSampleRate;
         for (size_t channel = 0; channel < 2; ++channel) {
             size_t channelOffset = channel == 0 ? 0 : rightOffset;
             double a = sampleAt(first, channelOffset);

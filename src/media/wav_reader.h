@@ -30,7 +30,7 @@ bool parseWav(const uint8_t* bytes, size_t size, WavClip& clip);
 bool readWavFile(const char* fileName, WavClip& clip);
 
 // The device plays interleaved stereo signed 16-bit frames at this rate.
-constexpr uint32_t deviceSampleRate = 44100;
+constexpr uint32_t kDeviceSampleRate = 44100;
 
 // The clip as device frames: mono is doubled, channels after the second are dropped, other
 // depths are scaled to 16 bits and other rates are resampled linearly.

@@ -20,7 +20,7 @@ struct KeyEntry {
 // The values a PC keyboard's key messages carry. Navigation keys, the right-hand Ctrl and Alt,
 // the keypad's Enter and divide, Num Lock and the system keys are extended; the keypad digits
 // are the keypad's own virtual keys whatever the Num Lock state.
-constexpr KeyEntry keyTable[] = {
+constexpr KeyEntry kKeyTable[] = {
     {SDL_SCANCODE_ESCAPE, vkEscape, false},
     {SDL_SCANCODE_RETURN, vkReturn, false},
     {SDL_SCANCODE_RETURN2, vkReturn, false},
@@ -92,7 +92,7 @@ struct PunctuationEntry {
     int32_t virtualKey;
 };
 
-constexpr PunctuationEntry punctuationTable[] = {
+constexpr PunctuationEntry kPunctuationTable[] = {
     {SDLK_BACKQUOTE, vkGrave},  {SDLK_MINUS, vkMinus},         {SDLK_EQUALS, vkEquals},
     {SDLK_LEFTBRACKET, vkLeftBracket}, {SDLK_RIGHTBRACKET, vkRightBracket},
     {SDLK_BACKSLASH, vkBackslash},     {SDLK_SEMICOLON, vkSemicolon},
@@ -134,7 +134,7 @@ bool positionVirtualKey(int32_t scancode, int32_t& virtualKey, bool& extended)
         virtualKey = vkF13 + (scancode - SDL_SCANCODE_F13);
         return true;
     }
-    for (const KeyEntry& entry : keyTable) {
+    for (const KeyEntry& entry : kKeyTable) {
         if (entry.scancode == scancode) {
             virtualKey = entry.virtualKey;
             extended = entry.extended;
@@ -154,7 +154,7 @@ void platformKeyVirtualKey(int32_t scancode, int32_t keycode, int32_t& virtualKe
         return;
     }
     if (isLetterPosition(scancode)) {
-        for (const PunctuationEntry& entry : punctuationTable) {
+        for (const PunctuationEntry& entry : kPunctuationTable) {
             if (entry.keycode == keycode) {
                 virtualKey = entry.virtualKey;
                 extended = false;

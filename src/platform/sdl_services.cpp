@@ -22,10 +22,10 @@ const std::chrono::steady_clock::time_point programStart = std::chrono::steady_c
 
 // ---- Audio: one device, shared by the caller's mixer and the beep.
 
-constexpr int sampleRate = 44100;
-constexpr int beepFrames = sampleRate / 8;
-constexpr double beepHertz = 880.0;
-constexpr double pi = 3.14159265358979323846;
+constexpr int kSampleRate = 44100;
+constexpr int kBeepFrames = kSampleRate / 8;
+constexpr double kBeepHertz = 880.0;
+constexpr double kPi = 3.14159265358979323846;
 
 // Everything the services keep between calls.
 struct ServicesState {
@@ -48,9 +48,9 @@ ServicesState state;
 void mixBeep(int16_t* samples, int frames)
 {
     for (int frame = 0; frame < frames && state.beepFramesLeft > 0; ++frame, --state.beepFramesLeft) {
-        double played = static_cast<double>(beepFrames - state.beepFramesLeft);
-        double fade = std::min(1.0, state.beepFramesLeft / (sampleRate * 0.02));
-        double level = std::sin(2.0 * pi * beepHertz * played / sampleRate) * 6000.0 * fade;
+        double played = static_cast<double>(kBeepFrames - state.beepFramesLeft);
+        double fade = std::min(1.0, state.beepFramesLeft / (kSampleRate * 0.02));
+        double level = std::sin(2.0 * kPi * kBeepHertz * played / kSampleRate) * 6000.0 * fade;
         for (int channel = 0; channel < 2; ++channel) {
             int mixed = samples[frame * 2 + channel] + static_cast<int>(level);
             samples[frame * 2 + channel] = static_cast<int16_t>(std::clamp(mixed, -32768, 32767));
@@ -94,7 +94,7 @@ bool ensureAudioDevice()
         }
     }
     SDL_AudioSpec wanted{};
-    wanted.freq = sampleRate;
+    wanted.freq = kSampleRate;
     wanted.format = AUDIO_S16SYS;
     wanted.channels = 2;
     wanted.samples = 1024;
@@ -233,7 +233,7 @@ void platformBeep()
         return;
     }
     SDL_LockAudioDevice(state.audioDevice);
-    state.beepFramesLeft = beepFrames;
+    state.beepFramesLeft = kBeepFrames;
     SDL_UnlockAudioDevice(state.audioDevice);
 }
 

@@ -9,7 +9,7 @@ namespace {
 
 // How long a released button stays on screen before its command is sent, so the player
 // sees the click land.
-constexpr float clickPauseSeconds = 0.25f;
+constexpr float kClickPauseSeconds = 0.25f;
 
 int32_t nextButtonId()
 {
@@ -145,7 +145,7 @@ void BWButtonLayer::onMouseUp(int32_t x, int32_t y, int32_t button)
     pressed_ = false;
     owner_.releaseSound_.play();
     present();
-    waitSeconds(clickPauseSeconds);
+    waitSeconds(kClickPauseSeconds);
     sendCommand(owner_.id());
 }
 

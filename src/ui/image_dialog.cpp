@@ -11,7 +11,7 @@
 namespace {
 
 // Held as long as a real click's press, so the pressed picture shows.
-constexpr float simulatedPressSeconds = 0.25f;
+constexpr float kSimulatedPressSeconds = 0.25f;
 
 struct DialogOutcome {
     int32_t result = 0;
@@ -106,7 +106,7 @@ void BWImageDialog::clickButton(const BWButton& button)
     const BWRect rect = button.rect();
     sendMouseDown(rect.x, rect.y, 1);
     present();
-    waitSeconds(simulatedPressSeconds);
+    waitSeconds(kSimulatedPressSeconds);
     sendMouseUp(rect.x, rect.y, 1);
 }
 

@@ -17,17 +17,17 @@
 namespace {
 
 // The system's own key repeat is not routed, so the box repeats these itself: the first
-// repeat comes after repeatDelayMs, the next ones repeatDelayMs - repeatStepBackMs apart.
-constexpr int32_t repeatedKeys[] = {keyBackspace, keyDelete, keyLeft, keyRight};
-constexpr uint32_t repeatDelayMs = 700;
-constexpr uint32_t repeatStepBackMs = 630;
+// repeat comes after kRepeatDelayMs, the next ones kRepeatDelayMs - kRepeatStepBackMs apart.
+constexpr int32_t kRepeatedKeys[] = {keyBackspace, keyDelete, keyLeft, keyRight};
+constexpr uint32_t kRepeatDelayMs = 700;
+constexpr uint32_t kRepeatStepBackMs = 630;
 // Ticks come further apart than the repeat, so one tick makes every repeat that fell due since
 // the last; after a stall (a window dragged, a slow frame) no more than this many at once.
-constexpr int repeatCatchUpLimit = 3;
+constexpr int kRepeatCatchUpLimit = 3;
 
-const BWColor caretDark(0xff000000u);
-const BWColor caretLight(0xffffffffu);
-const BWColor disabledWash(0x80ffffffu);
+const BWColor kCaretDark(0xff000000u);
+const BWColor kCaretLight(0xffffffffu);
+const BWColor kDisabledWash(0x80ffffffu);
 
 bool isPrintable(char character)
 {
@@ -294,24 +294,24 @@ void BWTextbox::onTick()
         return;
     }
     // Unsigned: the difference stays right when the 32-bit tick count wraps.
-    if (static_cast<uint32_t>(milliseconds()) - repeatTime_ <= repeatDelayMs) {
+    if (static_cast<uint32_t>(milliseconds()) - repeatTime_ <= kRepeatDelayMs) {
         return;
     }
-    const int32_t* held = std::find_if(std::begin(repeatedKeys), std::end(repeatedKeys),
+    const int32_t* held = std::find_if(std::begin(kRepeatedKeys), std::end(kRepeatedKeys),
                                        [this](int32_t key) { return isKeyHeld(key); });
     // Each repeat is counted from when it fell due, not from the tick that made it, so the
     // rate does not depend on the frame rate. onKeyDown restarts repeatTime_, hence the copy.
     const uint32_t now = static_cast<uint32_t>(milliseconds());
     uint32_t dueFrom = repeatTime_;
-    for (int made = 0; now - dueFrom > repeatDelayMs; ++made) {
-        if (made == repeatCatchUpLimit) {
-            dueFrom = now - repeatDelayMs;
+    for (int made = 0; now - dueFrom > kRepeatDelayMs; ++made) {
+        if (made == kRepeatCatchUpLimit) {
+            dueFrom = now - kRepeatDelayMs;
             break;
         }
-        if (held != std::end(repeatedKeys)) {
+        if (held != std::end(kRepeatedKeys)) {
             onKeyDown(*held);
         }
-        dueFrom += repeatDelayMs - repeatStepBackMs;
+        dueFrom += kRepeatDelayMs - kRepeatStepBackMs;
     }
     repeatTime_ = dueFrom;
 }
@@ -428,7 +428,7 @@ void BWTextbox::draw() const
         const int32_t high = std::max(anchor_, caret_);
         if (low == high) {
             // One pixel wide, dark for half of every second and light for the other half.
-            const BWColor colour = milliseconds() % 1000 < 500 ? caretDark : caretLight;
+            const BWColor colour = milliseconds() % 1000 < 500 ? kCaretDark : kCaretLight;
             fillRect(colour, BWRect(boundaryX(low), rect_.y + inset_, 1, rect_.h - 2 * inset_ - 2));
         } else {
             // A selection from the first character reaches the box's left edge.
@@ -441,6 +441,6 @@ void BWTextbox::draw() const
         }
     }
     if (!enabled_) {
-        fillRect(disabledWash, rect_);
+        fillRect(kDisabledWash, rect_);
     }
 }

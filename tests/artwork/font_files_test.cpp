@@ -10,10 +10,10 @@
 
 namespace {
 
-const char* const fontNames[] = {"font_main.fnt", "font_original.fnt", "font_puzzle.fnt",
+const char* const kFontNames[] = {"font_main.fnt", "font_original.fnt", "font_puzzle.fnt",
                                  "font_conflict.fnt", "font_puzzle_small.fnt", "font_conflict_small.fnt"};
-const char* const boardFonts[] = {"font_original.fnt", "font_puzzle.fnt", "font_conflict.fnt"};
-const char* const pencilFonts[] = {"font_puzzle_small.fnt", "font_conflict_small.fnt"};
+const char* const kBoardFonts[] = {"font_original.fnt", "font_puzzle.fnt", "font_conflict.fnt"};
+const char* const kPencilFonts[] = {"font_puzzle_small.fnt", "font_conflict_small.fnt"};
 
 // The pen advance of one character by the game's drawing rules.
 int advance(const FontMetrics& font, char c) { return placeGlyph(font, static_cast<unsigned char>(c)).advance; }
@@ -35,7 +35,7 @@ bool hasInk(const FontMetrics& font, char c)
 
 TEST(FontFiles, HeaderIsVersionTwoBigEndianWithAGlyphForEveryPrintableCharacter)
 {
-    for (const char* name : fontNames) {
+    for (const char* name : kFontNames) {
         std::vector<uint8_t> bytes = readResource(name);
         ASSERT_GE(bytes.size(), 676u) << name;
         EXPECT_EQ(bytes[4], 0);
@@ -76,14 +76,14 @@ TEST(FontFiles, BoardDigitsFitACellAndPencilMarksAThirdOfOne)
 {
     Picture zone;
     ASSERT_TRUE(readPicture("game_zone1.png", zone));
-    for (const char* name : boardFonts) {
+    for (const char* name : kBoardFonts) {
         FontMetrics font;
         ASSERT_TRUE(readFont(name, font));
         EXPECT_LE(fontLineHeight(font), zone.height - 4) << name;
         EXPECT_LE(textWidth(font, "8"), zone.width - 4) << name;
         EXPECT_EQ(advance(font, '1'), advance(font, '7')) << name << ": digits share one width";
     }
-    for (const char* name : pencilFonts) {
+    for (const char* name : kPencilFonts) {
         FontMetrics font;
         ASSERT_TRUE(readFont(name, font));
         EXPECT_LE(fontLineHeight(font), zone.height / 3) << name;
@@ -93,7 +93,7 @@ TEST(FontFiles, BoardDigitsFitACellAndPencilMarksAThirdOfOne)
 
 TEST(FontFiles, NoGlyphIsCutAtTheTopOrBottomOfItsSheet)
 {
-    for (const char* name : fontNames) {
+    for (const char* name : kFontNames) {
         FontMetrics font;
         ASSERT_TRUE(readFont(name, font));
         int strongest = 0;

@@ -31,10 +31,10 @@ std::vector<std::string> pictureNames()
     return names;
 }
 
-const std::vector<std::string> fontNames = {
+const std::vector<std::string> kFontNames = {
     "font_main.fnt", "font_original.fnt", "font_puzzle.fnt", "font_conflict.fnt",
     "font_puzzle_small.fnt", "font_conflict_small.fnt"};
-const std::vector<std::string> soundNames = {
+const std::vector<std::string> kSoundNames = {
     "sound_check.wav", "sound_number.wav", "sound_place.wav", "sound_test.wav", "sound_finish.wav",
     "sound_done.wav"};
 
@@ -81,8 +81,8 @@ TEST(ResourceFiles, GeneratorWritesTheSameBytesEveryRun)
     std::string command = std::string("\"") + PELLIX_ARTWORK_TOOL + "\" \"" + folder.string() + "\"";
     ASSERT_EQ(std::system(command.c_str()), 0);
     std::vector<std::string> names = pictureNames();
-    names.insert(names.end(), fontNames.begin(), fontNames.end());
-    names.insert(names.end(), soundNames.begin(), soundNames.end());
+    names.insert(names.end(), kFontNames.begin(), kFontNames.end());
+    names.insert(names.end(), kSoundNames.begin(), kSoundNames.end());
     names.push_back("icon.ico");
     for (int size : {48, 64, 128}) names.push_back(iconName(size));
     for (const std::string& name : names) {
@@ -97,7 +97,7 @@ TEST(ResourceFiles, GeneratorWritesTheSameBytesEveryRun)
             EXPECT_EQ(readFileBytes(entry.path().string().c_str()), readResource(name)) << name << " differs between runs";
             compared++;
         }
-        EXPECT_EQ(compared, int(pictureNames().size() + fontNames.size())) << set;
+        EXPECT_EQ(compared, int(pictureNames().size() + kFontNames.size())) << set;
     }
     std::filesystem::remove_all(folder);
 }

@@ -11,7 +11,7 @@
 
 namespace {
 
-const int scales[] = {2, 3};
+const int kScales[] = {2, 3};
 
 std::string scaledName(int scale, const std::string& name) { return "@" + std::to_string(scale) + "x/" + name; }
 
@@ -59,7 +59,7 @@ TEST(ScaledSets, EveryPictureIsThereAtExactlyTwiceAndThreeTimesItsSizeShowingThe
         }
         Picture small;
         ASSERT_TRUE(readPicture(name, small)) << name;
-        for (int scale : scales) {
+        for (int scale : kScales) {
             Picture large;
             ASSERT_TRUE(readPicture(scaledName(scale, name), large)) << scale << "x " << name;
             ASSERT_EQ(large.width, small.width * scale) << scale << "x " << name;
@@ -78,7 +78,7 @@ TEST(ScaledSets, EveryFontHasExactlyScaledMetricsAndInkedGlyphs)
     for (const std::string& name : names) {
         FontMetrics small;
         ASSERT_TRUE(readFont(name, small)) << name;
-        for (int scale : scales) {
+        for (int scale : kScales) {
             FontMetrics large;
             ASSERT_TRUE(readFont(scaledName(scale, name), large)) << scale << "x " << name;
             std::string which = std::to_string(scale) + "x " + name;
@@ -108,7 +108,7 @@ TEST(ScaledSets, EveryFontHasExactlyScaledMetricsAndInkedGlyphs)
 
 TEST(ScaledSets, SoundsAndTheWindowsIconAreOnlyInTheOneTimesSet)
 {
-    for (int scale : scales) {
+    for (int scale : kScales) {
         EXPECT_FALSE(std::filesystem::exists(resourcePath(scaledName(scale, "sound_place.wav"))));
         EXPECT_FALSE(std::filesystem::exists(resourcePath(scaledName(scale, "icon.ico"))));
     }

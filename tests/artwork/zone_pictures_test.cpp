@@ -27,7 +27,7 @@ struct Vision {
 
 // Normal vision, then protan, deutan and tritan vision at full severity as simulated by Machado,
 // Oliveira and Fernandes (2009).
-const Vision visions[4] = {
+const Vision kVisions[4] = {
     {"normal", 20, {}, false},
     {"protan", 10, {{0.152286, 1.052583, -0.204868}, {0.114503, 0.786281, 0.099216}, {-0.003882, -0.048116, 1.051998}}, true},
     {"deutan", 10, {{0.367322, 0.860646, -0.227968}, {0.280085, 0.672501, 0.047413}, {-0.011820, 0.042940, 0.968881}}, true},
@@ -136,7 +136,7 @@ TEST(ZonePictures, TintsAreOpaqueAndApartForNormalAndDeficientColourVision)
         EXPECT_EQ(least, 255) << "a cell covers the backdrop";
         tints.push_back(dominantColour(zone));
     }
-    for (const Vision& vision : visions)
+    for (const Vision& vision : kVisions)
         for (size_t one = 0; one < tints.size(); one++)
             for (size_t other = one + 1; other < tints.size(); other++)
                 EXPECT_GE(deltaE(seenWith(vision, tints[one]), seenWith(vision, tints[other])), vision.leastDeltaE)

@@ -12,7 +12,7 @@
 namespace {
 
 const BWColor red(0xffff0000u);
-const BWColor black(0xff000000u);
+const BWColor kBlack(0xff000000u);
 
 class FillLayer : public BWLayer {
 public:
@@ -51,7 +51,7 @@ TEST_F(WindowTest, FillsUseWindowPixelsWithYDownwardsBlendAndLeaveTheGLStateAsDr
         Capture frame = captureFrame();
         EXPECT_TRUE(frame.regionIs(BWRect(100, 50, 30, 20), red));
         EXPECT_EQ(frame.countMatching(screenRect(), red), 30 * 20);
-        EXPECT_TRUE(frame.regionIs(BWRect(0, 0, 800, 50), black));
+        EXPECT_TRUE(frame.regionIs(BWRect(0, 0, 800, 50), kBlack));
     }
     {
         FillLayer belowTheBottom(BWRect(0, 600, 800, 600));
@@ -60,7 +60,7 @@ TEST_F(WindowTest, FillsUseWindowPixelsWithYDownwardsBlendAndLeaveTheGLStateAsDr
     FillLayer half(BWRect(0, 0, 400, 600), BWColor(0x80ff0000u)); // half-opaque red over black
     Capture frame = captureFrame();
     EXPECT_TRUE(frame.regionIs(BWRect(0, 0, 400, 600), BWColor(0xff800000u), 2));
-    EXPECT_TRUE(frame.regionIs(BWRect(400, 0, 400, 600), black));
+    EXPECT_TRUE(frame.regionIs(BWRect(400, 0, 400, 600), kBlack));
     // Each fill leaves texturing and blending on and the colour white, opaque or not.
     for (BWColor color : {BWColor(0x80112233u), BWColor(0xff112233u)}) {
         glDisable(GL_TEXTURE_2D);

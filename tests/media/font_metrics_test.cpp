@@ -34,7 +34,7 @@ TEST(FntFile, BigEndianVersionTwoAndLengthChecks)
     EXPECT_EQ(metrics.pixels[3 * 4 + 1], 0x44);  // the sheet stays alpha, red, green, blue
 
     std::vector<uint8_t> bytes = fntBytes(font);
-    EXPECT_TRUE(refused(bytes, fntHeaderBytes - 1));
+    EXPECT_TRUE(refused(bytes, kFntHeaderBytes - 1));
     EXPECT_TRUE(refused(bytes, bytes.size() - 1));  // one byte short of its pixels
     bytes.push_back(0x42);
     EXPECT_FALSE(refused(bytes, bytes.size()));      // extra bytes are ignored

@@ -8,20 +8,20 @@
 
 namespace {
 
-constexpr uint32_t normalColour = 0xffc02020u, downColour = 0xff20c020u, highlightColour = 0xff2020c0u;
-const BWRect buttonRect(100, 100, 40, 20);
+constexpr uint32_t kNormalColour = 0xffc02020u, kDownColour = 0xff20c020u, kHighlightColour = 0xff2020c0u;
+const BWRect kButtonRect(100, 100, 40, 20);
 
 class ButtonTest : public WidgetTest {
 protected:
     BWString picture(const char* name, uint32_t colour)
     {
-        writeArgbPng(files.path(name), buttonRect.w, buttonRect.h, std::vector<uint32_t>(40 * 20, colour));
+        writeArgbPng(files.path(name), kButtonRect.w, kButtonRect.h, std::vector<uint32_t>(40 * 20, colour));
         return BWString("%s", files.path(name).c_str());
     }
     std::unique_ptr<BWButton> makeButton(ScreenLayer& screen)
     {
-        auto button = std::make_unique<BWButton>(BWPoint(100, 100), picture("normal.png", normalColour),
-                                                 picture("down.png", downColour), picture("light.png", highlightColour),
+        auto button = std::make_unique<BWButton>(BWPoint(100, 100), picture("normal.png", kNormalColour),
+                                                 picture("down.png", kDownColour), picture("light.png", kHighlightColour),
                                                  BWString(), BWString());
         screen.drawOnTop = [shown = button.get()] { shown->draw(); };
         return button;
@@ -29,7 +29,7 @@ protected:
     void expectShown(uint64_t ms, uint32_t colour)
     {
         script.at(ms, [colour, ms] {
-            EXPECT_TRUE(captureFrame().regionIs(buttonRect, BWColor(colour))) << "at " << ms << " ms";
+            EXPECT_TRUE(captureFrame().regionIs(kButtonRect, BWColor(colour))) << "at " << ms << " ms";
         });
     }
 };
@@ -45,20 +45,20 @@ TEST_F(ButtonTest, IdsAreConsecutiveAndTheRectangleComesFromTheNormalPicture)
     BWButton missing(BWPoint(300, 300), BWString("no_such.png"), BWString(), BWString(), BWString(), BWString());
     EXPECT_EQ(button->id(), plain.id() + 1);
     EXPECT_EQ(missing.id(), plain.id() + 2);
-    EXPECT_EQ(button->rect(), buttonRect);
+    EXPECT_EQ(button->rect(), kButtonRect);
     EXPECT_EQ(plain.layer(), nullptr);
     // A button without its picture is hit nowhere, not even on its corner.
     EXPECT_TRUE(missing.rect().isEmpty());
     EXPECT_FALSE(missing.hits(300, 300));
     // A failed reload leaves the button as it was; a good one moves it and puts it on top.
     EXPECT_FALSE(button->reload(BWPoint(0, 0), BWString("missing.png"), BWString(), BWString(), BWString(), BWString()));
-    EXPECT_EQ(button->rect(), buttonRect);
-    EXPECT_TRUE(captureFrame().regionIs(buttonRect, BWColor(normalColour)));
+    EXPECT_EQ(button->rect(), kButtonRect);
+    EXPECT_TRUE(captureFrame().regionIs(kButtonRect, BWColor(kNormalColour)));
     ASSERT_TRUE(button->reload(BWPoint(300, 200), BWString("yes_button.png"), BWString(), BWString(), BWString(),
                                BWString()));
     EXPECT_EQ(button->rect(), BWRect(300, 200, kDialogButtonWidth, kDialogButtonHeight));
     EXPECT_EQ(topLayer(), button->layer());
-    EXPECT_TRUE(captureFrame().regionIs(buttonRect, BWColor(screenColour)));
+    EXPECT_TRUE(captureFrame().regionIs(kButtonRect, BWColor(kScreenColour)));
 }
 
 TEST_F(ButtonTest, OnlyAPressAndAReleaseBothOnTheButtonSendItsCommandAfterThePause)
@@ -69,18 +69,18 @@ TEST_F(ButtonTest, OnlyAPressAndAReleaseBothOnTheButtonSendItsCommandAfterThePau
     std::vector<uint64_t> commandTimes;
     // Pressed, off (the normal picture while off), released off: nothing.
     script.mouseDown(100, 110, 110);
-    expectShown(150, downColour);
+    expectShown(150, kDownColour);
     script.mouseMove(200, 300, 300);
-    expectShown(250, normalColour);
+    expectShown(250, kNormalColour);
     script.mouseUp(300, 300, 300);
     // Pressed, off and back on (edges count), released: one command.
     script.mouseDown(400, 110, 110, 3);
     script.mouseMove(450, 300, 300);
     script.mouseMove(500, 139, 119);
-    expectShown(550, downColour);
+    expectShown(550, kDownColour);
     script.mouseUp(600, 139, 119, 3);
     script.at(650, [&] { commandTimes.push_back(milliseconds()); });
-    expectShown(900, highlightColour);
+    expectShown(900, kHighlightColour);
     // Pressed outside, released on it: nothing.
     script.mouseDown(1000, 50, 50);
     script.mouseUp(1100, 110, 110);
@@ -106,7 +106,7 @@ TEST_F(ButtonTest, WithoutAFrameCapHoverAndPressRedrawAtOnce)
         script.mouseMove(100 * i + 100, moves[i].first, moves[i].second);
         script.at(100 * i + 150, [&] { draws.push_back(screen.draws); });
     }
-    script.at(260, [&] { EXPECT_TRUE(captureFrame().regionIs(buttonRect, BWColor(highlightColour))); });
+    script.at(260, [&] { EXPECT_TRUE(captureFrame().regionIs(kButtonRect, BWColor(kHighlightColour))); });
     script.at(360, [&] { sendMouseDoubleClick(120, 115, 1); });  // pressed, shown at once
     run();
     // Off: nothing; in: one; within: none (the capture drew one); pressed: one; out: one.

@@ -11,9 +11,9 @@
 namespace {
 
 const BWString background("dialog_background.png");
-constexpr uint32_t white = 0xffffffffu;
+constexpr uint32_t kWhite = 0xffffffffu;
 // The box's white under the half-transparent blue selection.
-constexpr uint32_t selectedWhite = 0xff97b7ffu;
+constexpr uint32_t kSelectedWhite = 0xff97b7ffu;
 
 std::unique_ptr<BWButton> dialogButton(const char* name, BWPoint position)
 {
@@ -98,7 +98,7 @@ TEST_F(ImageDialogTest, TheScreenBeneathHearsNothingButKeepsTickingAndDrawing)
         Capture frame = captureFrame();
         saveCapture(frame, "dialog_three_buttons");
         // The screen shows dimmed round the panel; each button shows its own picture.
-        EXPECT_EQ(frame.countMatching(BWRect(0, 0, 100, 100), BWColor(screenColour), 8), 0);
+        EXPECT_EQ(frame.countMatching(BWRect(0, 0, 100, 100), BWColor(kScreenColour), 8), 0);
         EXPECT_TRUE(frame.regionIs(BWRect(0, 0, 100, 100), BWColor(frame.pixel(10, 10))));
         EXPECT_TRUE(showsPicture(frame, "yes_button.png", kLeftOfThreeButton));
         EXPECT_TRUE(showsPicture(frame, "no_button.png", kMiddleButton));
@@ -121,7 +121,7 @@ TEST_F(ImageDialogTest, TheNameDialogShowsItsSelectionAndCaretAndReturnsTheTyped
     const BWTextbox* box = nullptr;
     script.at(100, [&] {
         auto done = dialogButton("done", kMiddleButton);
-        BWTextboxHandle name(&font, BWColor(white), BWColor(0x803070ffu), BWString("Player"), kNameBox);
+        BWTextboxHandle name(&font, BWColor(kWhite), BWColor(0x803070ffu), BWString("Player"), kNameBox);
         box = &name.box();
         names.push_back(runTextDialog(background, BWString("dialog_textbox.png"), done->self(), &name));
     });
@@ -131,10 +131,10 @@ TEST_F(ImageDialogTest, TheNameDialogShowsItsSelectionAndCaretAndReturnsTheTyped
         saveCapture(frame, "name_dialog_selection");
         const int32_t end = box->boundaryX(6);
         EXPECT_GT(end, kNameBox.x + 30);
-        EXPECT_TRUE(frame.regionIs(BWRect(kNameBox.x, kNameBox.y, 1, kNameBox.h), BWColor(selectedWhite), 3));
+        EXPECT_TRUE(frame.regionIs(BWRect(kNameBox.x, kNameBox.y, 1, kNameBox.h), BWColor(kSelectedWhite), 3));
         for (int32_t y : {kNameBox.y, kNameBox.bottom() - 1}) {  // above and below the letters
-            EXPECT_TRUE(frame.regionIs(BWRect(kNameBox.x, y, end - kNameBox.x, 1), BWColor(selectedWhite), 3));
-            EXPECT_TRUE(frame.regionIs(BWRect(end, y, 200, 1), BWColor(white)));
+            EXPECT_TRUE(frame.regionIs(BWRect(kNameBox.x, y, end - kNameBox.x, 1), BWColor(kSelectedWhite), 3));
+            EXPECT_TRUE(frame.regionIs(BWRect(end, y, 200, 1), BWColor(kWhite)));
         }
     });
     script.typeChar(300, 'A');
@@ -146,16 +146,16 @@ TEST_F(ImageDialogTest, TheNameDialogShowsItsSelectionAndCaretAndReturnsTheTyped
             if (ms == 2100) saveCapture(frame, "name_dialog_caret");
             const int32_t x = box->boundaryX(3);
             const BWRect caret(x, kNameBox.y + box->inset(), 1, kNameBox.h - 2 * box->inset() - 2);
-            EXPECT_TRUE(frame.regionIs(caret, BWColor(ms == 2100 ? 0xff000000u : white))) << ms;
-            EXPECT_TRUE(frame.regionIs(BWRect(x + 1, kNameBox.y, 200, kNameBox.h), BWColor(white)));
-            EXPECT_EQ(frame.countMatching(kNameBox, BWColor(selectedWhite), 3), 0);
+            EXPECT_TRUE(frame.regionIs(caret, BWColor(ms == 2100 ? 0xff000000u : kWhite))) << ms;
+            EXPECT_TRUE(frame.regionIs(BWRect(x + 1, kNameBox.y, 200, kNameBox.h), BWColor(kWhite)));
+            EXPECT_EQ(frame.countMatching(kNameBox, BWColor(kSelectedWhite), 3), 0);
         });
     }
     script.keyDown(3000, vkReturn);
     // A box with no text at all, closed through its second button, gives an empty text.
     script.at(4000, [&] {
         auto done = dialogButton("done", kLeftOfTwoButton), no = dialogButton("no", kRightOfTwoButton);
-        BWTextboxHandle name(&font, BWColor(white), BWColor(), BWString(), kNameBox);
+        BWTextboxHandle name(&font, BWColor(kWhite), BWColor(), BWString(), kNameBox);
         names.push_back(runTextDialog(background, BWString("dialog_textbox.png"), done->self(), no->self(), &name));
     });
     script.keyDown(4100, vkEscape);

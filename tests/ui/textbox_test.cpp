@@ -8,9 +8,9 @@
 namespace {
 
 // With the test font (letters 10 pixels wide, 'w' 20, all 16 high) the text starts 2 pixels in.
-const BWRect wideBox(100, 100, 300, 20);
+const BWRect kWideBox(100, 100, 300, 20);
 // Room for six letters: a seventh would leave less than the margin and one pixel.
-const BWRect narrowBox(100, 100, 63, 20);
+const BWRect kNarrowBox(100, 100, 63, 20);
 
 std::string textOf(const BWTextboxHandle& box)
 {
@@ -29,7 +29,7 @@ protected:
         ASSERT_TRUE(font.load(BWString("%s", files.path("letters.fnt").c_str())));
     }
     // Focused, with the insertion point at the end of the text.
-    std::unique_ptr<BWTextboxHandle> focusedBox(const char* text, BWRect rect = wideBox)
+    std::unique_ptr<BWTextboxHandle> focusedBox(const char* text, BWRect rect = kWideBox)
     {
         auto box = std::make_unique<BWTextboxHandle>(&font, BWColor(0xff000000u), BWColor(0x80ffffffu),
                                                      BWString("%s", text), rect);
@@ -83,23 +83,23 @@ struct Editing {
 TEST_F(TextboxTest, EditingKeysTypingAndTheClipboard)
 {
     const Editing cases[] = {
-        {"abcde", narrowBox, "", "fg", "abcdef", 6, 6, 1, ""},              // full: a beep, no change
-        {"abcdef", narrowBox, "", "[w", "abcde", 5, 5, 1, ""},             // the selection still goes
-        {"abc", wideBox, "", "#^~", "abc", 0, 0, 0, ""},                   // Delete at the end, Backspace at 0
-        {"abc", wideBox, "", "~^#~~", "b", 0, 0, 0, ""},                   // an emptied text is "", not null
-        {"abcdefg", wideBox, "", "<<[", "abcdefg", 5, 4, 0, ""},
-        {"abcdefg", wideBox, "", "<<[]", "abcdefg", 5, 6, 0, ""},          // over the anchor, never empty
-        {"abcdefg", wideBox, "", "<<[]][[", "abcdefg", 5, 4, 0, ""},
-        {"abcdefg", wideBox, "", "<<{", "abcdefg", 5, 0, 0, ""},
-        {"abcdefg", wideBox, "", "^>>]]]<", "abcdefg", 2, 2, 0, ""},       // Left collapses to the left end
-        {"abcdefg", wideBox, "", "^>>]]]>", "abcdefg", 5, 5, 0, ""},       // Right to the right end
-        {"abcdefg", wideBox, "", "^>}$", "abcdefg", 7, 7, 0, ""},
-        {"hello", wideBox, "", "&x", "x", 1, 1, 0, ""},
-        {"abcdef", wideBox, "", "^>]]]@", "abcdef", 1, 4, 0, "bcd"},
-        {"abcdef", wideBox, "", "[%", "abcde", 5, 5, 0, "f"},
-        {"ab", wideBox, "two\nwords", "*", "abtwowords", 10, 10, 0, "two\nwords"},
-        {"", narrowBox, "abc\tdefghij", "*", "abcdef", 6, 6, 1, "abc\tdefghij"},  // one beep, the rest dropped
-        {"abc", wideBox, "xy", "<[*", "axyc", 3, 3, 0, "xy"},              // a paste replaces the selection
+        {"abcde", kNarrowBox, "", "fg", "abcdef", 6, 6, 1, ""},              // full: a beep, no change
+        {"abcdef", kNarrowBox, "", "[w", "abcde", 5, 5, 1, ""},             // the selection still goes
+        {"abc", kWideBox, "", "#^~", "abc", 0, 0, 0, ""},                   // Delete at the end, Backspace at 0
+        {"abc", kWideBox, "", "~^#~~", "b", 0, 0, 0, ""},                   // an emptied text is "", not null
+        {"abcdefg", kWideBox, "", "<<[", "abcdefg", 5, 4, 0, ""},
+        {"abcdefg", kWideBox, "", "<<[]", "abcdefg", 5, 6, 0, ""},          // over the anchor, never empty
+        {"abcdefg", kWideBox, "", "<<[]][[", "abcdefg", 5, 4, 0, ""},
+        {"abcdefg", kWideBox, "", "<<{", "abcdefg", 5, 0, 0, ""},
+        {"abcdefg", kWideBox, "", "^>>]]]<", "abcdefg", 2, 2, 0, ""},       // Left collapses to the left end
+        {"abcdefg", kWideBox, "", "^>>]]]>", "abcdefg", 5, 5, 0, ""},       // Right to the right end
+        {"abcdefg", kWideBox, "", "^>}$", "abcdefg", 7, 7, 0, ""},
+        {"hello", kWideBox, "", "&x", "x", 1, 1, 0, ""},
+        {"abcdef", kWideBox, "", "^>]]]@", "abcdef", 1, 4, 0, "bcd"},
+        {"abcdef", kWideBox, "", "[%", "abcde", 5, 5, 0, "f"},
+        {"ab", kWideBox, "two\nwords", "*", "abtwowords", 10, 10, 0, "two\nwords"},
+        {"", kNarrowBox, "abc\tdefghij", "*", "abcdef", 6, 6, 1, "abc\tdefghij"},  // one beep, the rest dropped
+        {"abc", kWideBox, "xy", "<[*", "axyc", 3, 3, 0, "xy"},              // a paste replaces the selection
     };
     open();
     std::unique_ptr<ScreenLayer> screen;
@@ -257,7 +257,7 @@ TEST_F(TextboxTest, DisabledIsWashedOutAndWithoutAFontOnlyTheBackgroundShowsAndE
     fontless.focus();
     Capture frame = captureFrame();
     // Black under white at half strength; the white letters, and no caret.
-    EXPECT_EQ(frame.countMatching(wideBox, BWColor(0xff808080u)), wideBox.w * wideBox.h - 2 * 10 * 16);
+    EXPECT_EQ(frame.countMatching(kWideBox, BWColor(0xff808080u)), kWideBox.w * kWideBox.h - 2 * 10 * 16);
     EXPECT_EQ(frame.countMatching(BWRect(102, 102, 20, 16), BWColor(0xffffffffu), 0), 2 * 10 * 16);
     EXPECT_TRUE(frame.regionIs(BWRect(100, 200, 100, 30), BWColor(0xff0000ffu)));
     EXPECT_EQ(fontless.box().inset(), 15);

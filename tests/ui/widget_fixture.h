@@ -13,7 +13,7 @@
 #include <unistd.h>
 #include <vector>
 
-constexpr uint32_t screenColour = 0xff203040u;
+constexpr uint32_t kScreenColour = 0xff203040u;
 
 class ScreenLayer : public RecordingLayer {
 public:
@@ -24,7 +24,7 @@ public:
     void onDraw() override
     {
         ++draws;
-        fillRect(BWColor(screenColour), screenRect());
+        fillRect(BWColor(kScreenColour), screenRect());
         if (drawOnTop) drawOnTop();
     }
     void onTick() override { ++ticks; }

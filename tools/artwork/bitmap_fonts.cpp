@@ -8,9 +8,9 @@
 
 namespace {
 
-constexpr int firstCode = 32;
-constexpr int lastCode = 126;
-constexpr int glyphCount = lastCode - firstCode + 1;
+constexpr int kFirstCode = 32;
+constexpr int kLastCode = 126;
+constexpr int kGlyphCount = kLastCode - kFirstCode + 1;
 
 struct FontLook {
     const char* name;
@@ -40,13 +40,13 @@ bool isDigit(int code) { return code >= '0' && code <= '9'; }
 // Horizontal plan: every glyph box holds its whole ink and at least its advance.
 std::vector<GlyphPlan> planGlyphs(cairo_t* cr, const FontLook& look, int& digitBox)
 {
-    std::vector<GlyphPlan> plans(glyphCount);
+    std::vector<GlyphPlan> plans(kGlyphCount);
     double widestDigit = 0;
     for (int code = '0'; code <= '9'; code++) widestDigit = std::max(widestDigit, extentsOf(cr, char(code)).width);
     digitBox = static_cast<int>(std::ceil(widestDigit)) + 4;
-    for (int code = firstCode; code <= lastCode; code++) {
+    for (int code = kFirstCode; code <= kLastCode; code++) {
         cairo_text_extents_t e = extentsOf(cr, char(code));
-        GlyphPlan& plan = plans[code - firstCode];
+        GlyphPlan& plan = plans[code - kFirstCode];
         if (look.boardDigits && isDigit(code)) {
             plan.width = digitBox;
             plan.originX = (digitBox - e.width) / 2 - e.x_bearing;
@@ -59,7 +59,7 @@ std::vector<GlyphPlan> planGlyphs(cairo_t* cr, const FontLook& look, int& digitB
     }
     if (!look.boardDigits) {
         digitBox = 0;
-        for (int code = '0'; code <= '9'; code++) digitBox = std::max(digitBox, plans[code - firstCode].width);
+        for (int code = '0'; code <= '9'; code++) digitBox = std::max(digitBox, plans[code - kFirstCode].width);
     }
     return plans;
 }
@@ -75,7 +75,7 @@ VerticalPlan planHeight(cairo_t* cr, const FontLook& look)
 {
     double top = 0;
     double bottom = 0;
-    for (int code = firstCode; code <= lastCode; code++) {
+    for (int code = kFirstCode; code <= kLastCode; code++) {
         cairo_text_extents_t e = extentsOf(cr, char(code));
         if (e.width == 0) continue;
         top = std::min(top, e.y_bearing);
@@ -130,23 +130,23 @@ FontSheet renderFont(const FontLook& look, int scale)
     std::vector<GlyphPlan> plans = planGlyphs(measure, look, digitBox);
     VerticalPlan vertical = planHeight(measure, look);
     font.digitWidth = digitBox;
-    font.spaceWidth = plans[' ' - firstCode].width;
+    font.spaceWidth = plans[' ' - kFirstCode].width;
 
     int sheetWidth = 0;
-    for (int g = 0; g < glyphCount; g++) {
+    for (int g = 0; g < kGlyphCount; g++) {
         sheetWidth += plans[g].width;
         font.glyphRight[g] = sheetWidth;
     }
-    for (int g = glyphCount; g < 128; g++) font.glyphRight[g] = sheetWidth;
+    for (int g = kGlyphCount; g < 128; g++) font.glyphRight[g] = sheetWidth;
     for (int code = 0; code < 128; code++)
-        font.glyphOf[code] = code >= firstCode && code <= lastCode ? static_cast<signed char>(code - firstCode) : -1;
+        font.glyphOf[code] = code >= kFirstCode && code <= kLastCode ? static_cast<signed char>(code - kFirstCode) : -1;
 
     cairo_surface_t* coverage = scaledSurface(CAIRO_FORMAT_A8, sheetWidth, vertical.height, scale);
     cairo_t* cr = cairo_create(coverage);
     useStyle(cr, style);
     cairo_set_source_rgba(cr, 0, 0, 0, 1);
-    for (int g = 0; g < glyphCount; g++) {
-        int code = firstCode + g;
+    for (int g = 0; g < kGlyphCount; g++) {
+        int code = kFirstCode + g;
         double left = g == 0 ? 0 : font.glyphRight[g - 1];
         char text[2] = {char(code), 0};
         cairo_move_to(cr, left + plans[g].originX, vertical.baseline);

@@ -137,7 +137,7 @@ void paintButton(Canvas& canvas, const ButtonFace& face, State state)
     drawText(canvas, style, left + iconWidth, baseline, face.label);
 }
 
-const ButtonFace buttonFaces[] = {
+const ButtonFace kButtonFaces[] = {
     {"play", "Play", kDialogButtonWidth, kDialogButtonHeight, Tone::Primary, Icon::Play},
     {"help", "Help", kMenuButtonWidth, kMenuButtonHeight, Tone::Neutral, Icon::None},
     {"settings", "Settings", kMenuButtonWidth, kMenuButtonHeight, Tone::Neutral, Icon::None},
@@ -159,7 +159,7 @@ void addButtons(Artwork& art)
 {
     const std::pair<State, const char*> states[] = {
         {State::Normal, "_button"}, {State::Down, "_down"}, {State::Highlight, "_highlight"}};
-    for (const ButtonFace& face : buttonFaces) {
+    for (const ButtonFace& face : kButtonFaces) {
         for (const auto& [state, suffix] : states)
             paintButton(art.add(std::string(face.name) + suffix + ".png", face.width, face.height), face, state);
         if (std::string(face.name) == "undo")

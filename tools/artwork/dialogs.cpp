@@ -14,8 +14,8 @@ namespace {
 
 enum class Badge { Pause, Reset, Exit, Clear, Again, Name, Resume };
 
-const TextStyle titleStyle{Face::Bold, 22, palette::ink()};
-const TextStyle messageStyle{Face::Regular, 15, palette::inkSoft()};
+const TextStyle kTitleStyle{Face::Bold, 22, palette::ink()};
+const TextStyle kMessageStyle{Face::Regular, 15, palette::inkSoft()};
 
 void paintDialogBackground(Canvas& canvas)
 {
@@ -123,13 +123,13 @@ void paintMessage(Canvas& canvas, Badge badge, const std::string& title,
                   const std::vector<std::string>& lines)
 {
     paintBadge(canvas, badge);
-    requireFit(canvas.cr(), titleStyle, title, kDialogCard.w - 48);
-    drawText(canvas, titleStyle, kScreenWidth / 2.0, 258, title, Align::Centre);
+    requireFit(canvas.cr(), kTitleStyle, title, kDialogCard.w - 48);
+    drawText(canvas, kTitleStyle, kScreenWidth / 2.0, 258, title, Align::Centre);
     double baseline = 290;
     const double room = kDialogCard.w - 48;
     for (const std::string& line : lines) {
-        requireFit(canvas.cr(), messageStyle, line, room);
-        drawText(canvas, messageStyle, kScreenWidth / 2.0, baseline, line, Align::Centre);
+        requireFit(canvas.cr(), kMessageStyle, line, room);
+        drawText(canvas, kMessageStyle, kScreenWidth / 2.0, baseline, line, Align::Centre);
         baseline += 22;
     }
 }

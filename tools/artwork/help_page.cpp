@@ -11,22 +11,22 @@
 
 namespace {
 
-const TextStyle bodyStyle{Face::Regular, 13, palette::inkSoft()};
-const TextStyle smallStyle{Face::Regular, 12, palette::inkSoft()};
-const TextStyle strongStyle{Face::Bold, 13.5, palette::ink()};
-const TextStyle keyStyle{Face::Bold, 11.5, palette::ink()};
-constexpr double leading = 18.5;
+const TextStyle kBodyStyle{Face::Regular, 13, palette::inkSoft()};
+const TextStyle kSmallStyle{Face::Regular, 12, palette::inkSoft()};
+const TextStyle kStrongStyle{Face::Bold, 13.5, palette::ink()};
+const TextStyle kKeyStyle{Face::Bold, 11.5, palette::ink()};
+constexpr double kLeading = 18.5;
 
 // A key cap with its label; returns the x just right of it.
 double drawKey(Canvas& canvas, double x, double baseline, const std::string& label)
 {
     cairo_t* cr = canvas.cr();
-    double width = std::max(22.0, textAdvance(cr, keyStyle, label) + 14);
+    double width = std::max(22.0, textAdvance(cr, kKeyStyle, label) + 14);
     Box cap{x, baseline - 14.5, width, 20};
     fillRounded(cr, {cap.x, cap.y + 2, cap.w, cap.h}, 5, rgb(0xd2cbbd));
     fillRoundedGradient(cr, cap, 5, rgb(0xffffff), rgb(0xf1eee7));
     strokeRounded(cr, inset(cap, 0.5), 4.5, 1, rgb(0xc9c1b1));
-    drawText(canvas, keyStyle, x + width / 2, baseline, label, Align::Centre);
+    drawText(canvas, kKeyStyle, x + width / 2, baseline, label, Align::Centre);
     return x + width;
 }
 
@@ -35,23 +35,23 @@ double drawInkSample(Canvas& canvas, double x, double baseline, const char* digi
                      const char* meaning)
 {
     drawText(canvas, {Face::Bold, 15, colour}, x, baseline, digit);
-    drawText(canvas, smallStyle, x + 14, baseline, meaning);
-    return x + 14 + textAdvance(canvas.cr(), smallStyle, meaning) + 18;
+    drawText(canvas, kSmallStyle, x + 14, baseline, meaning);
+    return x + 14 + textAdvance(canvas.cr(), kSmallStyle, meaning) + 18;
 }
 
 void paintRules(Canvas& canvas, double x, double width)
 {
     drawCaption(canvas, x, 118, "THE RULES");
-    double y = drawParagraph(canvas, bodyStyle, x, 142, width, leading,
+    double y = drawParagraph(canvas, kBodyStyle, x, 142, width, kLeading,
                              "Fill the board so that every row, every column and every coloured "
                              "zone holds each digit from 1 to 9 exactly once.");
     double sampleX = drawInkSample(canvas, x, y + 8, "7", palette::ink(), "given");
     sampleX = drawInkSample(canvas, sampleX, y + 8, "7", palette::playerBlue(), "yours");
     drawInkSample(canvas, sampleX, y + 8, "7", palette::conflictRed(), "clashes with another 7");
-    y = drawParagraph(canvas, bodyStyle, x, y + 34, width, leading,
+    y = drawParagraph(canvas, kBodyStyle, x, y + 34, width, kLeading,
                       "Pencil marks note the digits a cell might hold. A tick on the number panel "
                       "means all nine of that digit are in place.");
-    drawParagraph(canvas, bodyStyle, x, y + 4, width, leading,
+    drawParagraph(canvas, kBodyStyle, x, y + 4, width, kLeading,
                   "The three best times of each layout and difficulty are kept.");
 }
 
@@ -71,9 +71,9 @@ void paintLayouts(Canvas& canvas, double x)
     for (int i = 0; i < 3; i++) {
         double centre = x + 48 + i * 112;
         paintEmblem(canvas.cr(), centre - 42, 134, 84, entries[i].zoneOf);
-        drawText(canvas, strongStyle, centre, 244, entries[i].name, Align::Centre);
-        drawText(canvas, smallStyle, centre, 263, entries[i].lines[0], Align::Centre);
-        drawText(canvas, smallStyle, centre, 279, entries[i].lines[1], Align::Centre);
+        drawText(canvas, kStrongStyle, centre, 244, entries[i].name, Align::Centre);
+        drawText(canvas, kSmallStyle, centre, 263, entries[i].lines[0], Align::Centre);
+        drawText(canvas, kSmallStyle, centre, 279, entries[i].lines[1], Align::Centre);
     }
 }
 
@@ -91,7 +91,7 @@ void paintControls(Canvas& canvas, double x, double keyColumn, double width, con
         double keyX = x;
         for (const std::string& key : row.keys) keyX = drawKey(canvas, keyX, baseline, key) + 4;
         double textX = std::max(keyX + 6, x + keyColumn);
-        baseline = drawParagraph(canvas, bodyStyle, textX, baseline, x + width - textX, leading, row.text) + 6;
+        baseline = drawParagraph(canvas, kBodyStyle, textX, baseline, x + width - textX, kLeading, row.text) + 6;
     }
 }
 

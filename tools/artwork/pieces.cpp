@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
-static const TextStyle captionStyle{Face::Bold, 10.5, palette::inkFaint()};
+static const TextStyle kCaptionStyle{Face::Bold, 10.5, palette::inkFaint()};
 
 // Letter-spaced capitals for small section captions.
 void drawCaption(Canvas& canvas, double x, double baseline, const std::string& text,
@@ -19,7 +19,7 @@ void drawCaption(Canvas& canvas, double x, double baseline, const std::string& t
         if (!spaced.empty()) spaced += "\u2009";
         spaced += c;
     }
-    drawText(canvas, captionStyle, x, baseline, spaced, align);
+    drawText(canvas, kCaptionStyle, x, baseline, spaced, align);
 }
 
 // An empty check box for an option; the check mark picture covers it when chosen.

@@ -7,9 +7,9 @@
 
 namespace {
 
-constexpr int sampleRate = 44100;
+constexpr int kSampleRate = 44100;
 // Every effect peaks at -3.5 dBFS: loud enough, with headroom when several play at once.
-const double peakLevel = std::pow(10.0, -3.5 / 20.0);
+const double kPeakLevel = std::pow(10.0, -3.5 / 20.0);
 
 struct Partial {
     double ratio;      // of the note's frequency
@@ -48,10 +48,10 @@ double envelope(double t, double length, double decay)
 
 void addNote(std::vector<double>& samples, const Note& note)
 {
-    int first = static_cast<int>(note.start * sampleRate);
-    int count = static_cast<int>(note.length * sampleRate);
+    int first = static_cast<int>(note.start * kSampleRate);
+    int count = static_cast<int>(note.length * kSampleRate);
     for (int i = 0; i < count && first + i < int(samples.size()); i++) {
-        double t = double(i) / sampleRate;
+        double t = double(i) / kSampleRate;
         double value = 0;
         for (const Partial& partial : note.partials)
             value += partial.amplitude * std::sin(2 * M_PI * note.frequency * partial.ratio * t);
@@ -65,11 +65,11 @@ void addNoise(std::vector<double>& samples, double start, double length, double 
 {
     Noise noise;
     double filtered = 0;
-    int first = static_cast<int>(start * sampleRate);
-    int count = static_cast<int>(length * sampleRate);
+    int first = static_cast<int>(start * kSampleRate);
+    int count = static_cast<int>(length * kSampleRate);
     for (int i = 0; i < count && first + i < int(samples.size()); i++) {
         filtered += smoothing * (noise.next() - filtered);
-        samples[first + i] += amplitude * envelope(double(i) / sampleRate, length, decay) * filtered;
+        samples[first + i] += amplitude * envelope(double(i) / kSampleRate, length, decay) * filtered;
     }
 }
 
@@ -77,7 +77,7 @@ std::vector<uint8_t> encodeWav(std::vector<double> samples)
 {
     double peak = 0;
     for (double s : samples) peak = std::max(peak, std::fabs(s));
-    double scale = peak > 0 ? peakLevel / peak : 0;
+    double scale = peak > 0 ? kPeakLevel / peak : 0;
     std::vector<uint8_t> bytes;
     auto put = [&](uint32_t value, int size) {
         for (int i = 0; i < size; i++) bytes.push_back(static_cast<uint8_t>(value >> (8 * i)));
@@ -94,8 +94,8 @@ std::vector<uint8_t> encodeWav(std::vector<double> samples)
     put(18, 4);
     put(1, 2);              // PCM
     put(1, 2);              // mono
-    put(sampleRate, 4);
-    put(sampleRate * 2, 4);  // bytes per second
+    put(kSampleRate, 4);
+    put(kSampleRate * 2, 4);  // bytes per second
     put(2, 2);              // block align
     put(16, 2);             // bits per sample
     put(0, 2);
@@ -108,11 +108,11 @@ std::vector<uint8_t> encodeWav(std::vector<double> samples)
     return bytes;
 }
 
-std::vector<double> silence(double seconds) { return std::vector<double>(size_t(seconds * sampleRate), 0.0); }
+std::vector<double> silence(double seconds) { return std::vector<double>(size_t(seconds * kSampleRate), 0.0); }
 
-const std::vector<Partial> sine{{1, 1}};
-const std::vector<Partial> bell{{1, 1}, {2.0, 0.32}, {3.01, 0.12}, {4.2, 0.05}};
-const std::vector<Partial> wood{{1, 1}, {2.76, 0.35}, {5.4, 0.12}};
+const std::vector<Partial> kSine{{1, 1}};
+const std::vector<Partial> kBell{{1, 1}, {2.0, 0.32}, {3.01, 0.12}, {4.2, 0.05}};
+const std::vector<Partial> kWood{{1, 1}, {2.76, 0.35}, {5.4, 0.12}};
 
 std::vector<double> checkSound()
 {
@@ -125,14 +125,14 @@ std::vector<double> checkSound()
 std::vector<double> numberSound()
 {
     auto s = silence(0.12);
-    addNote(s, {988, 0, 0.11, 0.9, 32, bell});
+    addNote(s, {988, 0, 0.11, 0.9, 32, kBell});
     return s;
 }
 
 std::vector<double> placeSound()
 {
     auto s = silence(0.16);
-    addNote(s, {392, 0, 0.15, 1.0, 38, wood});
+    addNote(s, {392, 0, 0.15, 1.0, 38, kWood});
     addNoise(s, 0, 0.02, 0.35, 0.25, 150);
     return s;
 }
@@ -141,15 +141,15 @@ std::vector<double> pencilSound()
 {
     auto s = silence(0.1);
     addNoise(s, 0, 0.07, 0.9, 0.55, 45);
-    addNote(s, {2350, 0, 0.05, 0.25, 70, sine});
+    addNote(s, {2350, 0, 0.05, 0.25, 70, kSine});
     return s;
 }
 
 std::vector<double> doneSound()
 {
     auto s = silence(0.42);
-    addNote(s, {784, 0, 0.3, 0.8, 9, bell});
-    addNote(s, {1175, 0.1, 0.31, 0.8, 9, bell});
+    addNote(s, {784, 0, 0.3, 0.8, 9, kBell});
+    addNote(s, {1175, 0.1, 0.31, 0.8, 9, kBell});
     return s;
 }
 
@@ -157,8 +157,8 @@ std::vector<double> finishSound()
 {
     auto s = silence(1.5);
     const double arpeggio[4] = {523.25, 659.25, 783.99, 1046.5};
-    for (int i = 0; i < 4; i++) addNote(s, {arpeggio[i], i * 0.11, 1.5 - i * 0.11, 0.55, 2.8, bell});
-    addNote(s, {261.63, 0.33, 1.17, 0.35, 2.2, sine});
+    for (int i = 0; i < 4; i++) addNote(s, {arpeggio[i], i * 0.11, 1.5 - i * 0.11, 0.55, 2.8, kBell});
+    addNote(s, {261.63, 0.33, 1.17, 0.35, 2.2, kSine});
     return s;
 }
 

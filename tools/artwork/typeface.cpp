@@ -17,14 +17,14 @@ struct FaceFile {
 };
 
 // In the order of Face.
-constexpr std::array<FaceFile, 3> faceFiles{{
+constexpr std::array<FaceFile, 3> kFaceFiles{{
     {Face::Regular, "DejaVuSans.ttf"},
     {Face::Bold, "DejaVuSans-Bold.ttf"},
     {Face::Condensed, "DejaVuSansCondensed.ttf"},
 }};
 
 FT_Library library = nullptr;
-std::array<cairo_font_face_t*, faceFiles.size()> cairoFaces{};
+std::array<cairo_font_face_t*, kFaceFiles.size()> cairoFaces{};
 cairo_user_data_key_t faceKey;
 
 void doneFace(void* face) { FT_Done_Face(static_cast<FT_Face>(face)); }
@@ -40,8 +40,8 @@ std::vector<std::string>& artworkProblems()
 bool openTypefaces(const std::string& directory)
 {
     if (FT_Init_FreeType(&library) != 0) return false;
-    for (size_t i = 0; i < faceFiles.size(); i++) {
-        std::string path = directory + "/" + faceFiles[i].file;
+    for (size_t i = 0; i < kFaceFiles.size(); i++) {
+        std::string path = directory + "/" + kFaceFiles[i].file;
         FT_Face face = nullptr;
         if (FT_New_Face(library, path.c_str(), 0, &face) != 0) {
             artworkProblems().push_back("cannot open font " + path);

@@ -7,8 +7,8 @@
 
 namespace {
 
-constexpr double fine = 8;   // spacing of dots and single sets of stripes
-constexpr double open = 12;  // spacing of the patterns that cross or curl, which need more air
+constexpr double kFine = 8;   // spacing of dots and single sets of stripes
+constexpr double kOpen = 12;  // spacing of the patterns that cross or curl, which need more air
 
 // Where a pattern is drawn: centred on (cx, cy), reaching at least `reach` from it in every direction.
 struct Area {
@@ -75,30 +75,30 @@ void addPattern(const Area& area, int zone)
     cairo_t* cr = area.cr;
     switch ((zone - 1 + 9) % 9 + 1) {
     case 1:  // dots
-        addLattice(area, fine * s, [&](double x, double y) {
+        addLattice(area, kFine * s, [&](double x, double y) {
             cairo_new_sub_path(cr);
             cairo_arc(cr, x, y, 1.5 * s, 0, 2 * M_PI);
         });
         cairo_fill(cr);
         return;
-    case 2: addStripes(area, -45, fine * s); break;  // rising diagonals
-    case 3: addStripes(area, 0, fine * s); break;    // horizontal stripes
-    case 4: addStripes(area, 45, fine * s); break;   // falling diagonals
+    case 2: addStripes(area, -45, kFine * s); break;  // rising diagonals
+    case 3: addStripes(area, 0, kFine * s); break;    // horizontal stripes
+    case 4: addStripes(area, 45, kFine * s); break;   // falling diagonals
     case 5:                                          // rings
-        addLattice(area, open * s, [&](double x, double y) {
+        addLattice(area, kOpen * s, [&](double x, double y) {
             cairo_new_sub_path(cr);
             cairo_arc(cr, x, y, 3 * s, 0, 2 * M_PI);
         });
         break;
-    case 6: addStripes(area, 90, fine * s); break;  // vertical stripes
+    case 6: addStripes(area, 90, kFine * s); break;  // vertical stripes
     case 7:                                         // square grid
-        addStripes(area, 0, open * s);
-        addStripes(area, 90, open * s);
+        addStripes(area, 0, kOpen * s);
+        addStripes(area, 90, kOpen * s);
         break;
-    case 8: addZigzags(area, open * s, 5 * s); break;
+    case 8: addZigzags(area, kOpen * s, 5 * s); break;
     default:  // diagonal lattice
-        addStripes(area, 45, open * s);
-        addStripes(area, -45, open * s);
+        addStripes(area, 45, kOpen * s);
+        addStripes(area, -45, kOpen * s);
         break;
     }
     stroke(area);
@@ -113,7 +113,7 @@ void paintZonePattern(cairo_t* cr, int zone, Box box, double scale)
     cairo_rectangle(cr, box.x, box.y, box.w, box.h);
     cairo_clip(cr);
     setColour(cr, palette::zonePatternInk(zone));
-    Area area{cr, box.x + box.w / 2, box.y + box.h / 2, std::hypot(box.w, box.h) / 2 + open * scale, scale};
+    Area area{cr, box.x + box.w / 2, box.y + box.h / 2, std::hypot(box.w, box.h) / 2 + kOpen * scale, scale};
     addPattern(area, zone);
     cairo_restore(cr);
 }
