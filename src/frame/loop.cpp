@@ -28,7 +28,7 @@ double nextFrameDue()
 uint32_t millisecondsUntilFrame()
 {
     if (appState().frameRate == 0) {
-        return platformWaitForever;
+        return kPlatformWaitForever;
     }
     double left = std::ceil((nextFrameDue() - seconds()) * 1000.0);
     if (!(left > 0.0)) {

@@ -179,7 +179,7 @@ struct PlatformMessage {
 };
 
 // Waits for no timeout.
-constexpr uint32_t platformWaitForever = UINT32_MAX;
+constexpr uint32_t kPlatformWaitForever = UINT32_MAX;
 // Takes one message, waiting at most timeoutMs for one to arrive; false when none came
 // (also for system events that carry no window message). A pending termination request comes
 // first, once, as a Terminate message.

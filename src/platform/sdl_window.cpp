@@ -701,11 +701,11 @@ bool platformWaitMessage(PlatformMessage& message, uint32_t timeoutMs)
         return true;
     }
     if (!SDL_WasInit(SDL_INIT_VIDEO)) {
-        SDL_Delay(timeoutMs == platformWaitForever ? 1000 : timeoutMs);
+        SDL_Delay(timeoutMs == kPlatformWaitForever ? 1000 : timeoutMs);
         return false;
     }
     SDL_Event event;
-    if (timeoutMs != platformWaitForever) {
+    if (timeoutMs != kPlatformWaitForever) {
         return SDL_WaitEventTimeout(&event, static_cast<int>(std::min<uint32_t>(timeoutMs, INT32_MAX))) &&
                convertEvent(event, message);
     }

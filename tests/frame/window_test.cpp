@@ -11,12 +11,12 @@
 
 namespace {
 
-const BWColor red(0xffff0000u);
+const BWColor kRed(0xffff0000u);
 const BWColor kBlack(0xff000000u);
 
 class FillLayer : public BWLayer {
 public:
-    explicit FillLayer(BWRect rect, BWColor color = red) : rect_(rect), color_(color) {}
+    explicit FillLayer(BWRect rect, BWColor color = kRed) : rect_(rect), color_(color) {}
     void onDraw() override
     {
         clearScreen();
@@ -44,18 +44,18 @@ TEST_F(WindowTest, FillsUseWindowPixelsWithYDownwardsBlendAndLeaveTheGLStateAsDr
         saveCapture(frame, "fill_whole_window");
         ASSERT_EQ(frame.width, 800);
         ASSERT_EQ(frame.height, 600);
-        EXPECT_TRUE(frame.regionIs(screenRect(), red));
+        EXPECT_TRUE(frame.regionIs(screenRect(), kRed));
     }
     {
         FillLayer part(BWRect(100, 50, 30, 20));
         Capture frame = captureFrame();
-        EXPECT_TRUE(frame.regionIs(BWRect(100, 50, 30, 20), red));
-        EXPECT_EQ(frame.countMatching(screenRect(), red), 30 * 20);
+        EXPECT_TRUE(frame.regionIs(BWRect(100, 50, 30, 20), kRed));
+        EXPECT_EQ(frame.countMatching(screenRect(), kRed), 30 * 20);
         EXPECT_TRUE(frame.regionIs(BWRect(0, 0, 800, 50), kBlack));
     }
     {
         FillLayer belowTheBottom(BWRect(0, 600, 800, 600));
-        EXPECT_EQ(captureFrame().countMatching(screenRect(), red), 0);
+        EXPECT_EQ(captureFrame().countMatching(screenRect(), kRed), 0);
     }
     FillLayer half(BWRect(0, 0, 400, 600), BWColor(0x80ff0000u)); // half-opaque red over black
     Capture frame = captureFrame();
@@ -91,7 +91,7 @@ TEST_F(WindowTest, FullScreenCanBeEnteredLeftAndEnteredAgain)
     platformDrawableSize(width, height);
     EXPECT_EQ(width, 800);
     EXPECT_EQ(height, 600);
-    EXPECT_TRUE(captureFrame().regionIs(screenRect(), red));
+    EXPECT_TRUE(captureFrame().regionIs(screenRect(), kRed));
     enterFullscreen();
     EXPECT_TRUE(platformIsFullscreen());
     EXPECT_EQ(platformFullscreenSwitchCount(), switches + 3);
@@ -126,7 +126,7 @@ TEST_F(WindowTest, ShutdownResetsEveryGetterAndTheWindowCanBeMadeAgain)
     EXPECT_EQ(screenRect(), BWRect());
     EXPECT_EQ(screenWidth() + screenHeight() + bitsPerPixel() + frameRate() + loopDepth(), 0);
     EXPECT_FALSE(isFullscreen() || hasWindow() || hasGLContext() || platformHasWindow());
-    fillRect(red, BWRect(0, 0, 10, 10)); // without a context: nothing
+    fillRect(kRed, BWRect(0, 0, 10, 10)); // without a context: nothing
     centreWindow();
     enterFullscreen();
     EXPECT_FALSE(isFullscreen());
@@ -137,7 +137,7 @@ TEST_F(WindowTest, ShutdownResetsEveryGetterAndTheWindowCanBeMadeAgain)
     FillLayer layer(screenRect());
     Capture frame = captureFrame();
     EXPECT_EQ(frame.width, 320);
-    EXPECT_TRUE(frame.regionIs(screenRect(), red));
+    EXPECT_TRUE(frame.regionIs(screenRect(), kRed));
 }
 
 TEST_F(WindowTest, CursorAndFrameRateCalls)

@@ -112,7 +112,7 @@ bool ScriptedRun::next(PlatformMessage& message, uint32_t timeoutMs)
                      static_cast<unsigned long long>(timeLimit_));
         std::abort();
     }
-    const bool forever = timeoutMs == platformWaitForever;
+    const bool forever = timeoutMs == kPlatformWaitForever;
     if (timeline_.empty()) {
         if (!forever) {
             platformAdvanceClock(timeoutMs);

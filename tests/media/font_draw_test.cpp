@@ -32,10 +32,10 @@ TEST_F(FontDraw, GlyphsAdvanceWithSpacingAndNewlinesStartTheNextLine)
     EXPECT_EQ(font.textHeight(BWString("ab\nb")), 2 * (4 + 1));
     font.draw(10, 10, BWString("ab\nb\xe9 a"));  // the space (width 0) and code 233 are skipped
     Capture frame = captureFrame();
-    EXPECT_EQ(countExactly(frame, red, BWRect(10, 10, 3, 4)), 12);
-    EXPECT_EQ(countExactly(frame, green, BWRect(14, 10, 5, 4)), 20);
-    EXPECT_EQ(countExactly(frame, green, BWRect(10, 15, 5, 4)), 20);
-    EXPECT_EQ(countExactly(frame, red, BWRect(16, 15, 3, 4)), 12);
+    EXPECT_EQ(countExactly(frame, kRed, BWRect(10, 10, 3, 4)), 12);
+    EXPECT_EQ(countExactly(frame, kGreen, BWRect(14, 10, 5, 4)), 20);
+    EXPECT_EQ(countExactly(frame, kGreen, BWRect(10, 15, 5, 4)), 20);
+    EXPECT_EQ(countExactly(frame, kRed, BWRect(16, 15, 3, 4)), 12);
     EXPECT_EQ(countExactly(frame, 0, BWRect(0, 0, 800, 600)), 800 * 600 - 2 * (12 + 20));
 }
 
@@ -48,9 +48,9 @@ TEST_F(FontDraw, FixedWidthCentresNarrowGlyphs)
     ASSERT_TRUE(loadFont(font, file));
     font.draw(BWString("ii"), 100, 100);
     Capture frame = captureFrame();
-    EXPECT_EQ(countExactly(frame, red, BWRect(104, 100, 12, 6)), 72);
-    EXPECT_EQ(countExactly(frame, red, BWRect(126, 100, 12, 6)), 72);  // pen at 100 + 20 + 2
-    EXPECT_EQ(countExactly(frame, red, BWRect(0, 0, 800, 600)), 144);
+    EXPECT_EQ(countExactly(frame, kRed, BWRect(104, 100, 12, 6)), 72);
+    EXPECT_EQ(countExactly(frame, kRed, BWRect(126, 100, 12, 6)), 72);  // pen at 100 + 20 + 2
+    EXPECT_EQ(countExactly(frame, kRed, BWRect(0, 0, 800, 600)), 144);
 }
 
 TEST_F(FontDraw, RefusedFilesLeaveAFontThatDrawsNothing)
@@ -75,9 +75,9 @@ TEST_F(FontDraw, SystemFontDrawsItsColourBelowThePoint)
     Capture frame = captureFrame();
     saveCapture(frame, "media_system_font");
     // Bold glyphs of a 32-pixel face whose baseline lies 24 pixels below the point.
-    int32_t inked = countExactly(frame, red, BWRect(50, 99, 200, 40));
+    int32_t inked = countExactly(frame, kRed, BWRect(50, 99, 200, 40));
     EXPECT_GT(inked, 300);
-    EXPECT_EQ(countExactly(frame, red, BWRect(0, 0, 800, 600)), inked);
+    EXPECT_EQ(countExactly(frame, kRed, BWRect(0, 0, 800, 600)), inked);
     EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D));
 
     BWFont plain(BWString("DejaVu Sans"), 0, BWColor());

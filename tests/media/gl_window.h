@@ -21,9 +21,9 @@ protected:
     }
 };
 
-constexpr uint32_t red = 0xff0000;
-constexpr uint32_t green = 0x00ff00;
-constexpr uint32_t blue = 0x0000ff;
+constexpr uint32_t kRed = 0xff0000;
+constexpr uint32_t kGreen = 0x00ff00;
+constexpr uint32_t kBlue = 0x0000ff;
 
 // Red, green and blue of a captured pixel; the window's own alpha is not part of the picture.
 inline uint32_t rgbAt(const Capture& frame, int32_t x, int32_t y)

@@ -57,8 +57,8 @@ TEST_F(ImageDraw, PositionedDrawLandsTopRowUp)
     image.draw(10, 20);
     Capture frame = captureFrame();
     // Window rows 20..69 are GL rows 530..579 of the 600-high window.
-    EXPECT_EQ(countExactly(frame, red, BWRect(10, 20, 100, 25)), 100 * 25);
-    EXPECT_EQ(countExactly(frame, blue, BWRect(10, 45, 100, 25)), 100 * 25);
+    EXPECT_EQ(countExactly(frame, kRed, BWRect(10, 20, 100, 25)), 100 * 25);
+    EXPECT_EQ(countExactly(frame, kBlue, BWRect(10, 45, 100, 25)), 100 * 25);
     EXPECT_EQ(countExactly(frame, 0, BWRect(0, 0, 800, 600)), 800 * 600 - 100 * 50);
     EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D));
 }
@@ -110,15 +110,15 @@ TEST_F(ImageDraw, RotationTurnsClockwiseAboutTheCentre)
     };
     Capture quarter = turned(90);
     // The left half now lies above the centre (220, 210), standing 20 wide and 40 high.
-    EXPECT_EQ(countExactly(quarter, red, BWRect(211, 191, 18, 18)), 18 * 18);
-    EXPECT_EQ(countExactly(quarter, green, BWRect(211, 211, 18, 18)), 18 * 18);
+    EXPECT_EQ(countExactly(quarter, kRed, BWRect(211, 191, 18, 18)), 18 * 18);
+    EXPECT_EQ(countExactly(quarter, kGreen, BWRect(211, 211, 18, 18)), 18 * 18);
     EXPECT_EQ(countExactly(quarter, 0, BWRect(200, 190, 9, 40)), 9 * 40);
     EXPECT_EQ(turned(450).pixels, quarter.pixels);
     Capture back = turned(-90);
-    EXPECT_EQ(countExactly(back, green, BWRect(211, 191, 18, 18)), 18 * 18);
-    EXPECT_EQ(countExactly(back, red, BWRect(211, 211, 18, 18)), 18 * 18);
+    EXPECT_EQ(countExactly(back, kGreen, BWRect(211, 191, 18, 18)), 18 * 18);
+    EXPECT_EQ(countExactly(back, kRed, BWRect(211, 211, 18, 18)), 18 * 18);
     // The matrix was restored: an unturned draw lands in place.
-    EXPECT_EQ(countExactly(turned(0), red, BWRect(200, 200, 20, 20)), 400);
+    EXPECT_EQ(countExactly(turned(0), kRed, BWRect(200, 200, 20, 20)), 400);
 }
 
 TEST_F(ImageDraw, BackgroundCoversTheWindowWithoutGapsAtTheTileSeams)
@@ -156,7 +156,7 @@ TEST_F(ImageDraw, SourceInsideOneTileColumnDrawsFromThatColumn)
     params.source = BWRect(256, 0, 32, 32);
     sheet.draw(params);
     Capture frame = captureFrame();
-    EXPECT_EQ(countExactly(frame, green, BWRect(50, 60, 32, 32)), 32 * 32);
+    EXPECT_EQ(countExactly(frame, kGreen, BWRect(50, 60, 32, 32)), 32 * 32);
     EXPECT_EQ(countExactly(frame, 0, BWRect(0, 0, 800, 600)), 800 * 600 - 32 * 32);
 }
 

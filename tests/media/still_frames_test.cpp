@@ -15,7 +15,7 @@
 
 namespace {
 
-const BWColor magenta(0xffff00ffu);
+const BWColor kMagenta(0xffff00ffu);
 
 // A block of one colour, through the decoded-block byte order.
 bool fillImage(BWImage& image, int32_t width, int32_t height, uint32_t argb)
@@ -72,7 +72,7 @@ protected:
         glClearColor(1.0f, 0.0f, 1.0f, 1.0f);
         glClear(GL_COLOR_BUFFER_BIT);
     }
-    bool drewNothingSinceTheMark() { return readFrame().regionIs(screenRect(), magenta, 0); }
+    bool drewNothingSinceTheMark() { return readFrame().regionIs(screenRect(), kMagenta, 0); }
 
     TempDir dir;
     Scene scene;
@@ -110,7 +110,7 @@ TEST_F(StillFrames, AChangeInAnyOneCommandIsPresented)
         present();
         EXPECT_EQ(framesPresented(), presented + 1) << name;
         const Capture shown = readFrame();
-        EXPECT_EQ(shown.countMatching(screenRect(), magenta, 0), 0) << name;
+        EXPECT_EQ(shown.countMatching(screenRect(), kMagenta, 0), 0) << name;
         EXPECT_TRUE(shown.pixels == captureFrame().pixels) << name;
     }
 }
@@ -143,7 +143,7 @@ TEST_F(StillFrames, AWindowThatMayHaveLostItsPictureIsDrawnAgain)
         EXPECT_TRUE(readFrame().pixels == captureFrame().pixels) << name;
     }
     presentAndMark();
-    EXPECT_FALSE(captureFrame().regionIs(screenRect(), magenta, 0)) << "a capture always draws";
+    EXPECT_FALSE(captureFrame().regionIs(screenRect(), kMagenta, 0)) << "a capture always draws";
 }
 
 TEST_F(StillFrames, AHiddenWindowDrawsNothingWhileTheTicksGoOn)

@@ -206,7 +206,7 @@ TEST_F(EventTest, EachTerminationSignalBecomesOneTerminateMessageEvenInAnEndless
         std::raise(SIGTERM);
     });
     PlatformMessage message;
-    const bool taken = platformWaitMessage(message, platformWaitForever);
+    const bool taken = platformWaitMessage(message, kPlatformWaitForever);
     later.join();
     ASSERT_TRUE(taken);
     EXPECT_EQ(describe(message), "terminate");

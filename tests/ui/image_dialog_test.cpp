@@ -10,7 +10,7 @@
 
 namespace {
 
-const BWString background("dialog_background.png");
+const BWString kBackground("dialog_background.png");
 constexpr uint32_t kWhite = 0xffffffffu;
 // The box's white under the half-transparent blue selection.
 constexpr uint32_t kSelectedWhite = 0xff97b7ffu;
@@ -45,7 +45,7 @@ protected:
         script.at(ms, [this] {
             auto yes = dialogButton("yes", kLeftOfThreeButton), no = dialogButton("no", kMiddleButton),
                  menu = dialogButton("main", kRightOfThreeButton);
-            answers.push_back(runDialog(background, BWString("dialog_exit.png"), yes->self(), no->self(), menu->self()));
+            answers.push_back(runDialog(kBackground, BWString("dialog_exit.png"), yes->self(), no->self(), menu->self()));
             answers.push_back(loopDepth());
         });
     }
@@ -60,7 +60,7 @@ TEST_F(ImageDialogTest, EnterChoosesButtonOneEscapeButtonTwoOrOneAndACloseAnswer
     ScreenLayer screen(journal);
     script.at(100, [this] {
         auto play = dialogButton("play", kMiddleButton);
-        answers.push_back(runDialog(background, BWString("dialog_pause.png"), play->self()));
+        answers.push_back(runDialog(kBackground, BWString("dialog_pause.png"), play->self()));
     });
     script.keyDown(200, vkEscape);
     openExitDialog(1000);
@@ -123,7 +123,7 @@ TEST_F(ImageDialogTest, TheNameDialogShowsItsSelectionAndCaretAndReturnsTheTyped
         auto done = dialogButton("done", kMiddleButton);
         BWTextboxHandle name(&font, BWColor(kWhite), BWColor(0x803070ffu), BWString("Player"), kNameBox);
         box = &name.box();
-        names.push_back(runTextDialog(background, BWString("dialog_textbox.png"), done->self(), &name));
+        names.push_back(runTextDialog(kBackground, BWString("dialog_textbox.png"), done->self(), &name));
     });
     script.at(200, [&] {
         // Opened with the whole name selected, from the box's left edge to the name's end.
@@ -156,7 +156,7 @@ TEST_F(ImageDialogTest, TheNameDialogShowsItsSelectionAndCaretAndReturnsTheTyped
     script.at(4000, [&] {
         auto done = dialogButton("done", kLeftOfTwoButton), no = dialogButton("no", kRightOfTwoButton);
         BWTextboxHandle name(&font, BWColor(kWhite), BWColor(), BWString(), kNameBox);
-        names.push_back(runTextDialog(background, BWString("dialog_textbox.png"), done->self(), no->self(), &name));
+        names.push_back(runTextDialog(kBackground, BWString("dialog_textbox.png"), done->self(), no->self(), &name));
     });
     script.keyDown(4100, vkEscape);
     script.close(5000);
