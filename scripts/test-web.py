@@ -130,21 +130,49 @@ class Run:
         self.step('Play again reloads the game, and its sound is still off')
 
 
+def sharp_on_a_dense_screen(url, captures, run):
+    """Two device pixels per CSS pixel: the canvas holds twice the pixels each way and the game
+    draws its 2x art, as the native game does in a 1600 x 1200 window; a larger page gives a
+    larger canvas at the same density."""
+    browser = Browser(device_scale=2)
+    try:
+        browser.navigate(url)
+        menu = tuple(2 * length for length in MENU_PART)
+        shot = browser.wait_for_match('the menu in the 2x art', captures.native('scaled_menu_1600x1200'), menu, 120)
+        captures.keep(shot, 'menu_device_scale_2')
+        sizes = 'document.getElementById("canvas").width + "x" + document.getElementById("canvas").height'
+        if browser.evaluate(sizes) != '1600x1200':
+            raise AssertionError('the canvas holds ' + browser.evaluate(sizes) + ' pixels, not 1600x1200')
+        browser.resize(1032, 782)
+        browser.wait_for('a canvas of 2000x1500 pixels', lambda: browser.evaluate(sizes) == '2000x1500')
+        errors = browser.errors()
+        if errors:
+            raise AssertionError('the page reported errors:\n' + '\n'.join(errors))
+    finally:
+        browser.close()
+    run.step('at two device pixels per CSS pixel the menu matches the native 1600 x 1200 capture')
+
+
 def main():
     site, captures = sys.argv[1], Captures(sys.argv[2])
     server = serve(site)
     browser = Browser()
     try:
         run = Run(browser, captures)
-        run.load(f'http://127.0.0.1:{server.server_address[1]}/')
+        url = f'http://127.0.0.1:{server.server_address[1]}/'
+        run.load(url)
         run.play_a_board()
         changed = run.switch_sound_off_and_exit()
         run.play_again_with(changed)
         errors = browser.errors()
         if errors:
             raise AssertionError('the page reported errors:\n' + '\n'.join(errors))
-    finally:
         browser.close()
+        browser = None
+        sharp_on_a_dense_screen(url, captures, run)
+    finally:
+        if browser:
+            browser.close()
         server.shutdown()
     run.step('every browser check passed')
 

@@ -65,10 +65,13 @@ class Browser:
              '--disable-background-networking', '--disable-component-update', '--disable-sync',
              '--remote-debugging-port=0']
 
-    def __init__(self):
+    def __init__(self, device_scale=1):
+        """device_scale: device pixels per CSS pixel, as on a high-density screen."""
         self.profile = tempfile.mkdtemp(prefix='pellix-chromium-')
+        self.device_scale = device_scale
         self.process = subprocess.Popen(
             ['chromium', *self.FLAGS, f'--window-size={VIEWPORT[0]},{VIEWPORT[1]}',
+             f'--force-device-scale-factor={device_scale}',
              '--user-data-dir=' + self.profile, 'about:blank'],
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         self.next_id = 0
@@ -86,8 +89,12 @@ class Browser:
                                                   suppress_origin=True)
         self.call('Runtime.enable')
         self.call('Page.enable')
-        self.call('Emulation.setDeviceMetricsOverride', width=VIEWPORT[0], height=VIEWPORT[1],
-                  deviceScaleFactor=1, mobile=False)
+        self.resize(*VIEWPORT)
+
+    def resize(self, width, height):
+        """Gives the page a viewport of that many CSS pixels."""
+        self.call('Emulation.setDeviceMetricsOverride', width=width, height=height,
+                  deviceScaleFactor=self.device_scale, mobile=False)
 
     def _devtools_port(self):
         """The port chromium chose, which it writes into the profile once it listens."""
@@ -183,7 +190,7 @@ class Browser:
         return rect[0], rect[1]
 
     def screenshot(self):
-        """The canvas as shown, as a Picture."""
+        """The canvas as shown, as a Picture of its device pixels."""
         x, y = self.canvas_origin()
         clip = {'x': x, 'y': y, 'width': PICTURE_WIDTH, 'height': PICTURE_HEIGHT, 'scale': 1}
         data = self.call('Page.captureScreenshot', format='png', clip=clip)['data']
