@@ -7,8 +7,8 @@ set -euo pipefail
 packages=(
   # toolchain
   build-essential cmake ninja-build pkg-config
-  # tests and benchmarks
-  googletest libgtest-dev libgmock-dev libbenchmark-dev
+  # tests and benchmarks, and the scripts' reader of the screen layout
+  googletest libgtest-dev libgmock-dev libbenchmark-dev python3
   # the game: window, GL, audio, clipboard, pictures, the system-font kind
   libsdl2-dev libgl-dev libgl1-mesa-dri libegl-mesa0 libpng-dev zlib1g-dev
   libfreetype-dev libfontconfig-dev
@@ -16,8 +16,8 @@ packages=(
   libcairo2-dev fonts-dejavu-core
   # headless runs with a real X window, and driving it (scripts/measure-idle.sh)
   xvfb xauth xdotool
-  # make fuzz: libFuzzer with clang, and the seed-corpus script
-  clang-14 libclang-rt-14-dev python3
+  # make fuzz: libFuzzer with clang (its seed-corpus script runs on python3)
+  clang-14 libclang-rt-14-dev
   "$@"
 )
 

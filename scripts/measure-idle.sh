@@ -28,6 +28,8 @@ if [ -z "${MEASURE_IDLE_INSIDE:-}" ]; then
   exit 0
 fi
 
+# The middle of the menu's Play, "x y" (unquoted below, it gives xdotool both).
+play=$(scripts/screen_layout.py --centre kPlayButton kDialogButtonWidth kDialogButtonHeight)
 config=$(mktemp -d)
 export XDG_CONFIG_HOME=$config SDL_AUDIODRIVER=dummy SDL_VIDEODRIVER=x11
 "$build/pellix" &
@@ -60,7 +62,7 @@ xdotool windowmove "$window" 0 0
 sleep 4 # the splash
 measure "menu idle"
 measure "pointer moving" sweep_pointer
-xdotool mousemove --window "$window" 200 285 click 1 # Play
+xdotool mousemove --window "$window" $play click 1     # Play
 xdotool mousemove --window "$window" 790 590          # off the buttons
 sleep 2
 measure "board idle"

@@ -18,6 +18,14 @@ if [ -z "${MEASURE_SCALED_INSIDE:-}" ]; then
   exit 0
 fi
 
+# The middle of a button or mark of the 800 x 600 picture, "x y": unquoted, it gives click both.
+centre() { scripts/screen_layout.py --centre "$@"; }
+play=$(centre kPlayButton kDialogButtonWidth kDialogButtonHeight)
+settings=$(centre kSettingsButton kMenuButtonWidth kMenuButtonHeight)
+fullscreen=$(centre kFullscreenMark kCheckSize kCheckSize)
+done_button=$(centre kMiddleButton kDialogButtonWidth kDialogButtonHeight)
+read -r play_x play_y <<<"$play"
+
 export XDG_CONFIG_HOME="$out/config-$MEASURE_SCALED_INSIDE" SDL_AUDIODRIVER=dummy SDL_VIDEODRIVER=x11
 rm -rf "$XDG_CONFIG_HOME"
 mkdir -p "$XDG_CONFIG_HOME"
@@ -46,25 +54,25 @@ if [ "$MEASURE_SCALED_INSIDE" = 1920x1200 ]; then
   xdotool windowsize "$window" 1600 1200
   sleep 2
   measure "menu 1600x1200"
-  click 400 570          # Play, at twice (200, 285)
+  click $((2 * play_x)) $((2 * play_y))   # Play, at twice its place
   sleep 3
   measure "board 1600x1200"
   xdotool windowsize "$window" 800 600
   sleep 2
   measure "board 800x600"
 else
-  click 400 546          # Settings
-  click 212 282          # Full screen
+  click $settings
+  click $fullscreen
   sleep 2
   # Without a window manager the window keeps its size and the picture stays whole in it; a
   # window manager would give it the desktop, which is what xdotool does here.
-  click 400 386          # Done
+  click $done_button     # the settings' Done
   measure "menu fullscreen kept small"
   xdotool windowsize "$window" 1920 1080
   sleep 2
   # The picture is then 1440 x 1080 from x = 240: 1.8 times its own pixels.
   measure "menu fullscreen 1920x1080"
-  click $((240 + 200 * 9 / 5)) $((285 * 9 / 5))   # Play
+  click $((240 + play_x * 9 / 5)) $((play_y * 9 / 5))   # Play
   sleep 3
   measure "board fullscreen 1920x1080"
 fi

@@ -6,15 +6,20 @@
 import sys
 import time
 
-from web_devtools import (BOARD_BUTTONS, DIALOG_PART, MENU_PART, PLAY, Browser, Captures, serve)
+from screen_layout import centre
+from web_devtools import (BOARD_BUTTONS, DIALOG_PART, LAYOUT, MENU_PART, PLAY, Browser, Captures,
+                          serve)
 
-MENU_SETTINGS = (400, 544)
-MENU_EXIT = (568, 544)
-BOARD_EXIT = (88, 517)
-DIALOG_MAIN_OF_THREE = (504, 369)
-SOUND_OFF_MARK = (384, 314)
-BOARD_LEFT, BOARD_TOP, CELL = 175, 46, 58
-PANEL_LEFT, PANEL_TOP, PANEL_SLOT = 724, 75, 50
+# Clicks press the middles of the buttons and of the mark.
+MENU_BUTTON = (LAYOUT.kMenuButtonWidth, LAYOUT.kMenuButtonHeight)
+DIALOG_BUTTON = (LAYOUT.kDialogButtonWidth, LAYOUT.kDialogButtonHeight)
+MENU_SETTINGS = centre(LAYOUT.kSettingsButton, *MENU_BUTTON)
+MENU_EXIT = centre(LAYOUT.kQuitMenuButton, *MENU_BUTTON)
+BOARD_EXIT = centre(LAYOUT.kQuitGameButton, LAYOUT.kGameButtonWidth, LAYOUT.kGameButtonHeight)
+DIALOG_MAIN_OF_THREE = centre(LAYOUT.kRightOfThreeButton, *DIALOG_BUTTON)
+SOUND_OFF_MARK = centre(LAYOUT.kSoundOffMark, LAYOUT.kCheckSize, LAYOUT.kCheckSize)
+BOARD_LEFT, BOARD_TOP, CELL = LAYOUT.kBoardLeft, LAYOUT.kBoardTop, LAYOUT.kCellSize
+PANEL_LEFT, PANEL_TOP, PANEL_SLOT = LAYOUT.kPanelLeft, LAYOUT.kPanelTop, LAYOUT.kPanelSlot
 # The settings dialog's title, the same whatever is chosen in it.
 SETTINGS_TITLE = (300, 205, 200, 35)
 

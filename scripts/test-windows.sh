@@ -111,9 +111,15 @@ close_colours() {
   done
 }
 
-# The 28-pixel square of one option's mark at x,y in one picture, as a picture file.
+# The menu's option marks: their size, the layout column's left edge and the rows' top edges.
+check_size=$(scripts/screen_layout.py kCheckSize)
+layout_column=$(scripts/screen_layout.py kLayoutColumn)
+option_rows=$(scripts/screen_layout.py kOptionRows)
+read -ra option_rows <<<"$option_rows"
+
+# The square of one option's mark at x,y in one picture, as a picture file.
 mark() {
-  convert "$1" -crop "28x28+$2+$3" +repage "$4"
+  convert "$1" -crop "${check_size}x${check_size}+$2+$3" +repage "$4"
 }
 
 echo "First run: no record yet"
@@ -136,12 +142,11 @@ echo "Known places of the menu have their native colours"
 echo "The registry holds the 1936-byte default record as REG_BINARY"
 
 # The menu in picture $1 marks layout $2 (0 "Classic", 1 "Random", 2 "Chaos") as chosen: the
-# mark beside "Classic" in the first run's picture stands in that layout's row (the option rows
-# of src/game/game_menu.cpp).
+# mark beside "Classic" in the first run's picture stands in that layout's row.
 expect_layout_marked() {
-  local names=(Classic Random Chaos) rows=(254 294 335)
-  mark "$shots/menu-wine.png" 346 254 "$work/classic-first.png"
-  mark "$1" 346 "${rows[$2]}" "$work/chosen.png"
+  local names=(Classic Random Chaos)
+  mark "$shots/menu-wine.png" "$layout_column" "${option_rows[0]}" "$work/classic-first.png"
+  mark "$1" "$layout_column" "${option_rows[$2]}" "$work/chosen.png"
   (($(differing_pixels "$work/classic-first.png" "$work/chosen.png") == 0)) ||
     fail "the menu does not mark the stored layout \"${names[$2]}\""
   echo "The menu marks the stored layout \"${names[$2]}\""

@@ -15,18 +15,22 @@ import urllib.request
 
 import websocket
 
-PICTURE_WIDTH = 800
-PICTURE_HEIGHT = 600
+import screen_layout
+
+# The game's screen as src/game/screen_layout.h lays it out.
+LAYOUT = screen_layout.read()
+PICTURE_WIDTH = LAYOUT.kScreenWidth
+PICTURE_HEIGHT = LAYOUT.kScreenHeight
 # The page keeps this margin around the canvas: a viewport this size shows the picture 1:1.
 PAGE_MARGIN = 16
 VIEWPORT = (PICTURE_WIDTH + 2 * PAGE_MARGIN, PICTURE_HEIGHT + 2 * PAGE_MARGIN)
 
-# Positions in the picture, as the game lays them out.
-PLAY = (233, 285)
+# Where a click presses the menu's Play.
+PLAY = screen_layout.centre(LAYOUT.kPlayButton, LAYOUT.kDialogButtonWidth, LAYOUT.kDialogButtonHeight)
 # Parts of the picture that change neither with the puzzle nor with the clock: the menu's
 # title and options, the board screen's Exit button, the middle of a dialog.
 MENU_PART = (150, 60, 500, 320)
-BOARD_BUTTONS = (18, 490, 140, 55)
+BOARD_BUTTONS = (*LAYOUT.kQuitGameButton, LAYOUT.kGameButtonWidth, LAYOUT.kGameButtonHeight)
 DIALOG_PART = (200, 200, 400, 200)
 
 
