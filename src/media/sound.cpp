@@ -246,12 +246,19 @@ void mixSounds(int16_t* samples, int frames)
     for (int done = 0; done < frames; done += sliceFrames) {
         int slice = frames - done < sliceFrames ? frames - done : sliceFrames;
         std::fill(accumulator, accumulator + slice * 2, 0.0f);
+        bool silent = true;
         for (SoundVoice* sound = soundSystem().sounds; sound; sound = sound->next) {
             for (SoundVoice* voice = sound; voice; voice = voice->nextVoice.get()) {
+                silent = silent && !voice->mixer.playing;
                 mixVoice(voice->mixer, accumulator, slice);
             }
         }
-        storeMix(accumulator, samples + done * 2, slice);
+        // Most of the time nothing plays: silence needs no rounding and clipping.
+        if (silent) {
+            std::fill(samples + done * 2, samples + (done + slice) * 2, int16_t{0});
+        } else {
+            storeMix(accumulator, samples + done * 2, slice);
+        }
     }
 }
 

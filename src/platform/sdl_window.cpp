@@ -12,6 +12,9 @@
 #if defined(SDL_VIDEO_DRIVER_X11) && defined(PELLIX_HAVE_X11)
 #include <X11/Xlib.h>
 #endif
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 #include <algorithm>
 #include <climits>
@@ -438,6 +441,13 @@ bool platformCreateWindow(const char* title, int32_t width, int32_t height)
         fail("cannot create the window");
         return false;
     }
+#ifdef __GLIBC__
+    // Mesa's software renderer takes megabytes from the heap for each frame it draws and frees
+    // them when the frame is done; glibc would give them back to the system every time, and the
+    // next frame would fault every page in again, a third of what a board's frame costs. Freed
+    // heap is kept up to this much instead: no more than one frame's own peak.
+    mallopt(M_TRIM_THRESHOLD, 64 << 20);
+#endif
     state.glContext = SDL_GL_CreateContext(state.window);
     if (!state.glContext) {
         fail("cannot create the OpenGL context");
