@@ -87,4 +87,12 @@ cmake -S . -B "$game" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/emscripten.cm
   ${CMAKE_ARGS:-} >/dev/null
 nice -n 19 cmake --build "$game" -j "$jobs"
 cp data/web/index.html "$game/pellix.js" "$game/pellix.wasm" "$game/pellix.data" "$out/"
+# The 2x and 3x art in packages of their own (pellix-2x.data and its loader pellix-2x.js...):
+# the page loads the one its screen needs, so a plain screen downloads neither.
+# ("@@" is an "@" of the folder's name: a lone "@" splits the source from the destination.)
+for scale in 2 3; do
+  (cd "$out" && python3 /usr/share/emscripten/tools/file_packager.py "pellix-${scale}x.data" \
+    --preload "$root/build/Resources/@@${scale}x@/Resources/@@${scale}x" \
+    --js-output="pellix-${scale}x.js" >/dev/null)
+done
 echo "Built $out: serve it with make serve-web"

@@ -1,6 +1,6 @@
 #!/usr/bin/python3
 # measure-web.py: what the browser build costs: the download (each file gzip-compressed, as a
-# web server sends it), the time from loading the page to the game's first frame and to the
+# web server sends it, and what a plain and a dense screen load of them), the time from loading the page to the game's first frame and to the
 # menu, and the CPU time chromium's page (renderer) and GPU processes take at the menu and on
 # a board, in headless chromium on this machine.
 # Usage: measure-web.py SITE_FOLDER NATIVE_CAPTURES_FOLDER [SECONDS_PER_SCREEN]
@@ -84,12 +84,16 @@ def first_frame(browser, blank):
 def main():
     site, captures = sys.argv[1], Captures(sys.argv[2])
     seconds = float(sys.argv[3]) if len(sys.argv) > 3 else 10
-    total_raw = total_gzip = 0
-    for name, (raw, packed) in download_sizes(site).items():
-        print(f'{name:14} {raw / 1e6:7.3f} MB, gzip {packed / 1e6:7.3f} MB')
-        total_raw += raw
-        total_gzip += packed
-    print(f'{"download":14} {total_raw / 1e6:7.3f} MB, gzip {total_gzip / 1e6:7.3f} MB')
+    sizes = download_sizes(site)
+    for name, (raw, packed) in sizes.items():
+        print(f'{name:16} {raw / 1e6:7.3f} MB, gzip {packed / 1e6:7.3f} MB')
+    # Every screen loads the game and its own art; a dense one one of the sharper sets too.
+    plain = [name for name in sizes if not name.startswith('pellix-')]
+    for screen, names in [('plain screen', plain), ('dense, 2x art', plain + ['pellix-2x.js', 'pellix-2x.data']),
+                          ('dense, 3x art', plain + ['pellix-3x.js', 'pellix-3x.data'])]:
+        raw = sum(sizes[name][0] for name in names)
+        packed = sum(sizes[name][1] for name in names)
+        print(f'download, {screen}: {raw / 1e6:7.3f} MB, gzip {packed / 1e6:7.3f} MB')
 
     server = serve(site)
     browser = Browser()
