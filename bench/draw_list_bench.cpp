@@ -1,37 +1,10 @@
 // draw_list_bench.cpp: what a frame's recording and its comparison with the shown frame cost,
 // for the menu's size of list (about 65 commands), an empty board's (about 220) and a board
 // full of pencil marks (1000).
+#include "bench/allocation_count.h"
 #include "frame/draw_list.h"
 
 #include <benchmark/benchmark.h>
-
-#include <atomic>
-#include <cstdlib>
-#include <new>
-
-// Every allocation of the program is counted: a warmed-up recording should make none.
-namespace {
-std::atomic<int64_t> allocations{0};
-}
-
-void* operator new(std::size_t size)
-{
-    ++allocations;
-    if (void* block = std::malloc(size ? size : 1)) {
-        return block;
-    }
-    throw std::bad_alloc();
-}
-
-void operator delete(void* block) noexcept
-{
-    std::free(block);
-}
-
-void operator delete(void* block, std::size_t) noexcept
-{
-    std::free(block);
-}
 
 namespace {
 
@@ -58,12 +31,12 @@ void recordAndCompareAStillFrame(benchmark::State& state)
     recordFrame(state.range(0));
     keepRecordingAsShown();
     recordFrame(state.range(0));
-    const int64_t allocationsBefore = allocations;
+    const int64_t allocationsBefore = allocationCount();
     for (auto _ : state) {
         recordFrame(state.range(0));
         benchmark::DoNotOptimize(recordingMatchesShown());
     }
-    state.counters["allocations"] = benchmark::Counter(double(allocations - allocationsBefore),
+    state.counters["allocations"] = benchmark::Counter(double(allocationCount() - allocationsBefore),
                                                        benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(recordAndCompareAStillFrame)->Arg(65)->Arg(220)->Arg(1000)->Unit(benchmark::kMicrosecond);
