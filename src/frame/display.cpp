@@ -8,7 +8,6 @@
 #include "platform/platform.h"
 
 #include <algorithm>
-#include <iterator>
 
 namespace {
 
@@ -115,9 +114,8 @@ void preparePresentation()
     // colour, make the frame differ from the last one shown.
     DrawCommand placement;
     placement.perform = performPlacement;
-    const int32_t values[] = {drawableWidth, drawableHeight, shown.x, shown.y, shown.w, shown.h,
-                              int32_t(bandColor.value)};
-    std::copy(std::begin(values), std::end(values), placement.values);
+    setValues(placement, {drawableWidth, drawableHeight, shown.x, shown.y, shown.w, shown.h,
+                          int32_t(bandColor.value)});
     submitDraw(placement);
     if (presentationScaleHook) {
         presentationScaleHook(presentationScale());
@@ -330,8 +328,7 @@ void fillRect(BWColor color, BWRect rect)
     }
     DrawCommand fill;
     fill.perform = performFill;
-    const int32_t values[] = {int32_t(color.value), rect.x, rect.y, rect.w, rect.h};
-    std::copy(std::begin(values), std::end(values), fill.values);
+    setValues(fill, {int32_t(color.value), rect.x, rect.y, rect.w, rect.h});
     submitDraw(fill);
 }
 

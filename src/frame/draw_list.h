@@ -2,8 +2,10 @@
 // last shown, on an unchanged window, need not reach GL at all: a still picture costs nothing.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <initializer_list>
 
 // One drawing call: the function that performs it in GL, what it draws from, and its
 // arguments. Two commands draw the same when all their bytes are equal, so a command has no
@@ -19,6 +21,12 @@ struct DrawCommand {
     uint32_t textStart = 0;
     uint32_t textLength = 0;
 };
+
+// Sets the command's first values, in order.
+inline void setValues(DrawCommand& command, std::initializer_list<int32_t> values)
+{
+    std::copy(values.begin(), values.end(), command.values);
+}
 
 inline int32_t floatBits(float value)
 {

@@ -186,10 +186,8 @@ void BWFont::drawSystemText(int32_t x, int32_t y, const char* text) const
     DrawCommand command;
     command.perform = performSystemText;
     command.serial = record_->listsSerial;
-    command.values[0] = int32_t(record_->listBase);
-    command.values[1] = int32_t(record_->colour.value);
     // The baseline lies pointSize pixels below y.
-    command.values[2] = x;
-    command.values[3] = screenHeight() - (y + record_->pointSize);
+    setValues(command, {int32_t(record_->listBase), int32_t(record_->colour.value), x,
+                        screenHeight() - (y + record_->pointSize)});
     submitDraw(command, text);
 }

@@ -13,9 +13,7 @@
 #define GL_CLAMP_TO_EDGE 0x812F
 #endif
 
-#include <algorithm>
 #include <cmath>
-#include <iterator>
 
 namespace {
 
@@ -73,13 +71,12 @@ void matchFilter(const ImageTiles& tiles)
 }
 
 // A draw's parameters as a command's values, and back.
-void storeParams(const BWDrawParams& params, int32_t* values)
+void storeParams(const BWDrawParams& params, DrawCommand& command)
 {
-    const int32_t stored[] = {params.source.x,      params.source.y,      params.source.w,
-                              params.source.h,      params.destination.x, params.destination.y,
-                              params.destination.w, params.destination.h, params.rotationX,
-                              params.rotationY,     params.rotationZ,     floatBits(params.alpha)};
-    std::copy(std::begin(stored), std::end(stored), values);
+    setValues(command, {params.source.x, params.source.y, params.source.w, params.source.h,
+                        params.destination.x, params.destination.y, params.destination.w,
+                        params.destination.h, params.rotationX, params.rotationY, params.rotationZ,
+                        floatBits(params.alpha)});
 }
 
 BWDrawParams paramsFrom(const int32_t* values)
@@ -136,7 +133,7 @@ void BWImage::draw(const BWDrawParams& params) const
     sprite.perform = performSprite;
     sprite.subject = tiles_.get();
     sprite.serial = tiles_->serial;
-    storeParams(params, sprite.values);
+    storeParams(params, sprite);
     submitDraw(sprite);
 }
 
