@@ -210,27 +210,29 @@ bool startVideo(const char* applicationName)
 }
 
 // SDL reports the pointer in window units; where those are points (high-DPI screens) the
-// drawable has more pixels. These convert a position between the two.
+// drawable has more pixels. This converts a position from one to the other.
+void convertPosition(int32_t& x, int32_t& y, bool windowToDrawable)
+{
+    int window[2] = {};
+    int drawable[2] = {};
+    SDL_GetWindowSize(state.window, &window[0], &window[1]);
+    SDL_GL_GetDrawableSize(state.window, &drawable[0], &drawable[1]);
+    const int* from = windowToDrawable ? window : drawable;
+    const int* to = windowToDrawable ? drawable : window;
+    if (from[0] > 0 && from[1] > 0) {
+        x = static_cast<int32_t>(int64_t{x} * to[0] / from[0]);
+        y = static_cast<int32_t>(int64_t{y} * to[1] / from[1]);
+    }
+}
+
 void toDrawable(int32_t& x, int32_t& y)
 {
-    int windowW = 0, windowH = 0, drawableW = 0, drawableH = 0;
-    SDL_GetWindowSize(state.window, &windowW, &windowH);
-    SDL_GL_GetDrawableSize(state.window, &drawableW, &drawableH);
-    if (windowW > 0 && windowH > 0) {
-        x = static_cast<int32_t>(int64_t{x} * drawableW / windowW);
-        y = static_cast<int32_t>(int64_t{y} * drawableH / windowH);
-    }
+    convertPosition(x, y, true);
 }
 
 void toWindowUnits(int32_t& x, int32_t& y)
 {
-    int windowW = 0, windowH = 0, drawableW = 0, drawableH = 0;
-    SDL_GetWindowSize(state.window, &windowW, &windowH);
-    SDL_GL_GetDrawableSize(state.window, &drawableW, &drawableH);
-    if (drawableW > 0 && drawableH > 0) {
-        x = static_cast<int32_t>(int64_t{x} * windowW / drawableW);
-        y = static_cast<int32_t>(int64_t{y} * windowH / drawableH);
-    }
+    convertPosition(x, y, false);
 }
 
 int32_t buttonNumber(Uint8 sdlButton)
