@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstring>
 #include <initializer_list>
+#include <iterator>
 
 // One drawing call: the function that performs it in GL, what it draws from, and its
 // arguments. Two commands draw the same when all their bytes are equal, so a command has no
@@ -22,12 +23,13 @@ struct DrawCommand {
     uint32_t textLength = 0;
 };
 
-// Sets the command's first values, in order.
+// Sets the command's first values, in order (those past its twelve are not kept).
 inline void setValues(DrawCommand& command, std::initializer_list<int32_t> values)
 {
-    std::copy(values.begin(), values.end(), command.values);
+    std::copy_n(values.begin(), std::min(values.size(), std::size(command.values)), command.values);
 }
 
+// A float kept among a command's values as its bits, and back.
 inline int32_t floatBits(float value)
 {
     int32_t bits = 0;
