@@ -1,44 +1,23 @@
-// sdl_window.cpp: the window, its GL context, full screen, the pointer and the conversion of
-// SDL events into window messages.
+// sdl_window.cpp: the window, its placement on the desktop, full screen and the pointer.
 #include "platform/platform.h"
-#include "platform/virtual_keys.h"
+#include "platform/sdl_window_parts.h"
 
 #include <SDL.h>
 #ifdef _WIN32
 #include <windows.h>
 #endif
-#include <SDL_opengl.h>
-#include <SDL_syswm.h>
-#if defined(SDL_VIDEO_DRIVER_X11) && defined(PELLIX_HAVE_X11)
-#include <X11/Xlib.h>
-#endif
-#ifdef __GLIBC__
-#include <malloc.h>
-#endif
 
 #include <algorithm>
-#include <climits>
-#include <csignal>
 #include <cmath>
 #include <cstdlib>
-#include <deque>
+#include <string>
 
 namespace {
 
 // Everything the window side keeps between calls.
 struct WindowState {
     SDL_Window* window = nullptr;
-    SDL_GLContext glContext = nullptr;
     std::string lastError;
-    // Whether the latest key press was an auto-repeat: its characters count as repeated too.
-    bool keyRepeating = false;
-    // While the left Alt key is down, typed characters are shortcuts, not text (the right one
-    // is AltGr on many layouts and types "@", "€" ...).
-    bool leftAltHeld = false;
-    // Characters of a text event beyond the first wait here, one message each.
-    std::deque<PlatformMessage> pendingMessages;
-    PlatformMessageSource messageSource = nullptr;
-    void* messageSourceUser = nullptr;
     SDL_Cursor* systemCursors[2] = {nullptr, nullptr};
     int fullscreenSwitches = 0;
     // The window's own client size (not maximised, not full screen) and whether it is
@@ -46,63 +25,9 @@ struct WindowState {
     // start reopens.
     int windowWidth = 0;
     int windowHeight = 0;
-    // Set by the termination signals' handler, so only ever written as a whole sig_atomic_t.
-    volatile std::sig_atomic_t terminationRequested = 0;
     bool windowMaximised = false;
 };
 WindowState state;
-
-// SIGTERM (logout, kill), SIGINT (Ctrl+C) and SIGHUP (the terminal closed) end the program as
-// a normal shutdown. The handler only raises a flag that the next wait for a message turns
-// into a Terminate message: nothing else is safe inside a signal handler.
-void requestTermination(int)
-{
-    state.terminationRequested = 1;
-}
-
-// A signal the starter ignores stays ignored (nohup, a shell's background job).
-void catchUnlessIgnored(int signal)
-{
-    if (std::signal(signal, requestTermination) == SIG_IGN) {
-        std::signal(signal, SIG_IGN);
-    }
-}
-
-void catchTerminationSignals()
-{
-    static bool caught = false;
-    if (caught) {
-        return;
-    }
-    // SDL would turn SIGINT and SIGTERM into the same quit event, but not SIGHUP.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    catchUnlessIgnored(SIGTERM);
-    catchUnlessIgnored(SIGINT);
-#ifdef SIGHUP
-    catchUnlessIgnored(SIGHUP);
-#endif
-    caught = true;
-}
-
-bool takeTerminationRequest()
-{
-    if (!state.terminationRequested) {
-        return false;
-    }
-    state.terminationRequested = 0;
-    return true;
-}
-
-bool offscreenDriver()
-{
-    const char* driver = SDL_GetCurrentVideoDriver();
-    return driver && SDL_strcmp(driver, "offscreen") == 0;
-}
-
-void fail(const char* what)
-{
-    state.lastError = std::string(what) + ": " + SDL_GetError();
-}
 
 #ifdef _WIN32
 // On Windows the window class is the application's own: named after it, redrawn whole when
@@ -145,7 +70,7 @@ bool startVisibleVideoDriver()
     const char* named = SDL_getenv("SDL_VIDEODRIVER");
     if (named && *named) {
         if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
-            fail("cannot start the video system");
+            sdlFail("cannot start the video system");
             return false;
         }
         return true;
@@ -193,7 +118,7 @@ bool startVideo(const char* applicationName)
     SDL_SetHint(SDL_HINT_WINDOWS_DPI_AWARENESS, "permonitorv2");
 #endif
     SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
-    catchTerminationSignals();
+    sdlCatchTerminationSignals();
     if (!startVisibleVideoDriver()) {
         return false;
     }
@@ -209,214 +134,32 @@ bool startVideo(const char* applicationName)
     return true;
 }
 
-// SDL reports the pointer in window units; where those are points (high-DPI screens) the
-// drawable has more pixels. This converts a position from one to the other.
-void convertPosition(int32_t& x, int32_t& y, bool windowToDrawable)
+} // namespace
+
+SDL_Window* sdlWindow()
 {
-    int window[2] = {};
-    int drawable[2] = {};
-    SDL_GetWindowSize(state.window, &window[0], &window[1]);
-    SDL_GL_GetDrawableSize(state.window, &drawable[0], &drawable[1]);
-    const int* from = windowToDrawable ? window : drawable;
-    const int* to = windowToDrawable ? drawable : window;
-    if (from[0] > 0 && from[1] > 0) {
-        x = static_cast<int32_t>(int64_t{x} * to[0] / from[0]);
-        y = static_cast<int32_t>(int64_t{y} * to[1] / from[1]);
-    }
+    return state.window;
 }
 
-void toDrawable(int32_t& x, int32_t& y)
+void sdlFail(const char* what)
 {
-    convertPosition(x, y, true);
+    state.lastError = std::string(what) + ": " + SDL_GetError();
 }
 
-void toWindowUnits(int32_t& x, int32_t& y)
-{
-    convertPosition(x, y, false);
-}
-
-int32_t buttonNumber(Uint8 sdlButton)
-{
-    switch (sdlButton) {
-    case SDL_BUTTON_LEFT: return 1;
-    case SDL_BUTTON_RIGHT: return 2;
-    case SDL_BUTTON_MIDDLE: return 3;
-    case SDL_BUTTON_X1: return 4;
-    case SDL_BUTTON_X2: return 5;
-    default: return 0;
-    }
-}
-
-bool fullscreenNow()
+bool sdlFullscreenNow()
 {
     return state.window && (SDL_GetWindowFlags(state.window) & SDL_WINDOW_FULLSCREEN_DESKTOP) == SDL_WINDOW_FULLSCREEN_DESKTOP;
 }
 
-// The window's size on the X server itself. Without a window manager a full-screen request is
-// never carried out, yet SDL reports the desktop's size for the window that kept its own; the
-// picture must be fitted to what is really there.
-bool serverWindowSize(int& width, int& height)
+void sdlRememberWindowSize()
 {
-#if defined(SDL_VIDEO_DRIVER_X11) && defined(PELLIX_HAVE_X11)
-    SDL_SysWMinfo info;
-    SDL_VERSION(&info.version);
-    XWindowAttributes attributes;
-    if (SDL_GetWindowWMInfo(state.window, &info) && info.subsystem == SDL_SYSWM_X11 &&
-        XGetWindowAttributes(info.info.x11.display, info.info.x11.window, &attributes)) {
-        width = attributes.width;
-        height = attributes.height;
-        return true;
-    }
-#else
-    (void)width;
-    (void)height;
-#endif
-    return false;
-}
-
-void rememberWindowSize()
-{
-    if (state.window && !fullscreenNow()) {
+    if (state.window && !sdlFullscreenNow()) {
         state.windowMaximised = (SDL_GetWindowFlags(state.window) & SDL_WINDOW_MAXIMIZED) != 0;
         if (!state.windowMaximised) {
             SDL_GetWindowSize(state.window, &state.windowWidth, &state.windowHeight);
         }
     }
 }
-
-bool convertWindowEvent(const SDL_WindowEvent& event, PlatformMessage& message)
-{
-    switch (event.event) {
-    case SDL_WINDOWEVENT_CLOSE: message.kind = PlatformMessageKind::Close; return true;
-    case SDL_WINDOWEVENT_MOVED: message.kind = PlatformMessageKind::Move; return true;
-    case SDL_WINDOWEVENT_SIZE_CHANGED:
-        rememberWindowSize();
-        message.kind = PlatformMessageKind::Size;
-        return true;
-    case SDL_WINDOWEVENT_EXPOSED: message.kind = PlatformMessageKind::Paint; return true;
-    case SDL_WINDOWEVENT_MINIMIZED:
-    case SDL_WINDOWEVENT_HIDDEN: message.kind = PlatformMessageKind::Minimise; return true;
-    case SDL_WINDOWEVENT_FOCUS_GAINED:
-    case SDL_WINDOWEVENT_FOCUS_LOST:
-        state.leftAltHeld = false; // its release goes to the window that took the focus
-        message.kind = PlatformMessageKind::Activate;
-        message.active = event.event == SDL_WINDOWEVENT_FOCUS_GAINED;
-        return true;
-    default: return false;
-    }
-}
-
-bool convertKey(const SDL_KeyboardEvent& event, PlatformMessage& message)
-{
-    platformKeyVirtualKey(event.keysym.scancode, event.keysym.sym, message.virtualKey, message.extended);
-#ifdef __APPLE__
-    // Command is the Mac's Control for select-all and the clipboard: it reaches the frame as Ctrl.
-    if (event.keysym.scancode == SDL_SCANCODE_LGUI || event.keysym.scancode == SDL_SCANCODE_RGUI) {
-        message.virtualKey = vkControl;
-        message.extended = event.keysym.scancode == SDL_SCANCODE_RGUI;
-    }
-#endif
-    message.kind = event.type == SDL_KEYDOWN ? PlatformMessageKind::KeyDown : PlatformMessageKind::KeyUp;
-    message.repeat = event.repeat != 0;
-    if (event.keysym.scancode == SDL_SCANCODE_LALT) {
-        state.leftAltHeld = event.type == SDL_KEYDOWN;
-    }
-    if (event.type == SDL_KEYDOWN) {
-        state.keyRepeating = message.repeat;
-    }
-    return true;
-}
-
-// SDL stamps events with its own millisecond count; the message carries the platform's.
-uint64_t eventTime(uint32_t timestamp)
-{
-    const uint64_t now = platformMilliseconds();
-    const uint32_t age = SDL_GetTicks() - timestamp;
-    return age < now ? now - age : 0;
-}
-
-// One message per byte of the typed text; the frame keeps the printable ones.
-bool convertText(const SDL_TextInputEvent& event, PlatformMessage& message)
-{
-    if (state.leftAltHeld) {
-        return false;
-    }
-    for (const char* byte = event.text; *byte; ++byte) {
-        PlatformMessage typed;
-        typed.kind = PlatformMessageKind::Char;
-        typed.character = static_cast<uint8_t>(*byte);
-        typed.repeat = state.keyRepeating;
-        typed.time = eventTime(event.timestamp);
-        state.pendingMessages.push_back(typed);
-    }
-    if (state.pendingMessages.empty()) {
-        return false;
-    }
-    message = state.pendingMessages.front();
-    state.pendingMessages.pop_front();
-    return true;
-}
-
-bool convertMouse(const SDL_Event& event, PlatformMessage& message)
-{
-    switch (event.type) {
-    case SDL_MOUSEMOTION:
-        message.kind = PlatformMessageKind::MouseMove;
-        message.x = event.motion.x;
-        message.y = event.motion.y;
-        break;
-    case SDL_MOUSEBUTTONDOWN:
-    case SDL_MOUSEBUTTONUP:
-        message.kind = event.type == SDL_MOUSEBUTTONDOWN ? PlatformMessageKind::MouseDown
-                                                         : PlatformMessageKind::MouseUp;
-        message.x = event.button.x;
-        message.y = event.button.y;
-        message.button = buttonNumber(event.button.button);
-        break;
-    default: // SDL_MOUSEWHEEL; a sideways turn has no window message here
-        if (event.wheel.y == 0) {
-            return false;
-        }
-        message.kind = PlatformMessageKind::MouseWheel;
-        message.x = event.wheel.mouseX;
-        message.y = event.wheel.mouseY;
-        message.wheelDelta = event.wheel.y * 120;
-        if (event.wheel.direction == SDL_MOUSEWHEEL_FLIPPED) {
-            message.wheelDelta = -message.wheelDelta;
-        }
-        break;
-    }
-    toDrawable(message.x, message.y);
-    return true;
-}
-
-bool convertMessage(const SDL_Event& event, PlatformMessage& message)
-{
-    switch (event.type) {
-    // With SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE off this is never the close button: it is the
-    // system's own quit request (Cmd+Q on macOS, the session ending).
-    case SDL_QUIT: message.kind = PlatformMessageKind::Terminate; return true;
-    case SDL_WINDOWEVENT: return convertWindowEvent(event.window, message);
-    case SDL_DISPLAYEVENT: message.kind = PlatformMessageKind::DisplayChange; return true;
-    case SDL_KEYDOWN:
-    case SDL_KEYUP: return convertKey(event.key, message);
-    case SDL_TEXTINPUT: return convertText(event.text, message);
-    case SDL_MOUSEMOTION:
-    case SDL_MOUSEBUTTONDOWN:
-    case SDL_MOUSEBUTTONUP:
-    case SDL_MOUSEWHEEL: return convertMouse(event, message);
-    default: return false;
-    }
-}
-
-bool convertEvent(const SDL_Event& event, PlatformMessage& message)
-{
-    message = PlatformMessage{};
-    message.time = eventTime(event.common.timestamp);
-    return convertMessage(event, message);
-}
-
-} // namespace
 
 bool platformCreateWindow(const char* title, int32_t width, int32_t height)
 {
@@ -427,39 +170,19 @@ bool platformCreateWindow(const char* title, int32_t width, int32_t height)
         }
         return false;
     }
-#ifndef __EMSCRIPTEN__
-    // The browser's WebGL has no profiles (its GL 1.1 calls are emulated) and refuses the request.
-    SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
-#endif
-    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
-    SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 8);
-    SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 8);
-    SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 8);
-    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 16);
+    sdlRequestGLAttributes();
     state.window = SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height,
                               SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE |
                                   SDL_WINDOW_ALLOW_HIGHDPI);
     if (!state.window) {
-        fail("cannot create the window");
+        sdlFail("cannot create the window");
         return false;
     }
-#ifdef __GLIBC__
-    // Mesa's software renderer takes megabytes from the heap for each frame it draws and frees
-    // them when the frame is done; glibc would give them back to the system every time, and the
-    // next frame would fault every page in again, a third of what a board's frame costs. Freed
-    // heap is kept up to this much instead: no more than one frame's own peak.
-    mallopt(M_TRIM_THRESHOLD, 64 << 20);
-#endif
-    state.glContext = SDL_GL_CreateContext(state.window);
-    if (!state.glContext) {
-        fail("cannot create the OpenGL context");
+    if (!sdlCreateGLContext(state.window)) {
         SDL_DestroyWindow(state.window);
         state.window = nullptr;
         return false;
     }
-    SDL_GL_MakeCurrent(state.window, state.glContext);
-    // The run loop paces the frames; a swap must not wait for the display as well.
-    SDL_GL_SetSwapInterval(0);
     SDL_StartTextInput();
     state.windowWidth = width;
     state.windowHeight = height;
@@ -469,11 +192,7 @@ bool platformCreateWindow(const char* title, int32_t width, int32_t height)
 
 void platformDestroyWindow()
 {
-    if (state.glContext) {
-        SDL_GL_MakeCurrent(state.window, nullptr);
-        SDL_GL_DeleteContext(state.glContext);
-        state.glContext = nullptr;
-    }
+    sdlDestroyGLContext(state.window);
     if (state.window) {
         SDL_DestroyWindow(state.window);
         state.window = nullptr;
@@ -484,19 +203,12 @@ void platformDestroyWindow()
             cursor = nullptr;
         }
     }
-    state.pendingMessages.clear();
-    state.keyRepeating = false;
-    state.leftAltHeld = false;
+    sdlResetEventState();
 }
 
 bool platformHasWindow()
 {
     return state.window != nullptr;
-}
-
-bool platformHasGLContext()
-{
-    return state.glContext != nullptr;
 }
 
 const char* platformLastError()
@@ -565,7 +277,7 @@ PlatformRect platformWorkArea()
 
 void platformWindowSize(int32_t& width, int32_t& height)
 {
-    rememberWindowSize();
+    sdlRememberWindowSize();
     width = state.window ? state.windowWidth : 0;
     height = state.window ? state.windowHeight : 0;
 }
@@ -574,7 +286,7 @@ void platformSetWindowSize(int32_t width, int32_t height)
 {
     if (state.window) {
         SDL_SetWindowSize(state.window, width, height);
-        rememberWindowSize();
+        sdlRememberWindowSize();
     }
 }
 
@@ -594,7 +306,7 @@ void platformMaximiseWindow()
 
 bool platformWindowMaximised()
 {
-    rememberWindowSize();
+    sdlRememberWindowSize();
     return state.window && state.windowMaximised;
 }
 
@@ -618,7 +330,7 @@ void platformSetFullscreen(bool fullscreen)
     if (!state.window || platformIsFullscreen() == fullscreen) {
         return;
     }
-    rememberWindowSize();
+    sdlRememberWindowSize();
     SDL_SetWindowFullscreen(state.window, fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
     if (!fullscreen) {
         // Not every video driver gives the window its own size back by itself.
@@ -632,36 +344,12 @@ void platformSetFullscreen(bool fullscreen)
 
 bool platformIsFullscreen()
 {
-    return fullscreenNow();
+    return sdlFullscreenNow();
 }
 
 int platformFullscreenSwitchCount()
 {
     return state.fullscreenSwitches;
-}
-
-void platformDrawableSize(int32_t& width, int32_t& height)
-{
-    width = 0;
-    height = 0;
-    if (state.window && !(fullscreenNow() && serverWindowSize(width, height))) {
-        SDL_GL_GetDrawableSize(state.window, &width, &height);
-    }
-}
-
-void platformPresentFrame()
-{
-    if (!state.window || !state.glContext) {
-        return;
-    }
-    if (platformWindowVisible() && !offscreenDriver()) {
-        SDL_GL_SwapWindow(state.window);
-        return;
-    }
-    // Without a swap (a hidden window, or the off-screen driver's pbuffer, where a swap does
-    // nothing) the software renderer would keep every frame's commands queued and grow for as
-    // long as the window lives; finishing the frame hands them to the rasteriser and frees them.
-    glFinish();
 }
 
 void platformSetCursor(PlatformCursor cursor)
@@ -693,45 +381,6 @@ void platformWarpCursor(int32_t x, int32_t y)
     if (!state.window) {
         return;
     }
-    toWindowUnits(x, y);
+    sdlToWindowUnits(x, y);
     SDL_WarpMouseInWindow(state.window, x, y);
-}
-
-bool platformWaitMessage(PlatformMessage& message, uint32_t timeoutMs)
-{
-    if (takeTerminationRequest()) {
-        message = PlatformMessage{};
-        message.kind = PlatformMessageKind::Terminate;
-        return true;
-    }
-    if (state.messageSource) {
-        return state.messageSource(state.messageSourceUser, message, timeoutMs);
-    }
-    if (!state.pendingMessages.empty()) {
-        message = state.pendingMessages.front();
-        state.pendingMessages.pop_front();
-        return true;
-    }
-    if (!SDL_WasInit(SDL_INIT_VIDEO)) {
-        SDL_Delay(timeoutMs == kPlatformWaitForever ? 1000 : timeoutMs);
-        return false;
-    }
-    SDL_Event event;
-    if (timeoutMs != kPlatformWaitForever) {
-        return SDL_WaitEventTimeout(&event, static_cast<int>(std::min<uint32_t>(timeoutMs, INT32_MAX))) &&
-               convertEvent(event, message);
-    }
-    // A termination signal only raises a flag, so waiting for ever is done in slices.
-    while (!SDL_WaitEventTimeout(&event, 250)) {
-        if (state.terminationRequested) {
-            return platformWaitMessage(message, 0);
-        }
-    }
-    return convertEvent(event, message);
-}
-
-void platformSetMessageSource(PlatformMessageSource source, void* user)
-{
-    state.messageSource = source;
-    state.messageSourceUser = user;
 }

@@ -1,0 +1,151 @@
+// sdl_gl_context.cpp: the window's OpenGL context, the size of what it draws into, and showing
+// each frame drawn.
+#include "platform/platform.h"
+#include "platform/sdl_window_parts.h"
+
+#include <SDL.h>
+#ifdef _WIN32
+#include <windows.h>
+#endif
+#include <SDL_opengl.h>
+#include <SDL_syswm.h>
+#if defined(SDL_VIDEO_DRIVER_X11) && defined(PELLIX_HAVE_X11)
+#include <X11/Xlib.h>
+#endif
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
+namespace {
+
+// Everything the GL side keeps between calls.
+struct GLState {
+    SDL_GLContext glContext = nullptr;
+};
+GLState state;
+
+bool offscreenDriver()
+{
+    const char* driver = SDL_GetCurrentVideoDriver();
+    return driver && SDL_strcmp(driver, "offscreen") == 0;
+}
+
+// Converts a position between window units and drawable pixels, either way.
+void convertPosition(int32_t& x, int32_t& y, bool windowToDrawable)
+{
+    int window[2] = {};
+    int drawable[2] = {};
+    SDL_GetWindowSize(sdlWindow(), &window[0], &window[1]);
+    SDL_GL_GetDrawableSize(sdlWindow(), &drawable[0], &drawable[1]);
+    const int* from = windowToDrawable ? window : drawable;
+    const int* to = windowToDrawable ? drawable : window;
+    if (from[0] > 0 && from[1] > 0) {
+        x = static_cast<int32_t>(int64_t{x} * to[0] / from[0]);
+        y = static_cast<int32_t>(int64_t{y} * to[1] / from[1]);
+    }
+}
+
+// The window's size on the X server itself. Without a window manager a full-screen request is
+// never carried out, yet SDL reports the desktop's size for the window that kept its own; the
+// picture must be fitted to what is really there.
+bool serverWindowSize(int& width, int& height)
+{
+#if defined(SDL_VIDEO_DRIVER_X11) && defined(PELLIX_HAVE_X11)
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    XWindowAttributes attributes;
+    if (SDL_GetWindowWMInfo(sdlWindow(), &info) && info.subsystem == SDL_SYSWM_X11 &&
+        XGetWindowAttributes(info.info.x11.display, info.info.x11.window, &attributes)) {
+        width = attributes.width;
+        height = attributes.height;
+        return true;
+    }
+#else
+    (void)width;
+    (void)height;
+#endif
+    return false;
+}
+
+} // namespace
+
+void sdlRequestGLAttributes()
+{
+#ifndef __EMSCRIPTEN__
+    // The browser's WebGL has no profiles (its GL 1.1 calls are emulated) and refuses the request.
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
+#endif
+    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+    SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 8);
+    SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 8);
+    SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 8);
+    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 16);
+}
+
+bool sdlCreateGLContext(SDL_Window* window)
+{
+#ifdef __GLIBC__
+    // Mesa's software renderer takes megabytes from the heap for each frame it draws and frees
+    // them when the frame is done; glibc would give them back to the system every time, and the
+    // next frame would fault every page in again, a third of what a board's frame costs. Freed
+    // heap is kept up to this much instead: no more than one frame's own peak.
+    mallopt(M_TRIM_THRESHOLD, 64 << 20);
+#endif
+    state.glContext = SDL_GL_CreateContext(window);
+    if (!state.glContext) {
+        sdlFail("cannot create the OpenGL context");
+        return false;
+    }
+    SDL_GL_MakeCurrent(window, state.glContext);
+    // The run loop paces the frames; a swap must not wait for the display as well.
+    SDL_GL_SetSwapInterval(0);
+    return true;
+}
+
+void sdlDestroyGLContext(SDL_Window* window)
+{
+    if (state.glContext) {
+        SDL_GL_MakeCurrent(window, nullptr);
+        SDL_GL_DeleteContext(state.glContext);
+        state.glContext = nullptr;
+    }
+}
+
+void sdlToDrawable(int32_t& x, int32_t& y)
+{
+    convertPosition(x, y, true);
+}
+
+void sdlToWindowUnits(int32_t& x, int32_t& y)
+{
+    convertPosition(x, y, false);
+}
+
+bool platformHasGLContext()
+{
+    return state.glContext != nullptr;
+}
+
+void platformDrawableSize(int32_t& width, int32_t& height)
+{
+    width = 0;
+    height = 0;
+    if (sdlWindow() && !(sdlFullscreenNow() && serverWindowSize(width, height))) {
+        SDL_GL_GetDrawableSize(sdlWindow(), &width, &height);
+    }
+}
+
+void platformPresentFrame()
+{
+    if (!sdlWindow() || !state.glContext) {
+        return;
+    }
+    if (platformWindowVisible() && !offscreenDriver()) {
+        SDL_GL_SwapWindow(sdlWindow());
+        return;
+    }
+    // Without a swap (a hidden window, or the off-screen driver's pbuffer, where a swap does
+    // nothing) the software renderer would keep every frame's commands queued and grow for as
+    // long as the window lives; finishing the frame hands them to the rasteriser and frees them.
+    glFinish();
+}
