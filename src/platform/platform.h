@@ -139,6 +139,13 @@ bool platformCursorVisible();
 // Places the pointer at a point of the drawable (its pixels, y downwards).
 void platformWarpCursor(int32_t x, int32_t y);
 
+// ---- On-screen keyboard.
+
+// Whether a text box takes typing. A device without keys (a phone or tablet in the browser)
+// shows its on-screen keyboard while it does, and hides it when it stops; a desktop has its
+// keyboard and needs nothing.
+void platformSetTypingWanted(bool wanted);
+
 // ---- Messages.
 
 enum class PlatformMessageKind {
@@ -161,7 +168,9 @@ enum class PlatformMessageKind {
 };
 
 // One window message. Positions are pixels of the drawable, y downwards (the frame maps them
-// to the picture); buttons are 1 left, 2 right, 3 middle, 4 and 5 the X buttons.
+// to the picture); buttons are 1 left, 2 right, 3 middle, 4 and 5 the X buttons. A touch screen
+// clicks too: a tap is a left click when the finger lifts, a finger held still half a second a
+// right click (platform/touch_press.h).
 struct PlatformMessage {
     PlatformMessageKind kind = PlatformMessageKind::None;
     int32_t virtualKey = 0;

@@ -2,12 +2,14 @@
 // and the wait for the next one.
 #include "platform/platform.h"
 #include "platform/sdl_window_parts.h"
+#include "platform/touch_press.h"
 #include "platform/virtual_keys.h"
 
 #include <SDL.h>
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
 #include <csignal>
 #include <deque>
 
@@ -20,8 +22,12 @@ struct EventState {
     // While the left Alt key is down, typed characters are shortcuts, not text (the right one
     // is AltGr on many layouts and types "@", "€" ...).
     bool leftAltHeld = false;
-    // Characters of a text event beyond the first wait here, one message each.
+    // Characters of a text event beyond the first, and the messages of a touch's click, wait
+    // here, one message each.
     std::deque<PlatformMessage> pendingMessages;
+    // The finger that is down, turned into clicks; SDL's own mouse events made from touches
+    // are ignored, as they press at once and know no long press.
+    TouchPress touch;
     PlatformMessageSource messageSource = nullptr;
     void* messageSourceUser = nullptr;
     // Set by the termination signals' handler, so only ever written as a whole sig_atomic_t.
@@ -117,6 +123,16 @@ uint64_t eventTime(uint32_t timestamp)
     return age < now ? now - age : 0;
 }
 
+bool takePending(PlatformMessage& message)
+{
+    if (state.pendingMessages.empty()) {
+        return false;
+    }
+    message = state.pendingMessages.front();
+    state.pendingMessages.pop_front();
+    return true;
+}
+
 // One message per byte of the typed text; the frame keeps the printable ones.
 bool convertText(const SDL_TextInputEvent& event, PlatformMessage& message)
 {
@@ -131,16 +147,15 @@ bool convertText(const SDL_TextInputEvent& event, PlatformMessage& message)
         typed.time = eventTime(event.timestamp);
         state.pendingMessages.push_back(typed);
     }
-    if (state.pendingMessages.empty()) {
-        return false;
-    }
-    message = state.pendingMessages.front();
-    state.pendingMessages.pop_front();
-    return true;
+    return takePending(message);
 }
 
 bool convertMouse(const SDL_Event& event, PlatformMessage& message)
 {
+    // The same place in the event for motion, buttons and the wheel.
+    if (event.motion.which == SDL_TOUCH_MOUSEID) {
+        return false;
+    }
     switch (event.type) {
     case SDL_MOUSEMOTION:
         message.kind = PlatformMessageKind::MouseMove;
@@ -172,6 +187,52 @@ bool convertMouse(const SDL_Event& event, PlatformMessage& message)
     return true;
 }
 
+// A click of the touch: the pointer moves to where the finger went down, then the button goes
+// down and up there.
+void queueTouchClick(TouchClick click, uint64_t time)
+{
+    if (click == TouchClick::None) {
+        return;
+    }
+    PlatformMessage message;
+    message.time = time;
+    message.x = static_cast<int32_t>(std::lround(state.touch.x));
+    message.y = static_cast<int32_t>(std::lround(state.touch.y));
+    sdlToDrawable(message.x, message.y);
+    message.button = click == TouchClick::Left ? 1 : 2;
+    for (PlatformMessageKind kind :
+         {PlatformMessageKind::MouseMove, PlatformMessageKind::MouseDown, PlatformMessageKind::MouseUp}) {
+        message.kind = kind;
+        state.pendingMessages.push_back(message);
+    }
+}
+
+// The long press's moment passed: its right click waits with the other pending messages.
+void queueLongPress()
+{
+    const uint64_t now = platformMilliseconds();
+    queueTouchClick(touchTimePassed(state.touch, now), now);
+}
+
+// SDL gives a finger's place as a fraction of the window; the press keeps window units.
+void convertFinger(const SDL_TouchFingerEvent& event, uint64_t time)
+{
+    int width = 0;
+    int height = 0;
+    if (SDL_Window* window = sdlWindow()) {
+        SDL_GetWindowSize(window, &width, &height);
+    }
+    const float x = event.x * static_cast<float>(width);
+    const float y = event.y * static_cast<float>(height);
+    // Each finger of each touch surface is a finger of its own.
+    const int64_t finger = static_cast<int64_t>(event.touchId) * 64 + static_cast<int64_t>(event.fingerId);
+    switch (event.type) {
+    case SDL_FINGERDOWN: touchFingerDown(state.touch, finger, x, y, time); break;
+    case SDL_FINGERMOTION: touchFingerMove(state.touch, finger, x, y); break;
+    default: queueTouchClick(touchFingerUp(state.touch, finger, x, y, time), time); break;
+    }
+}
+
 bool convertMessage(const SDL_Event& event, PlatformMessage& message)
 {
     switch (event.type) {
@@ -187,6 +248,11 @@ bool convertMessage(const SDL_Event& event, PlatformMessage& message)
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP:
     case SDL_MOUSEWHEEL: return convertMouse(event, message);
+    case SDL_FINGERDOWN:
+    case SDL_FINGERMOTION:
+    case SDL_FINGERUP:
+        convertFinger(event.tfinger, message.time);
+        return takePending(message);
     default: return false;
     }
 }
@@ -219,6 +285,7 @@ void sdlCatchTerminationSignals()
 void sdlResetEventState()
 {
     state.pendingMessages.clear();
+    state.touch = TouchPress{};
     state.keyRepeating = false;
     state.leftAltHeld = false;
 }
@@ -233,27 +300,39 @@ bool platformWaitMessage(PlatformMessage& message, uint32_t timeoutMs)
     if (state.messageSource) {
         return state.messageSource(state.messageSourceUser, message, timeoutMs);
     }
-    if (!state.pendingMessages.empty()) {
-        message = state.pendingMessages.front();
-        state.pendingMessages.pop_front();
+    queueLongPress();
+    if (takePending(message)) {
         return true;
     }
     if (!SDL_WasInit(SDL_INIT_VIDEO)) {
         SDL_Delay(timeoutMs == kPlatformWaitForever ? 1000 : timeoutMs);
         return false;
     }
+    // A termination signal only raises a flag, so waiting for ever is done in slices; a held
+    // finger ends a wait early when its press becomes a right click.
+    // The wait itself is counted on the real clock, which moves under a test's manual clock too.
     SDL_Event event;
-    if (timeoutMs != kPlatformWaitForever) {
-        return SDL_WaitEventTimeout(&event, static_cast<int>(std::min<uint32_t>(timeoutMs, INT32_MAX))) &&
-               convertEvent(event, message);
-    }
-    // A termination signal only raises a flag, so waiting for ever is done in slices.
-    while (!SDL_WaitEventTimeout(&event, 250)) {
+    const Uint64 start = SDL_GetTicks64();
+    for (;;) {
+        const Uint64 waited = SDL_GetTicks64() - start;
+        const uint32_t left = timeoutMs == kPlatformWaitForever ? 250
+                              : waited >= timeoutMs           ? 0
+                                                              : static_cast<uint32_t>(timeoutMs - waited);
+        const uint32_t wait = touchWaitLimit(state.touch, platformMilliseconds(), left);
+        if (SDL_WaitEventTimeout(&event, static_cast<int>(std::min<uint32_t>(wait, INT32_MAX)))) {
+            return convertEvent(event, message);
+        }
+        queueLongPress();
+        if (takePending(message)) {
+            return true;
+        }
+        if (timeoutMs != kPlatformWaitForever && SDL_GetTicks64() - start >= timeoutMs) {
+            return false;
+        }
         if (state.terminationRequested) {
             return platformWaitMessage(message, 0);
         }
     }
-    return convertEvent(event, message);
 }
 
 void platformSetMessageSource(PlatformMessageSource source, void* user)

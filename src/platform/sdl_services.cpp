@@ -130,6 +130,11 @@ void platformSleepMilliseconds(uint32_t ms)
     SDL_Delay(ms);
 }
 
+#ifndef __EMSCRIPTEN__
+// A desktop's keyboard is always there (the browser's page shows one: sdl_web_page.cpp).
+void platformSetTypingWanted(bool) {}
+#endif
+
 uint32_t platformUptimeMilliseconds()
 {
 #ifdef __EMSCRIPTEN__

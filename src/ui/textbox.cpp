@@ -71,6 +71,27 @@ BWTextbox::~BWTextbox()
 {
     // The pointer may have been over the box when it went.
     platformSetCursor(PlatformCursor::Arrow);
+    if (takesTyping()) {
+        platformSetTypingWanted(false);
+    }
+}
+
+void BWTextbox::setFocused(bool focused)
+{
+    const bool typing = takesTyping();
+    focused_ = focused;
+    if (takesTyping() != typing) {
+        platformSetTypingWanted(!typing);
+    }
+}
+
+void BWTextbox::setEnabled(bool enabled)
+{
+    const bool typing = takesTyping();
+    enabled_ = enabled;
+    if (takesTyping() != typing) {
+        platformSetTypingWanted(!typing);
+    }
 }
 
 int32_t BWTextbox::length() const
@@ -80,7 +101,7 @@ int32_t BWTextbox::length() const
 
 void BWTextbox::focus()
 {
-    focused_ = true;
+    setFocused(true);
     selectAll();
 }
 
@@ -224,7 +245,7 @@ bool BWTextbox::editKey(int32_t keyCode)
         }
         return true;
     case keyTab:
-        focused_ = false;
+        setFocused(false);
         return false;
     case keyHome:
         anchor_ = caret_ = 0;
@@ -350,12 +371,12 @@ void BWTextbox::onMouseDown(int32_t x, int32_t y, int32_t button)
     lastPointer_.set(x, y);
     if (!enabled_ || !rect_.contains(x, y)) {
         dragging_ = false;
-        focused_ = false;
+        setFocused(false);
         passMouseDown(x, y, button);
         return;
     }
     dragging_ = true;
-    focused_ = true;
+    setFocused(true);
     if (font_ && !text_.isEmpty()) {
         anchor_ = caret_ = indexFromX(x);
     }
@@ -393,7 +414,7 @@ void BWTextbox::onMouseDoubleClick(int32_t x, int32_t y, int32_t button)
     lastPointer_.set(x, y);
     dragging_ = false;
     if (!enabled_ || !rect_.contains(x, y)) {
-        focused_ = false;
+        setFocused(false);
         passMouseDoubleClick(x, y, button);
         return;
     }

@@ -48,14 +48,16 @@ public:
 
     // Focused with the whole text selected.
     void focus();
-    void unfocus() { focused_ = false; }
-    void setEnabled(bool enabled) { enabled_ = enabled; }
+    void unfocus() { setFocused(false); }
+    void setEnabled(bool enabled);
 
     const BWString& text() const { return text_; }
     BWRect rect() const { return rect_; }
     int32_t anchor() const { return anchor_; }
     int32_t caret() const { return caret_; }
     bool isFocused() const { return focused_; }
+    // Focused and enabled: the device's on-screen keyboard shows while this holds.
+    bool takesTyping() const { return focused_ && enabled_; }
     bool isEnabled() const { return enabled_; }
     // The margin between the box's left and top edges and the text.
     int32_t inset() const { return inset_; }
@@ -63,6 +65,8 @@ public:
     int32_t boundaryX(int32_t index) const;
 
 private:
+    // Every change of focus goes through here, so that the on-screen keyboard follows it.
+    void setFocused(bool focused);
     int32_t length() const;
     // The character boundary nearest to a window x: 0 left of the text, the length right of it.
     int32_t indexFromX(int32_t x) const;

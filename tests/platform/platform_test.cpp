@@ -63,6 +63,17 @@ struct EventTest : ::testing::Test {
         event.wheel.mouseY = 40;
         return event;
     }
+    // A finger at a fraction of the 800 x 600 window.
+    static SDL_Event finger(Uint32 type, SDL_FingerID id, float x, float y)
+    {
+        SDL_Event event{};
+        event.type = type;
+        event.tfinger.touchId = 1;
+        event.tfinger.fingerId = id;
+        event.tfinger.x = x;
+        event.tfinger.y = y;
+        return event;
+    }
     static SDL_Event windowEvent(Uint8 which)
     {
         SDL_Event event{};
@@ -148,6 +159,28 @@ TEST_F(EventTest, EventsBecomeTheWindowMessagesOfTheirKind)
          {windowEvent(SDL_WINDOWEVENT_CLOSE), windowEvent(SDL_WINDOWEVENT_FOCUS_LOST),
           windowEvent(SDL_WINDOWEVENT_FOCUS_GAINED), SDL_Event{SDL_QUIT}},
          {"close", "inactive", "active", "terminate"}},
+        {"a tap is a left click where the finger went down, when it lifts; a second finger clicks nothing",
+         {finger(SDL_FINGERDOWN, 7, 0.5f, 0.25f), finger(SDL_FINGERDOWN, 8, 0.1f, 0.1f),
+          finger(SDL_FINGERMOTION, 7, 0.505f, 0.26f), finger(SDL_FINGERUP, 8, 0.1f, 0.1f),
+          finger(SDL_FINGERUP, 7, 0.505f, 0.26f)},
+         {"move @400,150", "down 1 @400,150", "up 1 @400,150"}},
+        {"a finger that drags clicks nothing",
+         {finger(SDL_FINGERDOWN, 7, 0.5f, 0.25f), finger(SDL_FINGERMOTION, 7, 0.6f, 0.25f),
+          finger(SDL_FINGERMOTION, 7, 0.5f, 0.25f), finger(SDL_FINGERUP, 7, 0.5f, 0.25f)},
+         {}},
+        {"SDL's own mouse events made from a touch are not clicks",
+         {[] {
+              SDL_Event event = button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT);
+              event.button.which = SDL_TOUCH_MOUSEID;
+              return event;
+          }(),
+          [] {
+              SDL_Event event{};
+              event.type = SDL_MOUSEMOTION;
+              event.motion.which = SDL_TOUCH_MOUSEID;
+              return event;
+          }()},
+         {}},
         {"minimising and hiding are the same message",
          {windowEvent(SDL_WINDOWEVENT_MINIMIZED), windowEvent(SDL_WINDOWEVENT_HIDDEN)},
          {"minimise", "minimise"}},
@@ -210,6 +243,20 @@ TEST_F(EventTest, EachTerminationSignalBecomesOneTerminateMessageEvenInAnEndless
     later.join();
     ASSERT_TRUE(taken);
     EXPECT_EQ(describe(message), "terminate");
+}
+
+// A finger held still is a right click as its moment passes, without a lift or any other event
+// to end the wait; lifting it afterwards clicks nothing more.
+TEST_F(EventTest, AFingerHeldStillIsARightClickWhileTheLoopWaits)
+{
+    EXPECT_EQ(convert({finger(SDL_FINGERDOWN, 3, 0.25f, 0.5f)}), Lines{});
+    Lines lines;
+    PlatformMessage message;
+    for (int pass = 0; pass < 3 && platformWaitMessage(message, 5000); ++pass) {
+        lines.push_back(describe(message));
+    }
+    EXPECT_EQ(lines, (Lines{"move @200,300", "down 2 @200,300", "up 2 @200,300"}));
+    EXPECT_EQ(convert({finger(SDL_FINGERUP, 3, 0.25f, 0.5f)}), Lines{});
 }
 
 // The platform reports drawable pixels whatever the picture's size; the frame maps them back.
