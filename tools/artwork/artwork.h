@@ -56,6 +56,11 @@ void addIcon(Artwork& art);
 
 // The icon drawn for one size (each size is drawn afresh, not scaled).
 Canvas iconPicture(int size);
+// The icon's nine squares inside its dark tile, spaced for an icon of that size.
+void paintIconSquares(Canvas& canvas, Box tile, double size);
+// The installed browser game's icons (app_icons.cpp): they go beside the page, not into the
+// game's art.
+std::vector<OutputFile> appIcons();
 
 // The ".fnt" bytes of a sheet: the big-endian header, then the pixel block.
 std::vector<uint8_t> encodeFont(const FontSheet& font);

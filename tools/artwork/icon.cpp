@@ -10,23 +10,12 @@ namespace {
 
 void paintIcon(Canvas& canvas)
 {
-    cairo_t* cr = canvas.cr();
     double size = canvas.width();
     double margin = size / 16;
     Box tile{margin, margin, size - 2 * margin, size - 2 * margin};
-    if (size >= 48) softShadow(cr, tile, size * 0.2, size / 40, size / 64, 0.35);
-    fillRoundedGradient(cr, tile, size * 0.2, rgb(0x3a4254), rgb(0x242935));
-    double gap = size / 24;
-    double inner = tile.w - 2 * gap * 1.5;
-    double step = (inner + gap) / 3;
-    for (int i = 0; i < 9; i++) {
-        Box square{tile.x + 1.5 * gap + (i % 3) * step, tile.y + 1.5 * gap + (i / 3) * step, step - gap,
-                   step - gap};
-        fillRounded(cr, square, size / 28, i == 4 ? rgb(0xfffdf9) : palette::zoneColour(i + 1));
-        if (i == 4 && size >= 48)
-            drawText(canvas, {Face::Bold, square.h * 0.78, palette::playerBlue()},
-                     square.x + square.w / 2, square.y + square.h * 0.79, "9", Align::Centre);
-    }
+    if (size >= 48) softShadow(canvas.cr(), tile, size * 0.2, size / 40, size / 64, 0.35);
+    fillRoundedGradient(canvas.cr(), tile, size * 0.2, rgb(0x3a4254), rgb(0x242935));
+    paintIconSquares(canvas, tile, size);
 }
 
 void putLittle(std::vector<uint8_t>& bytes, uint32_t value, int size)
@@ -57,6 +46,21 @@ std::vector<uint8_t> encodeIco(const std::vector<std::vector<uint8_t>>& pngs, co
 }
 
 }  // namespace
+
+void paintIconSquares(Canvas& canvas, Box tile, double size)
+{
+    double gap = size / 24;
+    double inner = tile.w - 2 * gap * 1.5;
+    double step = (inner + gap) / 3;
+    for (int i = 0; i < 9; i++) {
+        Box square{tile.x + 1.5 * gap + (i % 3) * step, tile.y + 1.5 * gap + (i / 3) * step, step - gap,
+                   step - gap};
+        fillRounded(canvas.cr(), square, size / 28, i == 4 ? rgb(0xfffdf9) : palette::zoneColour(i + 1));
+        if (i == 4 && size >= 48)
+            drawText(canvas, {Face::Bold, square.h * 0.78, palette::playerBlue()},
+                     square.x + square.w / 2, square.y + square.h * 0.79, "9", Align::Centre);
+    }
+}
 
 Canvas iconPicture(int size)
 {

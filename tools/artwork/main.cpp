@@ -6,6 +6,7 @@
 //   artwork --preview <file.png>      also or only: a contact sheet of every picture
 //   artwork --mock <folder>           also or only: screens assembled from the pictures in place
 //   artwork --scale 2|3 ...           previews and mocks from the 2x or 3x set instead of the 1x
+//   artwork --app-icons <folder>      also or only: the browser page's app icons (app_icons.cpp)
 //
 // Everything is drawn from code with fixed inputs, so two runs write the same bytes.
 #include "artwork.h"
@@ -27,6 +28,7 @@ struct Options {
     std::string output;
     std::string preview;
     std::string mock;
+    std::string appIcons;
     int previewScale = 1;
 };
 
@@ -36,12 +38,14 @@ bool parseOptions(int argc, char** argv, Options& options)
         bool hasValue = i + 1 < argc;
         if (std::strcmp(argv[i], "--preview") == 0 && hasValue) options.preview = argv[++i];
         else if (std::strcmp(argv[i], "--mock") == 0 && hasValue) options.mock = argv[++i];
+        else if (std::strcmp(argv[i], "--app-icons") == 0 && hasValue) options.appIcons = argv[++i];
         else if (std::strcmp(argv[i], "--scale") == 0 && hasValue) options.previewScale = std::atoi(argv[++i]);
         else if (argv[i][0] != '-' && options.output.empty()) options.output = argv[i];
         else return false;
     }
     bool knownScale = options.previewScale >= 1 && options.previewScale <= 3;
-    return knownScale && !(options.output.empty() && options.preview.empty() && options.mock.empty());
+    return knownScale &&
+           !(options.output.empty() && options.preview.empty() && options.mock.empty() && options.appIcons.empty());
 }
 
 bool writeFile(const std::filesystem::path& path, const std::vector<uint8_t>& bytes)
@@ -100,6 +104,11 @@ bool run(const Options& options)
     bool written = true;
     if (flawless && !options.output.empty())
         written = writeAll(art, options.output) && writeScaledSets(options.output);
+    if (!options.appIcons.empty()) {
+        Artwork icons;
+        icons.files = appIcons();
+        written = writeAll(icons, options.appIcons) && written;
+    }
     if (options.previewScale != 1) art = drawSet(options.previewScale);
     if (!options.preview.empty()) written = writePreview(art, options.preview) && written;
     if (!options.mock.empty()) {
@@ -117,7 +126,8 @@ int main(int argc, char** argv)
 {
     Options options;
     if (!parseOptions(argc, argv, options)) {
-        std::fprintf(stderr, "usage: artwork [<folder>] [--preview <file.png>] [--mock <folder>] [--scale 2|3]\n");
+        std::fprintf(stderr, "usage: artwork [<folder>] [--preview <file.png>] [--mock <folder>] [--app-icons <folder>] "
+                             "[--scale 2|3]\n");
         return 2;
     }
     bool ok = openTypefaces(PELLIX_FONT_DIR) && run(options);
