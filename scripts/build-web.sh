@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # build-web.sh: builds the game for the browser with Emscripten into build-web/: index.html,
-# pellix.js, pellix.wasm and pellix.data (the art), a static folder any web server can host.
+# pellix.js, pellix.wasm and pellix.data (the art), the page's scripts for touch screens and
+# offline play, its manifest and icons: a static folder any web server can host.
 # SDL2, zlib and libpng are built from Debian's own source packages into a sysroot kept in the
 # user's cache, outside the clone and named after their versions, so that a fresh clone reuses it.
 set -euo pipefail
@@ -86,7 +87,14 @@ cmake -S . -B "$game" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/emscripten.cm
   -DPELLIX_SYSROOT="$sysroot" -DCMAKE_BUILD_TYPE=Release -DPELLIX_RESOURCES_DIR="$root/build/Resources" \
   ${CMAKE_ARGS:-} >/dev/null
 nice -n 19 cmake --build "$game" -j "$jobs"
-cp data/web/index.html "$game/pellix.js" "$game/pellix.wasm" "$game/pellix.data" "$out/"
+cp data/web/index.html data/web/device.css data/web/offline.js data/web/manifest.webmanifest \
+  "$game/pellix.js" "$game/pellix.wasm" "$game/pellix.data" "$out/"
+# The page measures the picture as the game lays it out.
+sed -e "s/@SCREEN_WIDTH@/$(python3 scripts/screen_layout.py kScreenWidth)/" \
+  -e "s/@SCREEN_HEIGHT@/$(python3 scripts/screen_layout.py kScreenHeight)/" \
+  -e "s/@CELL_SIZE@/$(python3 scripts/screen_layout.py kCellSize)/" data/web/device.js >"$out/device.js"
+# The installed game's icons, drawn by the artwork tool.
+build/artwork --app-icons "$out"
 # The 2x and 3x art in packages of their own (pellix-2x.data and its loader pellix-2x.js...):
 # the page loads the one its screen needs, so a plain screen downloads neither.
 # ("@@" is an "@" of the folder's name: a lone "@" splits the source from the destination.)
@@ -95,4 +103,6 @@ for scale in 2 3; do
     --preload "$root/build/Resources/@@${scale}x@/Resources/@@${scale}x" \
     --js-output="pellix-${scale}x.js" >/dev/null)
 done
+# Last, as it names the build by every other file: the service worker that keeps it offline.
+python3 scripts/service_worker.py "$out" data/web/sw.js
 echo "Built $out: serve it with make serve-web"
