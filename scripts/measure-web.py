@@ -1,6 +1,7 @@
 #!/usr/bin/python3
 # measure-web.py: what the browser build costs: the download (each file gzip-compressed, as a
-# web server sends it, and what a plain and a dense screen load of them), the time from loading the page to the game's first frame and to the
+# web server sends it, and what a plain and a dense screen load of them, the service worker,
+# manifest and icons among them), the time from loading the page to the game's first frame and to the
 # menu, and the CPU time chromium's page (renderer) and GPU processes take at the menu and on
 # a board, in headless chromium on this machine.
 # Usage: measure-web.py SITE_FOLDER NATIVE_CAPTURES_FOLDER [SECONDS_PER_SCREEN]
@@ -94,6 +95,11 @@ def main():
         raw = sum(sizes[name][0] for name in names)
         packed = sum(sizes[name][1] for name in names)
         print(f'download, {screen}: {raw / 1e6:7.3f} MB, gzip {packed / 1e6:7.3f} MB')
+    # What playing offline and installing add to a plain screen's download (within it above).
+    for part, names in [('service worker and manifest', ['sw.js', 'offline.js', 'manifest.webmanifest']),
+                        ('app icons', [name for name in sizes if name.endswith('.png')])]:
+        packed = sum(sizes[name][1] for name in names if name in sizes)
+        print(f'of which {part}: gzip {packed / 1e3:7.1f} kB')
 
     server = serve(site)
     browser = Browser()

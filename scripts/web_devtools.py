@@ -42,10 +42,11 @@ class QuietHandler(http.server.SimpleHTTPRequestHandler):
         pass
 
 
-def serve(folder):
-    """Serves folder on a free port of 127.0.0.1 from a background thread; returns the server."""
+def serve(folder, port=0):
+    """Serves folder on 127.0.0.1 (a free port unless one is given) from a background thread;
+    returns the server."""
     handler = functools.partial(QuietHandler, directory=folder)
-    server = http.server.ThreadingHTTPServer(('127.0.0.1', 0), handler)
+    server = http.server.ThreadingHTTPServer(('127.0.0.1', port), handler)
     threading.Thread(target=server.serve_forever, daemon=True).start()
     return server
 
@@ -69,12 +70,13 @@ class Browser:
              '--disable-background-networking', '--disable-component-update', '--disable-sync',
              '--remote-debugging-port=0']
 
-    def __init__(self, device_scale=1):
-        """device_scale: device pixels per CSS pixel, as on a high-density screen."""
+    def __init__(self, device_scale=1, extra_flags=()):
+        """device_scale: device pixels per CSS pixel, as on a high-density screen; extra_flags:
+        more of chromium's command-line flags."""
         self.profile = tempfile.mkdtemp(prefix='pellix-chromium-')
         self.device_scale = device_scale
         self.process = subprocess.Popen(
-            ['chromium', *self.FLAGS, f'--window-size={VIEWPORT[0]},{VIEWPORT[1]}',
+            ['chromium', *self.FLAGS, *extra_flags, f'--window-size={VIEWPORT[0]},{VIEWPORT[1]}',
              f'--force-device-scale-factor={device_scale}',
              '--user-data-dir=' + self.profile, 'about:blank'],
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
