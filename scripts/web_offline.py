@@ -114,6 +114,21 @@ class OfflineRun:
         self.run.step('installable: the manifest, its icons and the theme colour check; the service worker '
                       'registered and keeps the game')
 
+    def dense_package_kept(self):
+        """A dense screen's first load, which no worker controls yet, keeps its sharper art too."""
+        dense = Browser(device_scale=2)
+        try:
+            dense.navigate(self.url)
+            kept = ('caches.keys().then(names => names.length === 1 && caches.open(names[0])).then(c => c && '
+                    'c.keys()).then(keys => keys && keys.map(k => k.url.split("/").pop()))')
+            names = dense.wait_for('the 2x art kept', lambda: (lambda found: found and 'pellix-2x.data' in found
+                                                               and found)(dense.evaluate(kept)), 120)
+        finally:
+            dense.close()
+        if 'pellix-3x.data' in names:
+            raise AssertionError('a 2x screen kept the 3x art it never loaded')
+        self.run.step('offline: a dense screen\'s first load keeps the 2x art beside what the install kept')
+
     def offline(self):
         browser = self.browser
         browser.call('Network.enable')
@@ -165,8 +180,9 @@ class OfflineRun:
         names = browser.evaluate('caches.keys()')
         if names != [new_name]:
             raise AssertionError(f'the caches after the new build took over: {names}')
-        self.run.step('a new build served at the same address plays from the next load after it installed, '
-                      'and its cache replaced the old one')
+        self.run.step('a new build served at the same address plays from the ' +
+                      ('next load after it installed' if found == 'waiting' else 'load that found it') +
+                      ', and its cache replaced the old one')
 
     def close(self):
         errors = self.browser.errors()
@@ -181,6 +197,7 @@ def play_offline(site, captures, run):
     offline = OfflineRun(site, captures, run)
     try:
         offline.installable()
+        offline.dense_package_kept()
         offline.offline()
         offline.new_build()
     finally:
