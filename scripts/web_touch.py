@@ -209,10 +209,19 @@ class TouchRun:
         browser.navigate(self.url)
         self.shows('the question whether to carry on', 'resume', 'dialog_resume', DIALOG_PART, 120)
         touch.tap(*YES)
+        # Presses made while a dialog closes are dropped, as on the desktop: each waits for the
+        # screen to answer the one before.
+        board = self.shows('the kept board after Yes', 'kept_board', 'game_board', BOARD_BUTTONS)
+        slot = (LAYOUT.kPanelLeft, LAYOUT.kPanelTop + LAYOUT.kPanelSlot * digit, LAYOUT.kPanelSlot, LAYOUT.kPanelSlot)
         touch.tap(*panel_slot(digit))
+        browser.wait_for_shot(f'{digit} chosen on the panel', lambda shot: shot.differing(board, slot) > 0)
         touch.tap(*cell_centre(4, 4))
         field = 'document.activeElement && document.activeElement.className === "typing-field"'
-        browser.wait_for('the name box taking typing through the hidden field', lambda: browser.evaluate(field), 60)
+        try:
+            browser.wait_for('the name box taking typing through the hidden field', lambda: browser.evaluate(field), 60)
+        except TimeoutError:
+            self.captures.keep(browser.screenshot(), 'touch_name_failed')
+            raise
         before = self.shows('the best-time name dialog', 'name', 'dialog_name', (200, 200, 400, 100))
         browser.call('Input.insertText', text='Tapx')
         browser.evaluate('document.execCommand("delete"), true')  # the on-screen keyboard's erase key
