@@ -172,8 +172,9 @@ class OfflineRun:
         browser.call('Page.navigate', url=self.url)
         found = browser.wait_for('the new build found', lambda: evaluate_across_loads(browser, which), 120)
         if found == 'waiting':
-            if browser.evaluate('caches.keys()') != sorted(old_names + [new_name]):
-                raise AssertionError('the old build\'s cache went while a page of it played')
+            caches = browser.evaluate('caches.keys()')
+            if sorted(caches) != sorted(old_names + [new_name]):
+                raise AssertionError('the old build\'s cache went while a page of it played: ' + json.dumps(caches))
             browser.call('Page.navigate', url=self.url)
             browser.wait_for('the new build at the next load', lambda: evaluate_across_loads(browser, which) == 'new', 120)
         self.menu('the menu of the new build', 'offline_new_build')

@@ -46,6 +46,9 @@
   window.pellixOffline = {
     ready: workers.register('sw.js').then(function (registration) {
       keepEveryLoad();
+      // Looks for a newer build at every start, not only when the browser gets round to it;
+      // without the network the look fails quietly.
+      registration.update().catch(function () {});
       return takeOver(registration);
     }).catch(function (error) {
       console.warn('Pellix: the game cannot be kept for playing offline: ' + error);
