@@ -22,8 +22,7 @@ struct EventState {
     bool leftAltHeld = false;
     // Characters of a text event beyond the first wait here, one message each.
     std::deque<PlatformMessage> pendingMessages;
-    PlatformMessageSource messageSource = nullptr;
-    void* messageSourceUser = nullptr;
+    PlatformMessageSource messageSource;
     // Set by the termination signals' handler, so only ever written as a whole sig_atomic_t.
     volatile std::sig_atomic_t terminationRequested = 0;
 };
@@ -230,8 +229,8 @@ bool platformWaitMessage(PlatformMessage& message, uint32_t timeoutMs)
         message.kind = PlatformMessageKind::Terminate;
         return true;
     }
-    if (state.messageSource) {
-        return state.messageSource(state.messageSourceUser, message, timeoutMs);
+    if (state.messageSource.next) {
+        return state.messageSource.next(state.messageSource.user, message, timeoutMs);
     }
     if (!state.pendingMessages.empty()) {
         message = state.pendingMessages.front();
@@ -256,8 +255,24 @@ bool platformWaitMessage(PlatformMessage& message, uint32_t timeoutMs)
     return convertEvent(event, message);
 }
 
-void platformSetMessageSource(PlatformMessageSource source, void* user)
+void platformDropWaitingPresses()
+{
+    if (state.messageSource.dropWaitingPresses) {
+        state.messageSource.dropWaitingPresses(state.messageSource.user);
+        return;
+    }
+    std::erase_if(state.pendingMessages,
+                  [](const PlatformMessage& message) { return message.kind == PlatformMessageKind::Char; });
+    if (!SDL_WasInit(SDL_INIT_VIDEO)) {
+        return;
+    }
+    SDL_PumpEvents();
+    for (Uint32 press : {SDL_KEYDOWN, SDL_TEXTINPUT, SDL_TEXTEDITING, SDL_MOUSEBUTTONDOWN, SDL_MOUSEWHEEL}) {
+        SDL_FlushEvent(press);
+    }
+}
+
+void platformSetMessageSource(const PlatformMessageSource& source)
 {
     state.messageSource = source;
-    state.messageSourceUser = user;
 }
