@@ -176,5 +176,4 @@ TEST_F(GameDialogsTest, TheWindowsCloseButtonAsksAndASecondCloseDismissesTheQues
     script.keyDown(kPlaying + 2200, vkReturn);
     script.failIfReached(kPlaying + 3000, "Enter answers yes: the program has ended");
     runGame(kPlaying + 5000);
-    EXPECT_FALSE(script.ranOut());
 }
