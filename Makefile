@@ -9,7 +9,8 @@ CMAKE_ARGS += -DPELLIX_WERROR=ON
 endif
 
 .PHONY: all deps build run test test-asan bench clean screenshots artwork-preview fuzz install \
-  windows test-windows package test-package web serve-web test-web measure-web
+  windows test-windows package test-package web serve-web test-web measure-web measure-idle \
+  measure-scaled
 
 all: build
 
@@ -70,9 +71,10 @@ package: deps
 	@JOBS=$(JOBS) CMAKE_ARGS="$(CMAKE_ARGS)" bash scripts/package.sh
 
 # The package checked with Debian's tools (desktop-file-validate, appstreamcli, lintian, man)
-# and its game started from the unpacked tree under Xvfb (scripts/test-package.sh).
+# and its game started from the unpacked tree under Xvfb; then the commit is cloned and packaged in
+# another folder, which must give the same bytes (scripts/test-package.sh).
 test-package: package
-	@JOBS=$(JOBS) bash scripts/test-package.sh
+	@JOBS=$(JOBS) CMAKE_ARGS="$(CMAKE_ARGS)" bash scripts/test-package.sh
 
 # The Windows package, cross-compiled with mingw-w64: build-windows/Pellix/ (pellix.exe and its
 # Resources), build-windows/Pellix-windows.zip and the NSIS installer build-windows/Pellix-setup.exe.
@@ -110,3 +112,13 @@ measure-web: web
 	@bash scripts/install-deps.sh chromium python3-websocket imagemagick
 	@test -e $(BUILD)/tests/captures/game_menu.png || $(MAKE) --no-print-directory test
 	@/usr/bin/python3 scripts/measure-web.py build-web $(BUILD)/tests/captures
+
+# Processor use of the native game on a real X server: idle at the menu, on a board, minimised
+# and under a moving pointer (scripts/measure-idle.sh), and at the sizes of the 2x art and
+# full screen, with screenshots in $(BUILD)/measure-scaled/ (scripts/measure-scaled.sh).
+measure-idle: build
+	@bash scripts/measure-idle.sh 20 $(BUILD)
+
+measure-scaled: build
+	@bash scripts/install-deps.sh imagemagick
+	@bash scripts/measure-scaled.sh 10 $(BUILD)

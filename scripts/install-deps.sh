@@ -14,8 +14,9 @@ packages=(
   libfreetype-dev libfontconfig-dev
   # the artwork generator
   libcairo2-dev fonts-dejavu-core
-  # headless runs with a real X window, and driving it (scripts/measure-idle.sh)
-  xvfb xauth xdotool
+  # headless runs with a real X window, driving it and reading it back (scripts/measure-idle.sh,
+  # the loading picture's test)
+  xvfb xauth xdotool libx11-dev
   # make fuzz: libFuzzer with clang (its seed-corpus script runs on python3)
   clang-14 libclang-rt-14-dev
   "$@"

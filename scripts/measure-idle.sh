@@ -36,17 +36,13 @@ export XDG_CONFIG_HOME=$config SDL_AUDIODRIVER=dummy SDL_VIDEODRIVER=x11
 pid=$!
 trap 'kill $pid 2>/dev/null || true; rm -rf "$config"' EXIT
 
-ticks() { awk '{print $14 + $15}' "/proc/$pid/stat"; }
+source scripts/core-share.sh
 # Runs the command (or just waits) for the stretch and prints the game's share of one core.
 measure() {
-  local name=$1 before after
+  local name=$1
   shift
   sleep 2
-  before=$(ticks)
-  if [ $# -gt 0 ]; then "$@"; else sleep "$seconds"; fi
-  after=$(ticks)
-  awk -v name="$name" -v t=$((after - before)) -v s="$seconds" -v hz="$(getconf CLK_TCK)" \
-    'BEGIN { printf "%-15s %5.1f %% of one core\n", name ":", 100 * t / hz / s }'
+  printf "%-15s %5s %% of one core\n" "$name:" "$(core_share "$pid" "$seconds" "$@")"
 }
 sweep_pointer() {
   local end=$((SECONDS + seconds)) x=100

@@ -33,14 +33,9 @@ mkdir -p "$XDG_CONFIG_HOME"
 pid=$!
 trap 'kill $pid 2>/dev/null || true' EXIT
 
-ticks() { awk '{print $14 + $15}' "/proc/$pid/stat"; }
+source scripts/core-share.sh
 measure() {
-  local before after
-  before=$(ticks)
-  sleep "$seconds"
-  after=$(ticks)
-  echo "$MEASURE_SCALED_INSIDE $1: $(awk -v t=$((after - before)) -v s="$seconds" -v hz="$(getconf CLK_TCK)" \
-    'BEGIN { printf "%.1f %% of one core", 100 * t / hz / s }')"
+  echo "$MEASURE_SCALED_INSIDE $1: $(core_share "$pid" "$seconds") % of one core"
   import -window root "$out/${1// /_}.png"
 }
 # A click at a point of the 800 x 600 picture, where the window shows it at that scale.

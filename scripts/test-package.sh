@@ -4,7 +4,8 @@
 # error; its other findings are printed), both manual pages rendered by man without a warning.
 # Then the package is unpacked with dpkg -x into a scratch folder and its game started from
 # there in a virtual display, with a fresh configuration folder: the menu must show, drawn with
-# its art, Exit must end the game with status 0 and the record must be saved.
+# its art, Exit must end the game with status 0 and the record must be saved. Last, the commit is
+# cloned into a folder elsewhere and packaged there: the two packages must be byte-identical.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -76,4 +77,15 @@ game_pid=
 record=$work/config/Brimworks/Settings/Pellix
 [[ $(stat -c %s "$record" 2>/dev/null) == 1936 ]] || fail "no 1936-byte record in \$XDG_CONFIG_HOME"
 echo "Exit ended the game with status 0 and saved the record"
+
+# Only a package of the commit itself can be compared with one of its clone.
+if git diff --quiet HEAD && [[ -z $(git status --porcelain --untracked-files=no) ]]; then
+  git clone -q --no-hardlinks "$root" "$work/clone"
+  JOBS=${JOBS:-2} CMAKE_ARGS=${CMAKE_ARGS:-} bash "$work/clone/scripts/package.sh" >/dev/null
+  other=$(ls "$work"/clone/build-package/pellix_*.deb)
+  cmp "$deb" "$other" || fail "the package built in $work/clone differs from $deb"
+  echo "A clone packaged in another folder gives the same bytes: $(sha256sum <"$deb" | cut -c1-16)"
+else
+  echo "test-package: NOT COMPARED with a clone's package: the tree has changes not committed" >&2
+fi
 echo "test-package: passed"

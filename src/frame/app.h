@@ -30,8 +30,6 @@ struct BWApp {
     int32_t windowBottom = 0;
     // Seconds of the clock at the start of the last frame; 0 makes the first pass a frame.
     double lastFrameTime = 0.0;
-    // Presses made before this time (platform milliseconds) are dropped.
-    uint64_t inputAcceptedFrom = 0;
     // Frames sent to GL and shown since the window was made.
     int64_t framesPresented = 0;
 };

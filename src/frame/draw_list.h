@@ -2,9 +2,10 @@
 // last shown, on an unchanged window, need not reach GL at all: a still picture costs nothing.
 #pragma once
 
+#include "base/little_endian.h"
+
 #include <algorithm>
 #include <cstdint>
-#include <cstring>
 #include <initializer_list>
 #include <iterator>
 
@@ -32,16 +33,12 @@ inline void setValues(DrawCommand& command, std::initializer_list<int32_t> value
 // A float kept among a command's values as its bits, and back.
 inline int32_t floatBits(float value)
 {
-    int32_t bits = 0;
-    std::memcpy(&bits, &value, sizeof bits);
-    return bits;
+    return static_cast<int32_t>(bitsOfFloat(value));
 }
 
 inline float floatFromBits(int32_t bits)
 {
-    float value = 0.0f;
-    std::memcpy(&value, &bits, sizeof value);
-    return value;
+    return floatOfBits(static_cast<uint32_t>(bits));
 }
 
 // A serial no subject has had before in this run.

@@ -40,17 +40,6 @@ void routeActivation(bool active)
     }
 }
 
-bool isStalePress(const PlatformMessage& message)
-{
-    switch (message.kind) {
-    case PlatformMessageKind::KeyDown:
-    case PlatformMessageKind::Char:
-    case PlatformMessageKind::MouseDown:
-    case PlatformMessageKind::MouseWheel: return message.time < appState().inputAcceptedFrom;
-    default: return false;
-    }
-}
-
 int32_t wheelDirection(int32_t delta)
 {
     return delta < 0 ? -1 : (delta > 0 ? 1 : 0);
@@ -98,9 +87,6 @@ void routePointer(const PlatformMessage& message)
 
 void windowProcedure(const PlatformMessage& message)
 {
-    if (isStalePress(message)) {
-        return;
-    }
     switch (message.kind) {
     case PlatformMessageKind::Move:
     case PlatformMessageKind::Size:
@@ -146,5 +132,5 @@ void windowProcedure(const PlatformMessage& message)
 
 void ignoreInputMadeSoFar()
 {
-    appState().inputAcceptedFrom = platformMilliseconds();
+    platformDropWaitingPresses();
 }

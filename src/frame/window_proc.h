@@ -8,7 +8,7 @@
 // and the pointer.
 void windowProcedure(const PlatformMessage& message);
 
-// Presses, keys and typing made until now that still wait in the queue are dropped when they
-// arrive (releases and the rest still count): what was clicked while the program was busy
-// was aimed at a screen that is gone.
+// Presses, keys and typing made until now are dropped, also those the window system still
+// holds (releases and the rest still count): what was clicked while the program was busy was
+// aimed at a screen that is gone.
 void ignoreInputMadeSoFar();

@@ -5,6 +5,7 @@
 #include "frame/clock.h"
 #include "frame/display.h"
 #include "frame/loop.h"
+#include "game/asset_files.h"
 #include "game/window_record.h"
 #include "media/sound.h"
 
@@ -54,7 +55,7 @@ void Game::onDraw()
     switch (state) {
     case GameState::Splash:
         if (splash.isEmpty()) {
-            splash.load("splash.png");
+            splash.load(kSplashPicture);
         }
         splash.draw(0, 0);
         break;

@@ -1,35 +1,35 @@
 // game_assets.cpp: loading the game's pictures, fonts and sounds, and the button drawing rule.
 #include "game/game_assets.h"
 
+#include "game/asset_files.h"
 #include "game/screen_layout.h"
 
 namespace {
 
-// Loads "<stem>_button.png", "<stem>_down.png" and "<stem>_highlight.png".
 void loadButton(GameButton& button, const char* stem, BWPoint topLeft)
 {
-    button.normal.load(BWString("%s_button.png", stem));
-    button.down.load(BWString("%s_down.png", stem));
-    button.highlight.load(BWString("%s_highlight.png", stem));
+    button.normal.load(BWString("%s", buttonPicture(stem, ButtonLook::Normal).c_str()));
+    button.down.load(BWString("%s", buttonPicture(stem, ButtonLook::Down).c_str()));
+    button.highlight.load(BWString("%s", buttonPicture(stem, ButtonLook::Highlight).c_str()));
     button.area = BWRect(topLeft.x, topLeft.y, button.normal.width(), button.normal.height());
 }
 
 void loadBoardPictures(GameAssets& assets)
 {
-    assets.background.load("game_background.png");
-    assets.overlay.load("game_overlay.png");
-    for (int32_t zone = 1; zone <= 9; ++zone) {
-        assets.zones[static_cast<size_t>(zone - 1)].load(BWString("game_zone%d.png", zone));
+    assets.background.load(kBoardBackgroundPicture);
+    assets.overlay.load(kBoardOverlayPicture);
+    for (int32_t zone = 1; zone <= kZonePictures; ++zone) {
+        assets.zones[static_cast<size_t>(zone - 1)].load(BWString("%s", zonePicture(zone).c_str()));
     }
-    assets.select.load("game_select.png");
-    assets.check.load("game_check.png");
-    assets.sideNumbers.load("game_side_numbers.png");
-    assets.sideNumbersSmall.load("game_side_numbers_small.png");
-    assets.sideSelect.load("game_side_select.png");
-    assets.lineHorz.load("game_line_horz.png");
-    assets.lineVert.load("game_line_vert.png");
-    assets.done.load("game_done.png");
-    assets.loading.load("game_loading.png");
+    assets.select.load(kSelectionPicture);
+    assets.check.load(kCheckPicture);
+    assets.sideNumbers.load(kSideNumbersPicture);
+    assets.sideNumbersSmall.load(kSideNumbersSmallPicture);
+    assets.sideSelect.load(kSideSelectPicture);
+    assets.lineHorz.load(kHorizontalBorderPicture);
+    assets.lineVert.load(kVerticalBorderPicture);
+    assets.done.load(kDigitDonePicture);
+    assets.loading.load(kLoadingPicture);
 }
 
 } // namespace
@@ -50,7 +50,7 @@ void drawButton(const GameButton& button, const PointerState& pointer)
 
 void loadAssets(GameAssets& assets)
 {
-    assets.menuBackground.load("menu_background.png");
+    assets.menuBackground.load(kMenuBackgroundPicture);
     loadButton(assets.play, "play", kPlayButton);
     loadButton(assets.help, "help", kHelpButton);
     loadButton(assets.settings, "settings", kSettingsButton);
@@ -58,21 +58,21 @@ void loadAssets(GameAssets& assets)
     loadButton(assets.quitGame, "exit_game", kQuitGameButton);
     loadButton(assets.pause, "pause", kPauseButton);
     loadButton(assets.undo, "undo", kUndoButton);
-    assets.undoVoid.load("undo_void.png");
+    assets.undoVoid.load(kUndoVoidPicture);
     loadButton(assets.reset, "reset", kResetButton);
     loadBoardPictures(assets);
 
-    assets.mainFont.load("font_main.fnt");
-    assets.givenFont.load("font_original.fnt");
-    assets.playerFont.load("font_puzzle.fnt");
-    assets.conflictFont.load("font_conflict.fnt");
-    assets.pencilFont.load("font_puzzle_small.fnt");
-    assets.pencilConflictFont.load("font_conflict_small.fnt");
+    assets.mainFont.load(kMainFont);
+    assets.givenFont.load(kGivenFont);
+    assets.playerFont.load(kPlayerFont);
+    assets.conflictFont.load(kConflictFont);
+    assets.pencilFont.load(kPencilFont);
+    assets.pencilConflictFont.load(kPencilConflictFont);
 
-    assets.checkSound.load("sound_check.wav");
-    assets.numberSound.load("sound_number.wav");
-    assets.placeSound.load("sound_place.wav");
-    assets.pencilSound.load("sound_test.wav");
-    assets.finishSound.load("sound_finish.wav");
-    assets.doneSound.load("sound_done.wav");
+    assets.checkSound.load(kCheckSound);
+    assets.numberSound.load(kNumberSound);
+    assets.placeSound.load(kPlaceSound);
+    assets.pencilSound.load(kPencilSound);
+    assets.finishSound.load(kFinishSound);
+    assets.doneSound.load(kDoneSound);
 }

@@ -3,6 +3,7 @@
 // The clock stands still while each is up, so the board beneath shows only its zones.
 #include "game/game_dialogs.h"
 
+#include "game/asset_files.h"
 #include "game/game.h"
 #include "game/kept_game.h"
 #include "ui/image_dialog.h"
@@ -11,8 +12,9 @@
 
 void loadDialogButton(BWButton& button, const char* name, BWPoint position)
 {
-    button.reload(position, BWString("%s_button.png", name), BWString("%s_down.png", name),
-                  BWString("%s_highlight.png", name), BWString(""), BWString(""));
+    button.reload(position, BWString("%s", buttonPicture(name, ButtonLook::Normal).c_str()),
+                  BWString("%s", buttonPicture(name, ButtonLook::Down).c_str()),
+                  BWString("%s", buttonPicture(name, ButtonLook::Highlight).c_str()), BWString(""), BWString(""));
 }
 
 int32_t askYesNo(const char* message)
@@ -21,7 +23,7 @@ int32_t askYesNo(const char* message)
     BWButton no;
     loadDialogButton(yes, "yes", kLeftOfTwoButton);
     loadDialogButton(no, "no", kRightOfTwoButton);
-    return runDialog(BWString("dialog_background.png"), BWString("%s", message), &yes, &no);
+    return runDialog(BWString(kDialogBackgroundPicture), BWString("%s", message), &yes, &no);
 }
 
 void Game::runPauseDialog()
@@ -29,7 +31,7 @@ void Game::runPauseDialog()
     pauseClock();
     BWButton play;
     loadDialogButton(play, "play", kMiddleButton);
-    runDialog(BWString("dialog_background.png"), BWString("dialog_pause.png"), &play);
+    runDialog(BWString(kDialogBackgroundPicture), BWString(kPauseDialogPicture), &play);
     resumeClock();
 }
 
@@ -37,7 +39,7 @@ void Game::runPauseDialog()
 void Game::runResetDialog()
 {
     pauseClock();
-    const int32_t answer = askYesNo("dialog_reset.png");
+    const int32_t answer = askYesNo(kResetDialogPicture);
     resumeClock();
     if (answer != 1) {
         return;
@@ -68,7 +70,7 @@ bool Game::canClose()
     loadDialogButton(no, "no", kMiddleButton);
     loadDialogButton(toMenu, "main", kRightOfThreeButton);
     const int32_t answer =
-        runDialog(BWString("dialog_background.png"), BWString("dialog_exit.png"), &yes, &no, &toMenu);
+        runDialog(BWString(kDialogBackgroundPicture), BWString(kExitDialogPicture), &yes, &no, &toMenu);
     if (answer == 3) {
         // The game is abandoned; its clock stays stopped until the next game resets it.
         state = GameState::Menu;

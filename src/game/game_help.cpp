@@ -1,6 +1,7 @@
 // game_help.cpp: the help page, one picture with a Done button.
 #include "game/game.h"
 
+#include "game/asset_files.h"
 #include "game/game_dialogs.h"
 #include "ui/image_dialog.h"
 
@@ -10,5 +11,5 @@ void Game::showHelp()
 {
     BWButton done;
     loadDialogButton(done, "done", kHelpDoneButton);
-    runDialog(BWString("dialog_help.png"), BWString(""), &done);
+    runDialog(BWString(kHelpDialogPicture), BWString(""), &done);
 }

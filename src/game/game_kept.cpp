@@ -3,6 +3,7 @@
 
 #include "frame/app.h"
 #include "frame/clock.h"
+#include "game/asset_files.h"
 #include "game/game_dialogs.h"
 #include "game/kept_game.h"
 
@@ -36,7 +37,7 @@ void Game::offerKeptGame()
     const int8_t menuDifficulty = profile.difficulty();
     resumeKeptGame(kept);
     pauseClock();
-    if (askYesNo("dialog_resume.png") == 2) {
+    if (askYesNo(kResumeDialogPicture) == 2) {
         state = GameState::Menu;
         profile.setZoneLayout(menuLayout);
         profile.setDifficulty(menuDifficulty);

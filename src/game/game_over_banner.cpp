@@ -3,6 +3,7 @@
 
 #include "frame/clock.h"
 #include "frame/loop.h"
+#include "game/asset_files.h"
 
 namespace {
 
@@ -13,7 +14,7 @@ constexpr float kEndsAt = 3.5f;
 
 GameOverBanner::GameOverBanner() : startTime_(static_cast<float>(seconds()))
 {
-    image_.load("game_over.png");
+    image_.load(kGameOverPicture);
 }
 
 GameOverBanner::~GameOverBanner() = default;

@@ -4,6 +4,7 @@
 
 #include "frame/clock.h"
 #include "frame/loop.h"
+#include "game/asset_files.h"
 #include "game/game_dialogs.h"
 #include "game/game_over_banner.h"
 #include "game/kept_game.h"
@@ -27,7 +28,7 @@ void Game::win()
         enterBestTime(e);
     }
     profile.save(); // a failed save leaves the record in memory as it is
-    if (askYesNo("dialog_again.png") == 1) {
+    if (askYesNo(kAgainDialogPicture) == 1) {
         newGame();
     } else {
         state = GameState::Menu;
@@ -46,7 +47,7 @@ void Game::enterBestTime(float e)
                             BWString("%s", profile.lastName()), kNameBox);
         BWButton done;
         loadDialogButton(done, "done", kMiddleButton);
-        name = runTextDialog(BWString("dialog_background.png"), BWString("dialog_textbox.png"), &done, &box);
+        name = runTextDialog(BWString(kDialogBackgroundPicture), BWString(kTextboxDialogPicture), &done, &box);
     }
     const int32_t last = Profile::kRanks - 1;
     // The profile cuts the name to 64 characters; without any text the old name stays.

@@ -1,35 +1,16 @@
 // kept_game.cpp: writing, checking and reading the kept unfinished game.
 #include "game/kept_game.h"
 
+#include "base/little_endian.h"
+#include "game/maker.h"
 #include "puzzle/solver.h"
 #include "storage/storage.h"
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
-#include <limits>
-
-static_assert(std::numeric_limits<float>::is_iec559, "the elapsed time is stored as an IEEE float");
 
 namespace {
 
-// A float's bits and back (memcpy: not every standard library the game builds with has
-// std::bit_cast).
-std::uint32_t floatBits(float value)
-{
-    std::uint32_t bits = 0;
-    std::memcpy(&bits, &value, sizeof bits);
-    return bits;
-}
-
-float bitsFloat(std::uint32_t bits)
-{
-    float value = 0.0f;
-    std::memcpy(&value, &bits, sizeof value);
-    return value;
-}
-
-constexpr const char* kMaker = "Brimworks";
 constexpr const char* kValueName = "PellixGame";
 
 constexpr std::uint8_t kMagic[4] = {'P', 'X', 'K', 'G'};
@@ -58,9 +39,9 @@ public:
     void byte(int32_t value) { bytes_.push_back(static_cast<std::uint8_t>(value)); }
     void number(std::uint32_t value, int count)
     {
-        for (int i = 0; i < count; ++i) {
-            byte(static_cast<int32_t>((value >> (8 * i)) & 0xFFu));
-        }
+        std::uint8_t bytes[4];
+        putLittleEndian(bytes, value, static_cast<std::size_t>(count));
+        bytes_.insert(bytes_.end(), bytes, bytes + count);
     }
     void point(BWPoint p)
     {
@@ -89,10 +70,8 @@ public:
     int32_t signedByte() { return static_cast<int8_t>(*at_++); }
     std::uint32_t number(int count)
     {
-        std::uint32_t value = 0;
-        for (int i = 0; i < count; ++i) {
-            value |= static_cast<std::uint32_t>(byte()) << (8 * i);
-        }
+        const std::uint32_t value = littleEndianAt(at_, static_cast<std::size_t>(count));
+        at_ += count;
         return value;
     }
     BWPoint point()
@@ -233,7 +212,7 @@ std::vector<std::uint8_t> encodeKeptGame(const KeptGame& game)
     out.byte(game.currentNumber);
     out.point(game.selected);
     out.number(0, 2);
-    out.number(floatBits(game.elapsedSeconds), 4);
+    out.number(bitsOfFloat(game.elapsedSeconds), 4);
     writeBoard(out, game.board);
     out.number(static_cast<std::uint32_t>(undoCount), 4);
     for (auto entry = game.undoList.end() - static_cast<std::ptrdiff_t>(undoCount); entry != game.undoList.end(); ++entry) {
@@ -245,10 +224,7 @@ std::vector<std::uint8_t> encodeKeptGame(const KeptGame& game)
         out.point(entry->selection);
     }
     std::vector<std::uint8_t>& bytes = out.bytes();
-    const std::uint32_t checksum = crc32(bytes.data() + kChecked, bytes.size() - kChecked);
-    for (int i = 0; i < 4; ++i) {
-        bytes[kChecksumOffset + static_cast<size_t>(i)] = static_cast<std::uint8_t>(checksum >> (8 * i));
-    }
+    putLittleEndian(bytes.data() + kChecksumOffset, crc32(bytes.data() + kChecked, bytes.size() - kChecked));
     return bytes;
 }
 
@@ -265,7 +241,7 @@ bool decodeKeptGame(const std::uint8_t* bytes, std::size_t size, KeptGame& kept)
     kept.currentNumber = in.byte();
     kept.selected = in.point();
     const bool padded = in.number(2) == 0;
-    kept.elapsedSeconds = bitsFloat(static_cast<std::uint32_t>(in.number(4)));
+    kept.elapsedSeconds = floatOfBits(in.number(4));
     if (!inRange(layout, 0, 2) || !inRange(difficulty, 0, 2) || !inRange(pencil, 0, 1) || !padded
         || !inRange(kept.currentNumber, 0, kBoardSide) || !selection(kept.selected)
         || !std::isfinite(kept.elapsedSeconds) || kept.elapsedSeconds < 0.0f

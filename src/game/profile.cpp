@@ -1,17 +1,16 @@
 // profile.cpp: the profile record's layout, defaults, mends and the stored value.
 #include "game/profile.h"
 
+#include "base/little_endian.h"
+#include "game/maker.h"
 #include "storage/storage.h"
 
 #include <cmath>
 #include <cstring>
 #include <limits>
 
-static_assert(std::numeric_limits<float>::is_iec559, "best times are stored as IEEE floats");
-
 namespace {
 
-constexpr const char* kMaker = "Brimworks";
 constexpr const char* kValueName = "Pellix";
 constexpr const char* kDefaultName = "Anonymous";
 
@@ -68,20 +67,12 @@ void putName(Profile::Record& record, std::size_t offset, const char* name)
 
 float getFloat(const Profile::Record& record, std::size_t offset)
 {
-    std::uint32_t bits = 0;
-    for (std::size_t i = 0; i < sizeof bits; ++i)
-        bits |= static_cast<std::uint32_t>(record[offset + i]) << (8 * i);
-    float value = 0.0f;
-    std::memcpy(&value, &bits, sizeof value);
-    return value;
+    return floatOfBits(littleEndianAt(record.data() + offset));
 }
 
 void putFloat(Profile::Record& record, std::size_t offset, float value)
 {
-    std::uint32_t bits = 0;
-    std::memcpy(&bits, &value, sizeof bits);
-    for (std::size_t i = 0; i < sizeof bits; ++i)
-        record[offset + i] = static_cast<std::uint8_t>(bits >> (8 * i));
+    putLittleEndian(record.data() + offset, bitsOfFloat(value));
 }
 
 void fillBestTimeDefaults(Profile::Record& record)

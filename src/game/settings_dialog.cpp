@@ -5,6 +5,7 @@
 #include "frame/clock.h"
 #include "frame/keys.h"
 #include "frame/loop.h"
+#include "game/asset_files.h"
 #include "game/game.h"
 #include "game/game_dialogs.h"
 #include "media/sound.h"
@@ -13,9 +14,9 @@ namespace {
 
 void loadButtonImages(BWImage& normal, BWImage& down, BWImage& highlight, const char* name)
 {
-    normal.load(BWString("%s_button.png", name));
-    down.load(BWString("%s_down.png", name));
-    highlight.load(BWString("%s_highlight.png", name));
+    normal.load(BWString("%s", buttonPicture(name, ButtonLook::Normal).c_str()));
+    down.load(BWString("%s", buttonPicture(name, ButtonLook::Down).c_str()));
+    highlight.load(BWString("%s", buttonPicture(name, ButtonLook::Highlight).c_str()));
 }
 
 BWRect areaAt(const BWImage& image, BWPoint topLeft)
@@ -33,8 +34,8 @@ SettingsDialog::~SettingsDialog() = default;
 
 void SettingsDialog::run(Game& game)
 {
-    background_.load("dialog_background.png");
-    panel_.load("dialog_settings.png");
+    background_.load(kDialogBackgroundPicture);
+    panel_.load(kSettingsDialogPicture);
     loadButtonImages(clear_.normal, clear_.down, clear_.highlight, "clear");
     loadButtonImages(done_.normal, done_.down, done_.highlight, "done");
     clearArea_ = areaAt(clear_.normal, kClearButton);
@@ -88,7 +89,7 @@ void SettingsDialog::onMouseUp(int32_t x, int32_t y, int32_t)
 // Only the tables go back to their defaults; nothing is written until the next save.
 void SettingsDialog::confirmClear()
 {
-    if (askYesNo("dialog_clear.png") == 1) {
+    if (askYesNo(kClearDialogPicture) == 1) {
         game_->profile.resetBestTimes();
     }
 }

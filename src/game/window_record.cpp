@@ -1,30 +1,15 @@
 // window_record.cpp: the window's placement as a checked record in the per-user store.
 #include "game/window_record.h"
 
+#include "base/little_endian.h"
+#include "game/maker.h"
 #include "storage/storage.h"
 
 namespace {
 
-constexpr const char* kMaker = "Brimworks";  // the maker the profile is stored under
 constexpr const char* kValueName = "PellixWindow";
 constexpr uint8_t kVersion = 1;
 constexpr int32_t kLargestSide = 16384;
-
-void putWord(WindowRecordBytes& bytes, std::size_t at, uint32_t value)
-{
-    for (std::size_t i = 0; i < 4; ++i) {
-        bytes[at + i] = static_cast<uint8_t>(value >> (8 * i));
-    }
-}
-
-uint32_t wordAt(const WindowRecordBytes& bytes, std::size_t at)
-{
-    uint32_t value = 0;
-    for (std::size_t i = 0; i < 4; ++i) {
-        value |= uint32_t{bytes[at + i]} << (8 * i);
-    }
-    return value;
-}
 
 // FNV-1a over everything before the checksum.
 uint32_t checksumOf(const WindowRecordBytes& bytes)
@@ -50,18 +35,18 @@ WindowRecordBytes encodeWindowRecord(const WindowPlacement& placement)
     bytes[1] = 'W';
     bytes[2] = kVersion;
     bytes[3] = placement.maximised ? 1 : 0;
-    putWord(bytes, 4, static_cast<uint32_t>(placement.width));
-    putWord(bytes, 8, static_cast<uint32_t>(placement.height));
-    putWord(bytes, 12, checksumOf(bytes));
+    putLittleEndian(bytes.data() + 4, static_cast<uint32_t>(placement.width));
+    putLittleEndian(bytes.data() + 8, static_cast<uint32_t>(placement.height));
+    putLittleEndian(bytes.data() + 12, checksumOf(bytes));
     return bytes;
 }
 
 bool decodeWindowRecord(const WindowRecordBytes& bytes, WindowPlacement& placement)
 {
-    const int32_t width = static_cast<int32_t>(wordAt(bytes, 4));
-    const int32_t height = static_cast<int32_t>(wordAt(bytes, 8));
+    const int32_t width = static_cast<int32_t>(littleEndianAt(bytes.data() + 4));
+    const int32_t height = static_cast<int32_t>(littleEndianAt(bytes.data() + 8));
     if (bytes[0] != 'P' || bytes[1] != 'W' || bytes[2] != kVersion || bytes[3] > 1 ||
-        wordAt(bytes, 12) != checksumOf(bytes) || !plausibleSide(width) || !plausibleSide(height)) {
+        littleEndianAt(bytes.data() + 12) != checksumOf(bytes) || !plausibleSide(width) || !plausibleSide(height)) {
         return false;
     }
     placement = WindowPlacement{width, height, bytes[3] == 1};

@@ -182,8 +182,8 @@ struct PlatformMessage {
     int32_t y = 0;
     int32_t button = 0;
     int32_t wheelDelta = 0;
-    // When it happened, on platformMilliseconds()'s clock: a message can wait in the queue
-    // while the program is busy.
+    // When the system took it in, on platformMilliseconds()'s clock. That can be long after the
+    // player made it: while the program is busy, nothing takes events in.
     uint64_t time = 0;
 };
 
@@ -193,6 +193,12 @@ constexpr uint32_t kPlatformWaitForever = UINT32_MAX;
 // (also for system events that carry no window message). A pending termination request comes
 // first, once, as a Terminate message.
 bool platformWaitMessage(PlatformMessage& message, uint32_t timeoutMs);
+
+// Takes in everything the window system holds by now, then drops every key press, typed
+// character, button press and wheel turn waiting (releases and the rest stay): what the player
+// did until this moment was aimed at a screen that is gone. The messages' times cannot tell
+// this, as what waited in the window system is stamped only when it is taken in.
+void platformDropWaitingPresses();
 
 // The virtual key and extended flag of a key, from its SDL scancode (its position) and keycode
 // (what the active layout prints on it): letters follow the layout, every other key its
@@ -210,7 +216,12 @@ void platformUseRealClock();
 bool platformClockIsManual();
 void platformAdvanceClock(uint64_t ms);
 
-// Replaces the system's queue: platformWaitMessage asks the source instead. A null source
-// restores the system's queue.
-using PlatformMessageSource = bool (*)(void* user, PlatformMessage& message, uint32_t timeoutMs);
-void platformSetMessageSource(PlatformMessageSource source, void* user);
+// Replaces the system's queue: platformWaitMessage asks the source's next and
+// platformDropWaitingPresses its dropWaitingPresses instead. An empty source restores the
+// system's queue.
+struct PlatformMessageSource {
+    bool (*next)(void* user, PlatformMessage& message, uint32_t timeoutMs) = nullptr;
+    void (*dropWaitingPresses)(void* user) = nullptr;
+    void* user = nullptr;
+};
+void platformSetMessageSource(const PlatformMessageSource& source);

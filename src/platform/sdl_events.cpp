@@ -28,8 +28,7 @@ struct EventState {
     // The finger that is down, turned into clicks; SDL's own mouse events made from touches
     // are ignored, as they press at once and know no long press.
     TouchPress touch;
-    PlatformMessageSource messageSource = nullptr;
-    void* messageSourceUser = nullptr;
+    PlatformMessageSource messageSource;
     // Set by the termination signals' handler, so only ever written as a whole sig_atomic_t.
     volatile std::sig_atomic_t terminationRequested = 0;
 };
@@ -297,8 +296,8 @@ bool platformWaitMessage(PlatformMessage& message, uint32_t timeoutMs)
         message.kind = PlatformMessageKind::Terminate;
         return true;
     }
-    if (state.messageSource) {
-        return state.messageSource(state.messageSourceUser, message, timeoutMs);
+    if (state.messageSource.next) {
+        return state.messageSource.next(state.messageSource.user, message, timeoutMs);
     }
     queueLongPress();
     if (takePending(message)) {
@@ -335,8 +334,28 @@ bool platformWaitMessage(PlatformMessage& message, uint32_t timeoutMs)
     }
 }
 
-void platformSetMessageSource(PlatformMessageSource source, void* user)
+void platformDropWaitingPresses()
+{
+    if (state.messageSource.dropWaitingPresses) {
+        state.messageSource.dropWaitingPresses(state.messageSource.user);
+        return;
+    }
+    // A touch's clicks wait here too; a finger already down presses nothing when it lifts.
+    std::erase_if(state.pendingMessages, [](const PlatformMessage& message) {
+        return message.kind == PlatformMessageKind::Char || message.kind == PlatformMessageKind::MouseDown;
+    });
+    state.touch.spent = state.touch.down;
+    if (!SDL_WasInit(SDL_INIT_VIDEO)) {
+        return;
+    }
+    SDL_PumpEvents();
+    for (Uint32 press :
+         {SDL_KEYDOWN, SDL_TEXTINPUT, SDL_TEXTEDITING, SDL_MOUSEBUTTONDOWN, SDL_MOUSEWHEEL, SDL_FINGERDOWN}) {
+        SDL_FlushEvent(press);
+    }
+}
+
+void platformSetMessageSource(const PlatformMessageSource& source)
 {
     state.messageSource = source;
-    state.messageSourceUser = user;
 }

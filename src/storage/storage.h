@@ -44,6 +44,3 @@ bool writeFile(BWString fileName, const void* bytes, std::size_t byteCount);
 // True when the file was deleted.
 bool deleteFile(BWString fileName);
 
-// Hands a file path or an address to the system's default handler; true when the system
-// accepted it. A null or empty text is refused.
-bool openWithShell(BWString pathOrAddress);

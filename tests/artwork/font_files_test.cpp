@@ -1,6 +1,7 @@
 // font_files_test.cpp: the six ".fnt" files follow the font format and fit where the game draws them.
 #include "resources.h"
 
+#include "game/asset_files.h"
 #include "game/screen_layout.h"
 
 #include <gtest/gtest.h>
@@ -10,10 +11,8 @@
 
 namespace {
 
-const char* const kFontNames[] = {"font_main.fnt", "font_original.fnt", "font_puzzle.fnt",
-                                 "font_conflict.fnt", "font_puzzle_small.fnt", "font_conflict_small.fnt"};
-const char* const kBoardFonts[] = {"font_original.fnt", "font_puzzle.fnt", "font_conflict.fnt"};
-const char* const kPencilFonts[] = {"font_puzzle_small.fnt", "font_conflict_small.fnt"};
+const char* const kBoardFonts[] = {kGivenFont, kPlayerFont, kConflictFont};
+const char* const kPencilFonts[] = {kPencilFont, kPencilConflictFont};
 
 // The pen advance of one character by the game's drawing rules.
 int advance(const FontMetrics& font, char c) { return placeGlyph(font, static_cast<unsigned char>(c)).advance; }
@@ -35,7 +34,7 @@ bool hasInk(const FontMetrics& font, char c)
 
 TEST(FontFiles, HeaderIsVersionTwoBigEndianWithAGlyphForEveryPrintableCharacter)
 {
-    for (const char* name : kFontNames) {
+    for (const char* name : kFonts) {
         std::vector<uint8_t> bytes = readResource(name);
         ASSERT_GE(bytes.size(), 676u) << name;
         EXPECT_EQ(bytes[4], 0);
@@ -93,7 +92,7 @@ TEST(FontFiles, BoardDigitsFitACellAndPencilMarksAThirdOfOne)
 
 TEST(FontFiles, NoGlyphIsCutAtTheTopOrBottomOfItsSheet)
 {
-    for (const char* name : kFontNames) {
+    for (const char* name : kFonts) {
         FontMetrics font;
         ASSERT_TRUE(readFont(name, font));
         int strongest = 0;

@@ -2,6 +2,7 @@
 // at any scale.
 #include "resources.h"
 
+#include "game/asset_files.h"
 #include "media/file_bytes.h"
 
 #include <gtest/gtest.h>
@@ -13,30 +14,13 @@
 
 namespace {
 
+// The game's pictures, and the icon the desktop shows.
 std::vector<std::string> pictureNames()
 {
-    std::vector<std::string> names = {
-        "splash.png", "menu_background.png", "game_background.png", "game_overlay.png",
-        "game_loading.png", "game_over.png", "game_select.png", "game_check.png",
-        "game_side_numbers.png", "game_side_numbers_small.png", "game_side_select.png",
-        "game_line_horz.png", "game_line_vert.png", "game_done.png", "dialog_background.png",
-        "dialog_pause.png", "dialog_reset.png", "dialog_exit.png", "dialog_clear.png",
-        "dialog_again.png", "dialog_textbox.png", "dialog_settings.png", "dialog_help.png",
-        "dialog_resume.png", "undo_void.png", "icon.png"};
-    for (int zone = 1; zone <= 9; zone++) names.push_back("game_zone" + std::to_string(zone) + ".png");
-    for (const char* button : {"play", "help", "settings", "exit_menu", "exit_game", "pause", "reset",
-                               "yes", "no", "main", "done", "clear", "undo"})
-        for (const char* state : {"_button.png", "_down.png", "_highlight.png"})
-            names.push_back(std::string(button) + state);
+    std::vector<std::string> names = gamePictures();
+    names.push_back("icon.png");
     return names;
 }
-
-const std::vector<std::string> kFontNames = {
-    "font_main.fnt", "font_original.fnt", "font_puzzle.fnt", "font_conflict.fnt",
-    "font_puzzle_small.fnt", "font_conflict_small.fnt"};
-const std::vector<std::string> kSoundNames = {
-    "sound_check.wav", "sound_number.wav", "sound_place.wav", "sound_test.wav", "sound_finish.wav",
-    "sound_done.wav"};
 
 // The desktop's icon sizes beside icon.png.
 std::string iconName(int size)
@@ -81,8 +65,8 @@ TEST(ResourceFiles, GeneratorWritesTheSameBytesEveryRun)
     std::string command = std::string("\"") + PELLIX_ARTWORK_TOOL + "\" \"" + folder.string() + "\"";
     ASSERT_EQ(std::system(command.c_str()), 0);
     std::vector<std::string> names = pictureNames();
-    names.insert(names.end(), kFontNames.begin(), kFontNames.end());
-    names.insert(names.end(), kSoundNames.begin(), kSoundNames.end());
+    names.insert(names.end(), kFonts.begin(), kFonts.end());
+    names.insert(names.end(), kSounds.begin(), kSounds.end());
     names.push_back("icon.ico");
     for (int size : {48, 64, 128}) names.push_back(iconName(size));
     for (const std::string& name : names) {
@@ -97,7 +81,7 @@ TEST(ResourceFiles, GeneratorWritesTheSameBytesEveryRun)
             EXPECT_EQ(readFileBytes(entry.path().string().c_str()), readResource(name)) << name << " differs between runs";
             compared++;
         }
-        EXPECT_EQ(compared, int(pictureNames().size() + kFontNames.size())) << set;
+        EXPECT_EQ(compared, int(pictureNames().size() + kFonts.size())) << set;
     }
     std::filesystem::remove_all(folder);
 }

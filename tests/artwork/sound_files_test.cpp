@@ -1,6 +1,8 @@
 // sound_files_test.cpp: the six effects: 16-bit mono PCM, of their length, with headroom, no clicks.
 #include "resources.h"
 
+#include "game/asset_files.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -23,8 +25,8 @@ TEST(SoundFiles, EveryEffectIsWellFormedQuietEnoughAndOfItsLength)
         const char* name;
         double shortest;
         double longest;
-    } sounds[] = {{"sound_check.wav", 0.03, 0.5}, {"sound_number.wav", 0.03, 0.5}, {"sound_place.wav", 0.03, 0.5},
-                  {"sound_test.wav", 0.03, 0.5},  {"sound_done.wav", 0.03, 0.5},   {"sound_finish.wav", 1.3, 1.7}};
+    } sounds[] = {{kCheckSound, 0.03, 0.5},  {kNumberSound, 0.03, 0.5}, {kPlaceSound, 0.03, 0.5},
+                  {kPencilSound, 0.03, 0.5}, {kDoneSound, 0.03, 0.5},   {kFinishSound, 1.3, 1.7}};
     for (const auto& [name, shortest, longest] : sounds) {
         SCOPED_TRACE(name);
         WavClip sound;

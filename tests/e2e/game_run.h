@@ -134,11 +134,14 @@ protected:
     // Enter accepts the name, the next close answers the play-again question.
     void runGame(uint64_t closeAt)
     {
-        for (uint64_t ms = closeAt; ms < closeAt + 2000; ms += 500) {
-            script.close(ms);
-            script.keyDown(ms + 10, vkReturn);
-        }
-        Game running;
+        script.whileRunning([&] {
+            for (uint64_t ms = closeAt; ms < closeAt + 2000; ms += 500) {
+                script.close(ms);
+                script.keyDown(ms + 10, vkReturn);
+            }
+        });
+        { Game running; }
+        script.forgetEndings();
     }
 
     // Releasing Play at ms generates a puzzle for a second of virtual time.

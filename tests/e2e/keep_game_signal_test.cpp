@@ -4,9 +4,10 @@
 // over a kept game, so that after its splash it is in a game, with the question whether to
 // carry on up; then it gets SIGTERM.
 #include "game/kept_game.h"
+#include "game/maker.h"
 #include "storage/setting_store_posix.h"
-#include "tests/storage/temp_config_home.h"
 #include "tests/game/kept_game_sample.h"
+#include "tests/storage/temp_config_home.h"
 
 #include <signal.h>
 #include <sys/wait.h>
@@ -30,7 +31,7 @@ struct SignalledGame : TempConfigHome {
         TempConfigHome::TearDown();
     }
 
-    bool kept() const { return std::filesystem::exists(settingFilePath("Brimworks", "PellixGame")); }
+    bool kept() const { return std::filesystem::exists(settingFilePath(kMaker, "PellixGame")); }
 
     void start()
     {
@@ -86,7 +87,7 @@ TEST_F(SignalledGame, SigtermDuringAGameEndsTheProgramAndKeepsTheGame)
     ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << (WIFSIGNALED(status) ? WTERMSIG(status) : 0);
     EXPECT_EQ(WEXITSTATUS(status), 0);
     ASSERT_TRUE(kept()) << "the game in play is kept";
-    const std::vector<unsigned char> stored = fileBytes(settingFilePath("Brimworks", "PellixGame"));
+    const std::vector<unsigned char> stored = fileBytes(settingFilePath(kMaker, "PellixGame"));
     KeptGame again;
     ASSERT_TRUE(decodeKeptGame(stored.data(), stored.size(), again));
     EXPECT_EQ(0, memcmp(&again.board.cells, &game.board.cells, sizeof game.board.cells));

@@ -6,6 +6,7 @@
 #include "frame/clock.h"
 #include "game/game_over_banner.h"
 #include "game/kept_game.h"
+#include "game/maker.h"
 #include "storage/setting_store_posix.h"
 #include "storage/storage.h"
 
@@ -53,7 +54,7 @@ void expectSameGame(const Snapshot& kept)
 }
 
 struct KeepGameTest : PlayingRun {
-    std::filesystem::path recordPath() const { return settingFilePath("Brimworks", "PellixGame"); }
+    std::filesystem::path recordPath() const { return settingFilePath(kMaker, "PellixGame"); }
     bool kept() const { return std::filesystem::exists(recordPath()); }
 
     // A digit in one cell, a pencil mark in another, then another number and pencil mode on; the
@@ -87,12 +88,16 @@ struct KeepGameTest : PlayingRun {
     }
 
     // Runs the game until Enter answers yes to the exit question asked at ms (or until the close
-    // ends it at once, outside a game). Nothing is left queued for the next run.
+    // ends it at once, outside a game, or the game has ended before). Nothing is left queued for
+    // the next run.
     void quitWithYes(uint64_t ms)
     {
-        script.close(ms);
-        script.keyDown(ms + 10, vkReturn);
-        Game running;
+        script.whileRunning([&] {
+            script.close(ms);
+            script.keyDown(ms + 10, vkReturn);
+        });
+        { Game running; }
+        script.forgetEndings();
     }
 
     // Runs the game again; the steps come the given time apart from the end of the splash on,
@@ -255,7 +260,7 @@ TEST_F(KeepGameTest, DamagedRecordsGiveTheMenuWithNoQuestionAndAreDeleted)
     damaged.push_back(broken([](KeptGame& g) { std::swap(g.board.solution[0], g.board.solution[9]); }));
     for (size_t i = 0; i < damaged.size(); ++i) {
         SCOPED_TRACE(i);
-        ASSERT_TRUE(writeSetting("Brimworks", "PellixGame", damaged[i].data(), damaged[i].size()));
+        ASSERT_TRUE(writeSetting(kMaker, "PellixGame", damaged[i].data(), damaged[i].size()));
         startAgain({[&] {
             EXPECT_EQ(game().state, GameState::Menu);
             EXPECT_FALSE(dialogUp());

@@ -12,6 +12,7 @@
 #include "frame/app.h"
 #include "game/game.h"
 #include "game/kept_game.h"
+#include "game/maker.h"
 #include "game/profile.h"
 #include "tests/harness/harness.h"
 #include "ui/layer.h"
@@ -292,7 +293,7 @@ void startWatchdog()
 // The stored record is a whole record that loads without mending.
 bool profileLoadsCleanly(const std::filesystem::path& configHome)
 {
-    const std::filesystem::path stored = configHome / "Brimworks" / "Settings" / "Pellix";
+    const std::filesystem::path stored = configHome / kMaker / "Settings" / "Pellix";
     std::ifstream in(stored, std::ios::binary);
     const std::vector<unsigned char> bytes{std::istreambuf_iterator<char>(in), {}};
     if (bytes.size() != Profile::kRecordSize) {
@@ -311,7 +312,7 @@ bool profileLoadsCleanly(const std::filesystem::path& configHome)
 // A game kept by the last run, if any, is one the next start would offer.
 bool keptGameLoads(const std::filesystem::path& configHome)
 {
-    const std::filesystem::path stored = configHome / "Brimworks" / "Settings" / "PellixGame";
+    const std::filesystem::path stored = configHome / kMaker / "Settings" / "PellixGame";
     if (!std::filesystem::exists(stored)) {
         return true;
     }
@@ -386,6 +387,7 @@ int main(int argc, char** argv)
     {
         ScriptedRun script;
         script.setTimeLimit(UINT64_MAX);
+        script.endlessTimeline();
         script.at(0, [&script] { feed(script); });
         startWatchdog();
         while (!soak.closing) {

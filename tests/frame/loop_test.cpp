@@ -32,7 +32,6 @@ TEST_F(LoopTest, FramesAtTheCapAreAtLeastOneFrameTimeApart)
     }
     // One sleep per frame (and a spare for rounding), not a spinning poll.
     EXPECT_LE(script.waits(), 2 * static_cast<int64_t>(ticks.size()) + 4);
-    EXPECT_FALSE(script.ranOut());
 }
 
 TEST_F(LoopTest, FrameTimesOfWholeMillisecondsKeepTheClockMoving)

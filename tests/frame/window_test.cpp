@@ -124,7 +124,11 @@ TEST_F(WindowTest, ShutdownResetsEveryGetterAndTheWindowCanBeMadeAgain)
     enterFullscreen();
     shutdown();
     EXPECT_EQ(screenRect(), BWRect());
-    EXPECT_EQ(screenWidth() + screenHeight() + bitsPerPixel() + frameRate() + loopDepth(), 0);
+    EXPECT_EQ(screenWidth(), 0);
+    EXPECT_EQ(screenHeight(), 0);
+    EXPECT_EQ(bitsPerPixel(), 0);
+    EXPECT_EQ(frameRate(), 0);
+    EXPECT_EQ(loopDepth(), 0);
     EXPECT_FALSE(isFullscreen() || hasWindow() || hasGLContext() || platformHasWindow());
     fillRect(kRed, BWRect(0, 0, 10, 10)); // without a context: nothing
     centreWindow();

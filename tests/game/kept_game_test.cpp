@@ -2,6 +2,7 @@
 // every kind of damaged or foreign record refused and deleted.
 #include "game/kept_game.h"
 
+#include "game/maker.h"
 #include "storage/setting_store_posix.h"
 #include "storage/storage.h"
 #include "storage/temp_config_home.h"
@@ -14,12 +15,12 @@
 namespace {
 
 struct KeptGameRecord : TempConfigHome {
-    bool stored() const { return std::filesystem::exists(settingFilePath("Brimworks", "PellixGame")); }
+    bool stored() const { return std::filesystem::exists(settingFilePath(kMaker, "PellixGame")); }
 
     // Stores the bytes as the record and takes it back: whatever it held, it is gone after.
     bool takes(const std::vector<std::uint8_t>& bytes)
     {
-        EXPECT_TRUE(writeSetting("Brimworks", "PellixGame", bytes.data(), bytes.size()));
+        EXPECT_TRUE(writeSetting(kMaker, "PellixGame", bytes.data(), bytes.size()));
         KeptGame taken;
         const bool offered = takeKeptGame(taken);
         EXPECT_FALSE(stored());
@@ -33,7 +34,7 @@ TEST_F(KeptGameRecord, AGameComesBackWholeOnceAndTheRecordIsGone)
 {
     const KeptGame game = gameUnderWay();
     ASSERT_TRUE(saveKeptGame(game));
-    const std::vector<std::uint8_t> bytes = fileBytes(settingFilePath("Brimworks", "PellixGame"));
+    const std::vector<std::uint8_t> bytes = fileBytes(settingFilePath(kMaker, "PellixGame"));
     ASSERT_EQ(bytes.size(), 518u + 8 * game.undoList.size());
     EXPECT_EQ(std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + 6),
               (std::vector<std::uint8_t>{'P', 'X', 'K', 'G', 1, 0}));

@@ -1,4 +1,5 @@
 // profile_crash_safety_test.cpp: a save killed at any moment leaves the old or the new record whole.
+#include "game/maker.h"
 #include "game/profile.h"
 #include "storage/setting_store_posix.h"
 #include "storage/temp_config_home.h"
@@ -70,7 +71,7 @@ TEST_F(ProfileCrashSafety, KilledWhileSavingLeavesThePreviousOrTheNewRecordWhole
     Profile first;
     fillVersion(first, 0);
     ASSERT_TRUE(first.save());
-    const std::string path = settingFilePath("Brimworks", "Pellix");
+    const std::string path = settingFilePath(kMaker, "Pellix");
     std::mt19937 random(20261208);
     int stored = 0;
     int keptOld = 0;

@@ -1,4 +1,5 @@
 // profile_test.cpp: the profile record's bytes, defaults, mends and round trip on a real store.
+#include "game/maker.h"
 #include "game/profile.h"
 #include "storage/storage.h"
 #include "storage/temp_config_home.h"
@@ -23,7 +24,7 @@ void putTime(Record& record, std::size_t offset, std::uint32_t bits)
 
 Record loadedFrom(const Record& stored, std::size_t length = Profile::kRecordSize)
 {
-    EXPECT_TRUE(writeSetting("Brimworks", "Pellix", stored.data(), length));
+    EXPECT_TRUE(writeSetting(kMaker, "Pellix", stored.data(), length));
     Profile profile;
     profile.load();
     return profile.record();
@@ -62,7 +63,7 @@ TEST_F(ProfileRecord, SavedRecordLoadsByteIdenticalAndWrongVersionGivesDefaults)
     profile.setBestTime(2, 1, 0, 754.25f);
     ASSERT_TRUE(profile.save());
     const Record& saved = profile.record();
-    EXPECT_EQ(fileBytes(root / "Brimworks/Settings/Pellix"), std::vector<unsigned char>(saved.begin(), saved.end()));
+    EXPECT_EQ(fileBytes(root / kMaker / "Settings/Pellix"), std::vector<unsigned char>(saved.begin(), saved.end()));
     EXPECT_EQ(loadedFrom(saved), saved);
 
     Record oldVersion = saved;
@@ -82,7 +83,7 @@ TEST_F(ProfileRecord, DamagedRecordLoadsMended)
     putTime(stored, timeAt(0, 0, 2), 0x4F000000); // 2^31
     putTime(stored, timeAt(2, 2, 0), 0x4EFFFFFF); // the largest float below 2^31, kept
     Profile profile;
-    ASSERT_TRUE(writeSetting("Brimworks", "Pellix", stored.data(), stored.size()));
+    ASSERT_TRUE(writeSetting(kMaker, "Pellix", stored.data(), stored.size()));
     profile.load();
     EXPECT_EQ(profile.zoneLayout() | profile.difficulty(), 0);
     EXPECT_EQ(std::string(profile.lastName()), std::string(64, 'x'));

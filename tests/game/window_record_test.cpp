@@ -1,5 +1,6 @@
 // window_record_test.cpp: the window's placement record: round trip, damage refused, the
 // profile record untouched.
+#include "game/maker.h"
 #include "game/profile.h"
 #include "game/window_record.h"
 #include "storage/storage.h"
@@ -25,7 +26,7 @@ TEST_F(WindowRecord, RoundTripsBesideTheProfileWithoutTouchingIt)
     again.load();
     EXPECT_EQ(again.record(), profile.record());
     Profile::Record stored{};
-    EXPECT_TRUE(readSetting("Brimworks", "Pellix", stored.data(), stored.size()));
+    EXPECT_TRUE(readSetting(kMaker, "Pellix", stored.data(), stored.size()));
     EXPECT_EQ(stored, profile.record()) << "the profile keeps its own 1936 bytes";
     EXPECT_FALSE(saveWindowPlacement(WindowPlacement{})) << "no window, nothing to remember";
 }
@@ -47,12 +48,12 @@ TEST_F(WindowRecord, ADamagedRecordIsIgnored)
     // A whole record of absurd sizes, a short one and a long one are refused as well.
     EXPECT_FALSE(decodeWindowRecord(encodeWindowRecord(WindowPlacement{0, 600, false}), placement));
     EXPECT_FALSE(decodeWindowRecord(encodeWindowRecord(WindowPlacement{800, 100000, false}), placement));
-    ASSERT_TRUE(writeSetting("Brimworks", "PellixWindow", good.data(), 10));
+    ASSERT_TRUE(writeSetting(kMaker, "PellixWindow", good.data(), 10));
     EXPECT_EQ(loadWindowPlacement().width, 0);
     std::vector<uint8_t> longer(good.begin(), good.end());
     longer.push_back(0);
-    ASSERT_TRUE(writeSetting("Brimworks", "PellixWindow", longer.data(), longer.size()));
+    ASSERT_TRUE(writeSetting(kMaker, "PellixWindow", longer.data(), longer.size()));
     EXPECT_EQ(loadWindowPlacement().width, 0);
-    ASSERT_TRUE(writeSetting("Brimworks", "PellixWindow", good.data(), good.size()));
+    ASSERT_TRUE(writeSetting(kMaker, "PellixWindow", good.data(), good.size()));
     EXPECT_EQ(loadWindowPlacement().width, 1000);
 }

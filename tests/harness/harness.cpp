@@ -3,6 +3,9 @@
 
 #include "frame/app.h"
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -12,25 +15,83 @@ ScriptedRun::ScriptedRun()
     setenv("SDL_VIDEODRIVER", "offscreen", 0);
     setenv("SDL_AUDIODRIVER", "dummy", 0);
     platformUseManualClock(0);
-    platformSetMessageSource(&ScriptedRun::nextMessage, this);
+    useAsMessageSource();
 }
 
 ScriptedRun::~ScriptedRun()
 {
-    platformSetMessageSource(nullptr, nullptr);
+    platformSetMessageSource({});
     platformUseRealClock();
+    if (!endless_) {
+        expectTimelineRanOut();
+    }
 }
 
-void ScriptedRun::at(uint64_t ms, std::function<void()> action)
+void ScriptedRun::useAsMessageSource()
 {
-    timeline_.emplace(ms, Entry{PlatformMessage{}, std::move(action)});
+    platformSetMessageSource({.next = &ScriptedRun::nextMessage,
+                              .dropWaitingPresses = &ScriptedRun::dropWaitingPresses,
+                              .user = this});
 }
+
+void ScriptedRun::expectTimelineRanOut() const
+{
+    const auto left = std::find_if(timeline_.begin(), timeline_.end(),
+                                   [](const auto& entry) { return entry.second.need == Need::Reached; });
+    if (left != timeline_.end()) {
+        ADD_FAILURE() << "the run ended before its timeline: the first entry left is at " << left->first
+                      << " ms (" << left->second.label << ")";
+    }
+}
+
+void ScriptedRun::at(uint64_t ms, std::function<void()> action, const char* label)
+{
+    timeline_.emplace(ms, Entry{PlatformMessage{}, std::move(action), *label ? label : "an action"});
+}
+
+namespace {
+
+// What a message left on the timeline is called in the failure that names it.
+const char* messageLabel(PlatformMessageKind kind)
+{
+    switch (kind) {
+    case PlatformMessageKind::KeyDown: return "a key press";
+    case PlatformMessageKind::KeyUp: return "a key release";
+    case PlatformMessageKind::Char: return "a typed character";
+    case PlatformMessageKind::MouseDown: return "a button press";
+    case PlatformMessageKind::MouseUp: return "a button release";
+    case PlatformMessageKind::Close: return "the close button";
+    default: return "a window message";
+    }
+}
+
+} // namespace
 
 void ScriptedRun::send(uint64_t ms, const PlatformMessage& message)
 {
     PlatformMessage stamped = message;
     stamped.time = ms;
-    timeline_.emplace(ms, Entry{stamped, nullptr});
+    timeline_.emplace(ms, Entry{stamped, nullptr, messageLabel(message.kind),
+                                optional_ ? Need::Optional : Need::Reached});
+}
+
+void ScriptedRun::whileRunning(const std::function<void()>& queue)
+{
+    optional_ = true;
+    queue();
+    optional_ = false;
+}
+
+void ScriptedRun::forgetEndings()
+{
+    std::erase_if(timeline_, [](const auto& entry) { return entry.second.need == Need::Optional; });
+}
+
+void ScriptedRun::failIfReached(uint64_t ms, const char* label)
+{
+    timeline_.emplace(ms, Entry{{.kind = PlatformMessageKind::Terminate},
+                                [ms, label] { ADD_FAILURE() << "the run reached " << ms << " ms: " << label; },
+                                label, Need::Forbidden});
 }
 
 void ScriptedRun::keyDown(uint64_t ms, int32_t virtualKey, bool extended, bool repeat)
@@ -81,7 +142,7 @@ void ScriptedRun::activate(uint64_t ms, bool active)
 
 void ScriptedRun::forwardSystemMessages(uint64_t ms)
 {
-    platformSetMessageSource(nullptr, nullptr);
+    platformSetMessageSource({});
     // An event without a window message also answers false, so the queue is asked a fixed
     // number of times rather than until the first false.
     for (int attempt = 0; attempt < 256; ++attempt) {
@@ -90,7 +151,7 @@ void ScriptedRun::forwardSystemMessages(uint64_t ms)
             send(ms, message);
         }
     }
-    platformSetMessageSource(&ScriptedRun::nextMessage, this);
+    useAsMessageSource();
 }
 
 void ScriptedRun::close(uint64_t ms)
@@ -101,6 +162,22 @@ void ScriptedRun::close(uint64_t ms)
 bool ScriptedRun::nextMessage(void* user, PlatformMessage& message, uint32_t timeoutMs)
 {
     return static_cast<ScriptedRun*>(user)->next(message, timeoutMs);
+}
+
+// The timeline stands for the window system: what is due by now has been taken in.
+void ScriptedRun::dropWaitingPresses(void* user)
+{
+    ScriptedRun& run = *static_cast<ScriptedRun*>(user);
+    const auto due = run.timeline_.upper_bound(platformMilliseconds());
+    for (auto entry = run.timeline_.begin(); entry != due;) {
+        switch (entry->second.message.kind) {
+        case PlatformMessageKind::KeyDown:
+        case PlatformMessageKind::Char:
+        case PlatformMessageKind::MouseDown:
+        case PlatformMessageKind::MouseWheel: entry = run.timeline_.erase(entry); break;
+        default: ++entry; break;
+        }
+    }
 }
 
 bool ScriptedRun::next(PlatformMessage& message, uint32_t timeoutMs)
@@ -137,8 +214,10 @@ bool ScriptedRun::next(PlatformMessage& message, uint32_t timeoutMs)
     Entry entry = std::move(first->second);
     timeline_.erase(first);
     if (entry.action) {
-        // Back to the loop afterwards, so a frame that fell due meanwhile is not skipped.
         entry.action();
+    }
+    if (entry.message.kind == PlatformMessageKind::None) {
+        // Back to the loop after an action, so a frame that fell due meanwhile is not skipped.
         return false;
     }
     message = entry.message;

@@ -14,6 +14,11 @@
 //
 // When the timeline is empty and the loop would wait forever, the run gets a close request
 // and ranOut() answers true; a run past its virtual time limit aborts rather than hangs.
+//
+// Checks inside actions count only if the timeline runs out: a run that ends while it still
+// holds actions or input fails the test, naming the first entry left. Only the input queued
+// through whileRunning (what ends a run that may already have ended) may be left over, and
+// failIfReached marks a time the run must never reach.
 #pragma once
 
 #include "base/geometry.h"
@@ -33,8 +38,9 @@ public:
     ScriptedRun(const ScriptedRun&) = delete;
     ScriptedRun& operator=(const ScriptedRun&) = delete;
 
-    // Runs the action when virtual time reaches ms (between two passes of the loop).
-    void at(uint64_t ms, std::function<void()> action);
+    // Runs the action when virtual time reaches ms (between two passes of the loop); the label
+    // names it should the run end before.
+    void at(uint64_t ms, std::function<void()> action, const char* label = "");
     // Delivers the message when virtual time reaches ms. Entries with the same time keep the
     // order they were queued in.
     void send(uint64_t ms, const PlatformMessage& message);
@@ -55,6 +61,16 @@ public:
     // real events of a window call (hiding the window, say) reach the game that way.
     void forwardSystemMessages(uint64_t ms);
 
+    // The input the function queues need not be reached: the close requests and answers that
+    // end a run, of which a short run takes fewer than a long one.
+    void whileRunning(const std::function<void()>& queue);
+    // Drops that input where the run ended without it, so that none reaches a later run.
+    void forgetEndings();
+    // Reaching ms fails the test with the label and ends the run at once (a Terminate message).
+    void failIfReached(uint64_t ms, const char* label);
+    // A timeline that feeds itself for ever (the soak) ends with the run: nothing is checked.
+    void endlessTimeline() { endless_ = true; }
+
     void setTimeLimit(uint64_t ms) { timeLimit_ = ms; }
     bool ranOut() const { return ranOut_; }
     size_t pendingEntries() const { return timeline_.size(); }
@@ -62,16 +78,24 @@ public:
     int64_t waits() const { return waits_; }
 
 private:
+    enum class Need { Reached, Optional, Forbidden };
     struct Entry {
         PlatformMessage message;
         std::function<void()> action;
+        std::string label;
+        Need need = Need::Reached;
     };
     static bool nextMessage(void* user, PlatformMessage& message, uint32_t timeoutMs);
+    static void dropWaitingPresses(void* user);
     bool next(PlatformMessage& message, uint32_t timeoutMs);
+    void useAsMessageSource();
+    void expectTimelineRanOut() const;
 
     std::multimap<uint64_t, Entry> timeline_;
     uint64_t timeLimit_ = 600000;
     bool ranOut_ = false;
+    bool optional_ = false;
+    bool endless_ = false;
     int64_t waits_ = 0;
 };
 

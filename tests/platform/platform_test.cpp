@@ -259,6 +259,25 @@ TEST_F(EventTest, AFingerHeldStillIsARightClickWhileTheLoopWaits)
     EXPECT_EQ(convert({finger(SDL_FINGERUP, 3, 0.25f, 0.5f)}), Lines{});
 }
 
+// At the cut, what waits is dropped but releases: a button pressed before it releases without a
+// press, and a finger already down clicks nothing when it lifts afterwards.
+TEST_F(EventTest, PressesWaitingAtTheCutAreDroppedButReleasesCount)
+{
+    for (SDL_Event event : {button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, 10, 20),
+                            button(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT, 10, 20),
+                            finger(SDL_FINGERDOWN, 4, 0.5f, 0.5f)}) {
+        ASSERT_EQ(SDL_PushEvent(&event), 1);
+    }
+    platformDropWaitingPresses();
+    EXPECT_EQ(convert({finger(SDL_FINGERUP, 4, 0.5f, 0.5f)}), (Lines{"up 1 @10,20"}));
+
+    EXPECT_EQ(convert({finger(SDL_FINGERDOWN, 5, 0.5f, 0.5f)}), Lines{});
+    platformDropWaitingPresses();
+    EXPECT_EQ(convert({finger(SDL_FINGERUP, 5, 0.5f, 0.5f)}), Lines{});
+    EXPECT_EQ(convert({finger(SDL_FINGERDOWN, 6, 0.5f, 0.5f), finger(SDL_FINGERUP, 6, 0.5f, 0.5f)}),
+              (Lines{"move @400,300", "down 1 @400,300", "up 1 @400,300"}));
+}
+
 // The platform reports drawable pixels whatever the picture's size; the frame maps them back.
 TEST_F(EventTest, PointerPositionsAreDrawablePixels)
 {

@@ -69,8 +69,13 @@ TEST(RuleCheck, SolvedMeansFullAndConflictFreeOnFreshCells)
     fillCells(board);
     EXPECT_EQ(cell.zone, 5);
     EXPECT_EQ(cell.solutionDigit, patternDigit(3, 3));
-    EXPECT_EQ(cell.digit + cell.given + cell.conflict + cell.marks[2] + cell.markConflicts[2], 0);
-    EXPECT_EQ(board.cells[cellIndex(2, 7)].digit * board.cells[cellIndex(2, 7)].given, patternDigit(2, 7));
+    EXPECT_EQ(cell.digit, 0);
+    EXPECT_FALSE(cell.given);
+    EXPECT_EQ(cell.conflict, 0);
+    EXPECT_EQ(cell.marks[2], 0);
+    EXPECT_EQ(cell.markConflicts[2], 0);
+    EXPECT_TRUE(board.cells[cellIndex(2, 7)].given);
+    EXPECT_EQ(board.cells[cellIndex(2, 7)].digit, patternDigit(2, 7));
     EXPECT_FALSE(updateConflicts(board, Difficulty::Normal)) << "one empty cell";
     board.cells[cellIndex(3, 3)].digit = static_cast<int8_t>(patternDigit(3, 3));
     EXPECT_TRUE(updateConflicts(board, Difficulty::Normal));

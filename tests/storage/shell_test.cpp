@@ -1,5 +1,5 @@
 // shell_test.cpp: openWithShell hands its text to the platform layer unchanged.
-#include "storage/storage.h"
+#include "storage/shell.h"
 
 #include <gtest/gtest.h>
 

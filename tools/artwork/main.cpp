@@ -10,6 +10,7 @@
 //
 // Everything is drawn from code with fixed inputs, so two runs write the same bytes.
 #include "artwork.h"
+#include "game/asset_files.h"
 #include "typeface.h"
 
 #include <cstdio>
@@ -96,9 +97,22 @@ bool writeScaledSets(const std::filesystem::path& folder)
     return ok;
 }
 
+// Every file the game reads is among those drawn.
+void checkGameFiles(const Artwork& art)
+{
+    for (const std::string& name : gameAssetFiles()) {
+        bool drawn = false;
+        for (const NamedPicture& picture : art.pictures) drawn = drawn || picture.name == name;
+        for (const FontSheet& font : art.fonts) drawn = drawn || font.name == name;
+        for (const OutputFile& file : art.files) drawn = drawn || file.name == name;
+        if (!drawn) artworkProblems().push_back("the game reads " + name + ", which is not drawn");
+    }
+}
+
 bool run(const Options& options)
 {
     Artwork art = drawSet(1);
+    checkGameFiles(art);
     // Flawed art (clipped text) is never installed, but the previews still show what went wrong.
     bool flawless = artworkProblems().empty();
     bool written = true;
