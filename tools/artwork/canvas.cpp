@@ -57,7 +57,8 @@ Canvas::~Canvas() { release(); }
 
 Canvas::Canvas(Canvas&& other) noexcept
     : pixels(std::exchange(other.pixels, nullptr)), context(std::exchange(other.context, nullptr)),
-      logicalWidth(other.logicalWidth), logicalHeight(other.logicalHeight), pixelScale(other.pixelScale)
+      logicalWidth(other.logicalWidth), logicalHeight(other.logicalHeight), pixelScale(other.pixelScale),
+      words(other.words)
 {
 }
 
@@ -70,6 +71,7 @@ Canvas& Canvas::operator=(Canvas&& other) noexcept
         logicalWidth = other.logicalWidth;
         logicalHeight = other.logicalHeight;
         pixelScale = other.pixelScale;
+        words = other.words;
     }
     return *this;
 }
