@@ -81,6 +81,8 @@ void fillRoundedGradient(cairo_t* cr, Box box, double radius, Colour top, Colour
 // A soft shadow under a rounded rectangle: the shape blurred by about `blur` pixels, moved down
 // by `drop`, painted in a warm dark tone at `opacity`. Draw the shape itself afterwards.
 void softShadow(cairo_t* cr, Box box, double radius, double blur, double drop, double opacity);
+// Frees the blurred masks softShadow keeps for reuse.
+void releaseShadows();
 
 // The calm paper backdrop shared by every full screen: warm off-white, a faint dot grid and a
 // gentle darkening towards the corners.

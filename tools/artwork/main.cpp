@@ -109,7 +109,6 @@ Artwork drawLanguageSet(const std::string& language, int scale)
     addHelpPage(art);
     std::erase_if(art.pictures, [](const NamedPicture& picture) { return !picture.canvas.hasWords(); });
     std::erase_if(art.fonts, [](const FontSheet& font) { return font.name != "font_main.fnt"; });
-    if (scale != 1) art.files.clear();
     return art;
 }
 
@@ -159,6 +158,7 @@ bool writeLanguageSets(const std::filesystem::path& folder, const std::string& c
         if (!speak(catalogues, language)) return false;
         for (int scale : {1, 2, 3}) {
             Artwork art = drawLanguageSet(language.code, scale);
+            if (scale != 1) art.files.clear();  // the labels are the same at every scale
             ok = artworkProblems().empty() && writeAll(art, setFolder(folder / language.code, scale)) && ok;
         }
     }
@@ -185,6 +185,7 @@ bool run(const Options& options)
         for (NamedPicture& picture : translated.pictures)
             for (NamedPicture& english : art.pictures)
                 if (english.name == picture.name) english.canvas = std::move(picture.canvas);
+        for (OutputFile& file : translated.files) art.files.push_back(std::move(file));
         for (FontSheet& font : translated.fonts)
             for (FontSheet& english : art.fonts)
                 if (english.name == font.name) english = std::move(font);
@@ -212,6 +213,7 @@ int main(int argc, char** argv)
         return 2;
     }
     bool ok = openTypefaces(PELLIX_FONT_DIR, PELLIX_CJK_FONT_DIR) && run(options);
+    releaseShadows();
     closeTypefaces();
     for (const std::string& problem : artworkProblems()) std::fprintf(stderr, "artwork: %s\n", problem.c_str());
     return ok ? 0 : 1;
