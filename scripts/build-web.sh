@@ -86,7 +86,7 @@ cmake -S . -B "$game" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/emscripten.cm
   -DPELLIX_SYSROOT="$sysroot" -DCMAKE_BUILD_TYPE=Release -DPELLIX_RESOURCES_DIR="$root/build/Resources" \
   ${CMAKE_ARGS:-} >/dev/null
 nice -n 19 cmake --build "$game" -j "$jobs"
-cp data/web/index.html "$game/pellix.js" "$game/pellix.wasm" "$game/pellix.data" "$out/"
+cp data/web/index.html data/web/language.js "$game/pellix.js" "$game/pellix.wasm" "$game/pellix.data" "$out/"
 # The 2x and 3x art in packages of their own (pellix-2x.data and its loader pellix-2x.js...):
 # the page loads the one its screen needs, so a plain screen downloads neither.
 # ("@@" is an "@" of the folder's name: a lone "@" splits the source from the destination.)
@@ -95,4 +95,12 @@ for scale in 2 3; do
     --preload "$root/build/Resources/@@${scale}x@/Resources/@@${scale}x" \
     --js-output="pellix-${scale}x.js" >/dev/null)
 done
+# Each language's pictures with words in a package of its own (its 1x set: a dense screen shows
+# those smoothed), loaded only by a page in that language.
+while read -r language; do
+  [[ -z "$language" || "$language" == \#* ]] && continue
+  (cd "$out" && python3 /usr/share/emscripten/tools/file_packager.py "pellix-${language}.data" \
+    --preload "$root/build/Resources/${language}@/Resources/${language}" --exclude "*/@*" \
+    --js-output="pellix-${language}.js" >/dev/null)
+done < po/LINGUAS
 echo "Built $out: serve it with make serve-web"

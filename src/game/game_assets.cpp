@@ -1,6 +1,10 @@
 // game_assets.cpp: loading the game's pictures, fonts and sounds, and the button drawing rule.
 #include "game/game_assets.h"
 
+#include "game/game_texts.h"
+#include "media/art_language.h"
+#include "media/font_metrics.h"
+
 #include "game/screen_layout.h"
 
 namespace {
@@ -63,6 +67,12 @@ void loadAssets(GameAssets& assets)
     loadBoardPictures(assets);
 
     assets.mainFont.load("font_main.fnt");
+    // A language's labels are written in its label font's low codes: without that font, English.
+    FontMetrics labelFont;
+    const BWString labelFontFile = languageFileName(BWString("font_main.fnt"));
+    const bool hasLabelFont = labelFontFile.chars() && readFntFile(labelFontFile.chars(), labelFont);
+    useTableLabels(hasLabelFont ? readTableLabels(languageFileName(BWString("board_labels.txt")).chars())
+                                : std::vector<std::string>{});
     assets.givenFont.load("font_original.fnt");
     assets.playerFont.load("font_puzzle.fnt");
     assets.conflictFont.load("font_conflict.fnt");
