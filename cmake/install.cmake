@@ -16,6 +16,7 @@ install(DIRECTORY ${PELLIX_RESOURCES_DIR}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/
 # The desktop entry and the metainfo carry the translated name, summary and description, merged
 # from the catalogues in po/ (the same ones the pictures are drawn from).
 find_program(PELLIX_MSGFMT msgfmt REQUIRED)
+file(MAKE_DIRECTORY ${pellix_staged}/untranslated)
 file(GLOB pellix_catalogues ${PROJECT_SOURCE_DIR}/po/*.po)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${pellix_catalogues} ${PROJECT_SOURCE_DIR}/po/LINGUAS)
 execute_process(COMMAND ${PELLIX_MSGFMT} --desktop --template=${PROJECT_SOURCE_DIR}/data/${PELLIX_APP_ID}.desktop
