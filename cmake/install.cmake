@@ -13,7 +13,15 @@ install(TARGETS pellix pellix-puzzle RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
 # The icon theme's copies are installed below; the game never opens them.
 install(DIRECTORY ${PELLIX_RESOURCES_DIR}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/pellix/Resources
   PATTERN ".complete" EXCLUDE PATTERN "icon_*.png" EXCLUDE)
-install(FILES data/${PELLIX_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+# The desktop entry and the metainfo carry the translated name, summary and description, merged
+# from the catalogues in po/ (the same ones the pictures are drawn from).
+find_program(PELLIX_MSGFMT msgfmt REQUIRED)
+file(MAKE_DIRECTORY ${pellix_staged}/untranslated)
+file(GLOB pellix_catalogues ${PROJECT_SOURCE_DIR}/po/*.po)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${pellix_catalogues} ${PROJECT_SOURCE_DIR}/po/LINGUAS)
+execute_process(COMMAND ${PELLIX_MSGFMT} --desktop --template=${PROJECT_SOURCE_DIR}/data/${PELLIX_APP_ID}.desktop
+  -d ${PROJECT_SOURCE_DIR}/po -o ${pellix_staged}/${PELLIX_APP_ID}.desktop COMMAND_ERROR_IS_FATAL ANY)
+install(FILES ${pellix_staged}/${PELLIX_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 foreach(size 48 64 128 256)
   # icon.png is the 256-pixel icon the Windows build shares.
   set(icon icon_${size}.png)
@@ -27,7 +35,9 @@ endforeach()
 # The metainfo, manual pages and changelog carry the version and date of the top CMakeLists.txt.
 execute_process(COMMAND date -R -u -d "${PELLIX_RELEASE_DATE} 12:00"
   OUTPUT_VARIABLE PELLIX_RELEASE_DATE_RFC OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
-configure_file(data/${PELLIX_APP_ID}.metainfo.xml.in ${pellix_staged}/${PELLIX_APP_ID}.metainfo.xml @ONLY)
+configure_file(data/${PELLIX_APP_ID}.metainfo.xml.in ${pellix_staged}/untranslated/${PELLIX_APP_ID}.metainfo.xml @ONLY)
+execute_process(COMMAND ${PELLIX_MSGFMT} --xml --template=${pellix_staged}/untranslated/${PELLIX_APP_ID}.metainfo.xml
+  -d ${PROJECT_SOURCE_DIR}/po -o ${pellix_staged}/${PELLIX_APP_ID}.metainfo.xml COMMAND_ERROR_IS_FATAL ANY)
 install(FILES ${pellix_staged}/${PELLIX_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES data/copyright DESTINATION ${pellix_doc_dir})
 

@@ -87,7 +87,7 @@ cmake -S . -B "$game" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/emscripten.cm
   -DPELLIX_SYSROOT="$sysroot" -DCMAKE_BUILD_TYPE=Release -DPELLIX_RESOURCES_DIR="$root/build/Resources" \
   ${CMAKE_ARGS:-} >/dev/null
 nice -n 19 cmake --build "$game" -j "$jobs"
-cp data/web/index.html data/web/device.css data/web/offline.js data/web/manifest.webmanifest \
+cp data/web/index.html data/web/language.js data/web/device.css data/web/offline.js data/web/manifest.webmanifest \
   "$game/pellix.js" "$game/pellix.wasm" "$game/pellix.data" "$out/"
 # The page measures the picture as the game lays it out.
 sed -e "s/@SCREEN_WIDTH@/$(python3 scripts/screen_layout.py kScreenWidth)/" \
@@ -103,6 +103,14 @@ for scale in 2 3; do
     --preload "$root/build/Resources/@@${scale}x@/Resources/@@${scale}x" \
     --js-output="pellix-${scale}x.js" >/dev/null)
 done
+# Each language's pictures with words in a package of its own (its 1x set: a dense screen shows
+# those smoothed), loaded only by a page in that language.
+while read -r language; do
+  [[ -z "$language" || "$language" == \#* ]] && continue
+  (cd "$out" && python3 /usr/share/emscripten/tools/file_packager.py "pellix-${language}.data" \
+    --preload "$root/build/Resources/${language}@/Resources/${language}" --exclude "*/@*" \
+    --js-output="pellix-${language}.js" >/dev/null)
+done < po/LINGUAS
 # Last, as it names the build by every other file: the service worker that keeps it offline.
 python3 scripts/service_worker.py "$out" data/web/sw.js
 echo "Built $out: serve it with make serve-web"

@@ -12,8 +12,9 @@ packages=(
   # the game: window, GL, audio, clipboard, pictures, the system-font kind
   libsdl2-dev libgl-dev libgl1-mesa-dri libegl-mesa0 libpng-dev zlib1g-dev
   libfreetype-dev libfontconfig-dev
-  # the artwork generator
-  libcairo2-dev fonts-dejavu-core
+  # the artwork generator: cairo pictures, Pango text with DejaVu (and Noto CJK for Japanese and
+  # Chinese), gettext's tools for the catalogues, the desktop entry and the metainfo
+  libcairo2-dev libpango1.0-dev fonts-dejavu-core fonts-noto-cjk gettext
   # headless runs with a real X window, driving it and reading it back (scripts/measure-idle.sh,
   # the loading picture's test)
   xvfb xauth xdotool libx11-dev

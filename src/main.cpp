@@ -4,6 +4,7 @@
 #include "frame/resources.h"
 #include "game/game.h"
 #include "game/profile.h"
+#include "media/art_language.h"
 #include "platform/platform.h"
 
 int main()
@@ -14,6 +15,8 @@ int main()
         return 0;
     }
     enterResourcesDirectory(platformExecutableFolder().c_str(), PELLIX_DATA_DIRECTORY);
+    // The pictures with words in the first language the system prefers that the art has.
+    setArtLanguage(chooseArtLanguage(platformPreferredLanguages(), platformDirectoryExists));
     // The system's counter differs from run to run; the frame's own clock counts from program
     // start and would give nearly the same puzzles every time.
     seedRandom(platformUptimeMilliseconds());

@@ -67,6 +67,8 @@ constexpr const char* kPlayerFont = "font_puzzle.fnt";
 constexpr const char* kConflictFont = "font_conflict.fnt";
 constexpr const char* kPencilFont = "font_puzzle_small.fnt";
 constexpr const char* kPencilConflictFont = "font_conflict_small.fnt";
+// A language's board labels, in the codes of its own "font_main.fnt"; the English set has none.
+constexpr const char* kBoardLabelsFile = "board_labels.txt";
 constexpr std::array kFonts = {kMainFont, kGivenFont, kPlayerFont, kConflictFont, kPencilFont, kPencilConflictFont};
 
 constexpr const char* kCheckSound = "sound_check.wav";

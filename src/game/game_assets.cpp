@@ -2,6 +2,9 @@
 #include "game/game_assets.h"
 
 #include "game/asset_files.h"
+#include "game/game_texts.h"
+#include "media/art_language.h"
+#include "media/font_metrics.h"
 #include "game/screen_layout.h"
 
 namespace {
@@ -63,6 +66,12 @@ void loadAssets(GameAssets& assets)
     loadBoardPictures(assets);
 
     assets.mainFont.load(kMainFont);
+    // A language's labels are written in its label font's low codes: without that font, English.
+    FontMetrics labelFont;
+    const BWString labelFontFile = languageFileName(BWString(kMainFont));
+    const bool hasLabelFont = labelFontFile.chars() && readFntFile(labelFontFile.chars(), labelFont);
+    useTableLabels(hasLabelFont ? readTableLabels(languageFileName(BWString(kBoardLabelsFile)).chars())
+                                : std::vector<std::string>{});
     assets.givenFont.load(kGivenFont);
     assets.playerFont.load(kPlayerFont);
     assets.conflictFont.load(kConflictFont);

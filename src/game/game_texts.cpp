@@ -23,8 +23,22 @@ BWString playingClockText(float elapsedSeconds)
     return BWString("%02d:%02d:%02d", time.hours % 24, time.minutes, time.seconds);
 }
 
+namespace {
+
+std::vector<std::string> translatedLabels;
+
+} // namespace
+
+void useTableLabels(std::vector<std::string> labels)
+{
+    translatedLabels = labels.size() == 9 ? std::move(labels) : std::vector<std::string>{};
+}
+
 BWString tableLabel(int32_t layout, int32_t difficulty)
 {
+    if (!translatedLabels.empty() && layout >= 0 && layout <= 2 && difficulty >= 0 && difficulty <= 2) {
+        return BWString("%s", translatedLabels[static_cast<size_t>(layout * 3 + difficulty)].c_str());
+    }
     return BWString("%s (%s)", layoutName(layout), difficultyName(difficulty));
 }
 

@@ -48,6 +48,8 @@ constexpr int32_t kPencilBoxTop = 8;
 constexpr int32_t kClockLeft = 32;
 constexpr int32_t kClockTop = 195;
 constexpr int32_t kLabelLeft = 185;
+// The widest table label any language may have; the best time takes what is left of the line.
+constexpr int32_t kLabelWidth = 260;
 constexpr int32_t kTopTextsTop = 10;
 constexpr int32_t kBestTimeRight = 670;
 

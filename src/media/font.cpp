@@ -3,6 +3,7 @@
 
 #include "frame/app.h"
 #include "frame/draw_list.h"
+#include "media/art_language.h"
 #include "media/art_scale.h"
 #include "media/system_font.h"
 #include "platform/gl.h"
@@ -44,12 +45,15 @@ bool BWFont::load(const BWString& fileName)
     followPresentationScale();
     const BWString name = fileName;  // the caller's text may be this font's own name
     release();
-    if (!readFntFile(name.chars(), record_->metrics)) {
-        return false;
-    }
-    const FontMetrics& metrics = record_->metrics;
-    if (!loadScaledSheet(name) &&
-        !record_->sheet.create(metrics.pixels.data(), metrics.sheetWidth, metrics.sheetHeight)) {
+    // The language's font when it reads whole, else the English one.
+    const BWString translated = languageFileName(name);
+    const auto loadFrom = [this](const BWString& file) {
+        const FontMetrics& metrics = record_->metrics;
+        return file.chars() && readFntFile(file.chars(), record_->metrics) &&
+               (loadScaledSheet(file) ||
+                record_->sheet.create(metrics.pixels.data(), metrics.sheetWidth, metrics.sheetHeight));
+    };
+    if (!loadFrom(translated) && !loadFrom(name)) {
         return false;
     }
     record_->fileName = name;

@@ -3,6 +3,7 @@
 
 #include "frame/app.h"
 #include "frame/draw_list.h"
+#include "media/art_language.h"
 #include "media/art_scale.h"
 #include "media/png_decode.h"
 #include "media/texture_tiling.h"
@@ -94,8 +95,13 @@ bool BWImage::load(const BWString& fileName)
     followPresentationScale();
     const BWString name = fileName;  // the caller's text may be this image's own name
     const int32_t scale = artScale();
-    // A missing or damaged sharper file falls back to the 1x picture, never to nothing.
-    if (!(scale > 1 && loadScale(name, scale)) && !loadScale(name, 1)) {
+    // A missing or damaged sharper file falls back to the 1x picture, and a language's picture
+    // to the English one: never to nothing.
+    const BWString translated = languageFileName(name);
+    const auto loadEither = [&](const BWString& file) {
+        return file.chars() && ((scale > 1 && loadScale(file, scale)) || loadScale(file, 1));
+    };
+    if (!loadEither(translated) && !loadEither(name)) {
         return false;
     }
     fileName_ = name;

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // ---- Clock.
 
@@ -69,6 +70,10 @@ std::string platformExecutableFolder();
 std::string platformProgramName();
 // Changes the process's current directory; false when it does not exist.
 bool platformChangeDirectory(const char* path);
+// The user's languages, most wanted first, as the system spells them ("de_DE.UTF-8", "pt-BR"):
+// LANGUAGE's list, then the first of LC_ALL, LC_MESSAGES and LANG that is set (Linux and the
+// page, whose script sets LANGUAGE); the preferred UI languages on Windows.
+std::vector<std::string> platformPreferredLanguages();
 bool platformDirectoryExists(const char* path);
 
 // ---- Window and OpenGL context.

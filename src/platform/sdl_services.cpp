@@ -12,6 +12,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cmath>
+#include <cstdlib>
 #include <ctime>
 
 namespace {
@@ -306,6 +307,42 @@ std::string platformProgramName()
     const char* name = getprogname();
     return name ? name : "";
 #endif
+}
+
+std::vector<std::string> platformPreferredLanguages()
+{
+    std::vector<std::string> languages;
+#ifdef _WIN32
+    // SDL asks GetUserPreferredUILanguages.
+    if (SDL_Locale* locales = SDL_GetPreferredLocales()) {
+        for (const SDL_Locale* locale = locales; locale->language; locale++) {
+            languages.push_back(locale->country ? std::string(locale->language) + "_" + locale->country
+                                                : std::string(locale->language));
+        }
+        SDL_free(locales);
+    }
+#else
+    // gettext's order: LANGUAGE's list first, then the variable that sets the messages' locale.
+    if (const char* list = std::getenv("LANGUAGE")) {
+        std::string rest = list;
+        size_t start = 0;
+        while (start <= rest.size()) {
+            size_t colon = rest.find(':', start);
+            std::string entry = rest.substr(start, colon == std::string::npos ? std::string::npos : colon - start);
+            if (!entry.empty()) languages.push_back(entry);
+            if (colon == std::string::npos) break;
+            start = colon + 1;
+        }
+    }
+    for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const char* value = std::getenv(variable);
+        if (value && *value) {
+            languages.emplace_back(value);
+            break;
+        }
+    }
+#endif
+    return languages;
 }
 
 bool platformChangeDirectory(const char* path)

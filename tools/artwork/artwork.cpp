@@ -1,8 +1,10 @@
 // artwork.cpp: the in-memory collection of pictures, fonts and sounds.
 #include "artwork.h"
+#include "typeface.h"
 
 Canvas& Artwork::add(const std::string& name, int width, int height)
 {
+    setProblemPlace(language, name);
     pictures.push_back({name, Canvas(width, height, scale)});
     return pictures.back().canvas;
 }

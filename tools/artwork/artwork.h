@@ -36,6 +36,7 @@ struct OutputFile {
 // or 3 holds its pictures and fonts with that many pixels per logical pixel.
 struct Artwork {
     int scale = 1;
+    std::string language;  // "" for English
     std::vector<NamedPicture> pictures;
     std::vector<FontSheet> fonts;
     std::vector<OutputFile> files;  // everything else, the same at every scale: sounds, Windows icon
@@ -53,6 +54,15 @@ void addHelpPage(Artwork& art);
 void addFonts(Artwork& art);
 void addSounds(Artwork& art);
 void addIcon(Artwork& art);
+// The board's nine table labels in the catalogue's language: the label font with the letters
+// they need beyond ASCII, and "board_labels.txt" with the labels in that font's codes.
+void addBoardLabels(Artwork& art);
+
+// The character codes a text font keeps free for letters beyond ASCII: 1 to 31 but the newline.
+std::vector<int> letterCodes();
+// Replaces the text font with one that also holds `letters` (one UTF-8 character each), at the
+// codes letterCodes() lists, in order.
+void addLabelFont(Artwork& art, const std::vector<std::string>& letters);
 
 // The icon drawn for one size (each size is drawn afresh, not scaled).
 Canvas iconPicture(int size);

@@ -117,7 +117,7 @@ void storeSheet(FontSheet& font, cairo_surface_t* coverage, Colour colour, int s
 
 // The glyph boxes and metrics are planned once in logical pixels, so every scale of a font has
 // exactly the same layout; only the sheet is drawn with more pixels.
-FontSheet renderFont(const FontLook& look, int scale)
+FontSheet renderFont(const FontLook& look, int scale, const std::vector<std::string>& letters = {})
 {
     FontSheet font;
     font.name = look.name;
@@ -132,14 +132,27 @@ FontSheet renderFont(const FontLook& look, int scale)
     font.digitWidth = digitBox;
     font.spaceWidth = plans[' ' - kFirstCode].width;
 
+    // Letters beyond ASCII follow the printable ones in the sheet, at the free low codes.
+    const std::vector<int> codes = letterCodes();
+    std::vector<TextInk> letterInks;
+    for (const std::string& letter : letters) {
+        TextInk ink = measureText(measure, style, letter);
+        double left = std::min(0.0, std::floor(ink.left));
+        double right = std::max(std::ceil(ink.left + ink.width), std::round(ink.advance));
+        plans.push_back({std::max(1, static_cast<int>(right - left)), -left});
+        letterInks.push_back(ink);
+        if (ink.width > 0 && (vertical.baseline + ink.top < 0 || vertical.baseline + ink.top + ink.height > vertical.height))
+            reportProblem(look.name + std::string(": the letter ") + letter + " is taller than the font's sheet");
+    }
     int sheetWidth = 0;
-    for (int g = 0; g < kGlyphCount; g++) {
+    for (size_t g = 0; g < plans.size(); g++) {
         sheetWidth += plans[g].width;
         font.glyphRight[g] = sheetWidth;
     }
-    for (int g = kGlyphCount; g < 128; g++) font.glyphRight[g] = sheetWidth;
+    for (size_t g = plans.size(); g < 128; g++) font.glyphRight[g] = sheetWidth;
     for (int code = 0; code < 128; code++)
         font.glyphOf[code] = code >= kFirstCode && code <= kLastCode ? static_cast<signed char>(code - kFirstCode) : -1;
+    for (size_t i = 0; i < letters.size(); i++) font.glyphOf[codes[i]] = static_cast<signed char>(kGlyphCount + i);
 
     cairo_surface_t* coverage = scaledSurface(CAIRO_FORMAT_A8, sheetWidth, vertical.height, scale);
     cairo_t* cr = cairo_create(coverage);
@@ -158,6 +171,10 @@ FontSheet renderFont(const FontLook& look, int scale)
                              barWidth, thickness}, thickness / 2);
             cairo_fill(cr);
         }
+    }
+    for (size_t i = 0; i < letters.size(); i++) {
+        int glyph = kGlyphCount + int(i);
+        showText(cr, style, font.glyphRight[glyph - 1] + plans[size_t(glyph)].originX, vertical.baseline, letters[i]);
     }
     cairo_destroy(cr);
     cairo_surface_flush(coverage);
@@ -191,7 +208,17 @@ int advanceOf(const FontSheet& font, unsigned char code, int& shift)
     return width;
 }
 
+const FontLook kTextFont{"font_main.fnt", Face::Regular, 14, palette::ink(), 0, false, false};
+
 }  // namespace
+
+std::vector<int> letterCodes()
+{
+    std::vector<int> codes;
+    for (int code = 1; code < kFirstCode; code++)
+        if (code != '\n') codes.push_back(code);
+    return codes;
+}
 
 std::vector<uint8_t> encodeFont(const FontSheet& font)
 {
@@ -264,7 +291,7 @@ void drawFontText(cairo_t* cr, const FontSheet& font, int x, int y, const std::s
 void addFonts(Artwork& art)
 {
     const FontLook looks[] = {
-        {"font_main.fnt", Face::Regular, 14, palette::ink(), 0, false, false},
+        kTextFont,
         {"font_original.fnt", Face::Bold, 33, palette::ink(), 0, true, false},
         {"font_puzzle.fnt", Face::Regular, 33, palette::playerBlue(), 0, true, false},
         {"font_conflict.fnt", Face::Regular, 33, palette::conflictRed(), 0, true, true},
@@ -272,4 +299,17 @@ void addFonts(Artwork& art)
         {"font_conflict_small.fnt", Face::Bold, 12.5, palette::conflictRed(), 0, true, false},
     };
     for (const FontLook& look : looks) art.fonts.push_back(renderFont(look, art.scale));
+}
+
+void addLabelFont(Artwork& art, const std::vector<std::string>& letters)
+{
+    std::vector<std::string> kept = letters;
+    if (kept.size() > letterCodes().size()) {
+        reportProblem("the board's labels need " + std::to_string(kept.size()) + " letters beyond ASCII; the font has " +
+                      std::to_string(letterCodes().size()) + " free codes");
+        kept.resize(letterCodes().size());
+    }
+    FontSheet font = renderFont(kTextFont, art.scale, kept);
+    for (FontSheet& sheet : art.fonts)
+        if (sheet.name == font.name) sheet = std::move(font);
 }

@@ -1,10 +1,13 @@
 // buttons.cpp: every button in its normal, pressed and highlighted look (and undo's unavailable one).
 #include "artwork.h"
+#include "catalogue.h"
 #include "game/screen_layout.h"
 #include "palette.h"
 #include "typeface.h"
 
+#include <algorithm>
 #include <cmath>
+#include <string>
 
 namespace {
 
@@ -14,7 +17,7 @@ enum class State { Normal, Down, Highlight, Unavailable };
 
 struct ButtonFace {
     const char* name;
-    const char* label;
+    Text label;
     int width;
     int height;
     Tone tone;
@@ -128,29 +131,31 @@ void paintButton(Canvas& canvas, const ButtonFace& face, State state)
     }
 
     TextStyle style{Face::Bold, 15, look.label};
-    double labelWidth = textAdvance(cr, style, face.label);
+    const std::string label = translate(face.label);
     double iconWidth = face.icon == Icon::None ? 0 : 16 + 8;
-    requireFit(cr, style, face.label, body.w - iconWidth - 16);
+    double room = body.w - iconWidth - 16;
+    double labelWidth = std::min(room, textAdvance(cr, style, label));
     double left = body.x + (body.w - labelWidth - iconWidth) / 2;
     double baseline = std::round(body.y + body.h / 2 + 5.5);
     if (face.icon != Icon::None) drawIcon(cr, face.icon, std::round(left), baseline - 13, look.label);
-    drawText(canvas, style, left + iconWidth, baseline, face.label);
+    // A label drawn smaller to fit is centred in the room it fills.
+    drawText(canvas, style, left + iconWidth + labelWidth / 2, baseline, label, Align::Centre, {room});
 }
 
 const ButtonFace kButtonFaces[] = {
-    {"play", "Play", kDialogButtonWidth, kDialogButtonHeight, Tone::Primary, Icon::Play},
-    {"help", "Help", kMenuButtonWidth, kMenuButtonHeight, Tone::Neutral, Icon::None},
-    {"settings", "Settings", kMenuButtonWidth, kMenuButtonHeight, Tone::Neutral, Icon::None},
-    {"exit_menu", "Exit", kMenuButtonWidth, kMenuButtonHeight, Tone::Neutral, Icon::None},
-    {"exit_game", "Exit", kGameButtonWidth, kGameButtonHeight, Tone::Neutral, Icon::Exit},
-    {"pause", "Pause", kGameButtonWidth, kGameButtonHeight, Tone::Neutral, Icon::Pause},
-    {"undo", "Undo", kGameButtonWidth, kGameButtonHeight, Tone::Neutral, Icon::Undo},
-    {"reset", "Reset", kGameButtonWidth, kGameButtonHeight, Tone::Neutral, Icon::Reset},
-    {"yes", "Yes", kDialogButtonWidth, kDialogButtonHeight, Tone::Primary, Icon::None},
-    {"no", "No", kDialogButtonWidth, kDialogButtonHeight, Tone::Neutral, Icon::None},
-    {"main", "Menu", kDialogButtonWidth, kDialogButtonHeight, Tone::Neutral, Icon::None},
-    {"done", "Done", kDialogButtonWidth, kDialogButtonHeight, Tone::Primary, Icon::None},
-    {"clear", "Clear", kDialogButtonWidth, kDialogButtonHeight, Tone::Warning, Icon::None},
+    {"play", text("dialog and menu button beside a play sign, about 76 px", "Play"), kDialogButtonWidth, kDialogButtonHeight, Tone::Primary, Icon::Play},
+    {"help", text("menu button, about 118 px", "Help"), kMenuButtonWidth, kMenuButtonHeight, Tone::Neutral, Icon::None},
+    {"settings", text("menu button, about 118 px", "Settings"), kMenuButtonWidth, kMenuButtonHeight, Tone::Neutral, Icon::None},
+    {"exit_menu", text("menu button that quits the game, about 118 px", "Exit"), kMenuButtonWidth, kMenuButtonHeight, Tone::Neutral, Icon::None},
+    {"exit_game", text("board button beside an exit sign, leaves the game, about 90 px", "Exit"), kGameButtonWidth, kGameButtonHeight, Tone::Neutral, Icon::Exit},
+    {"pause", text("board button beside a pause sign, about 90 px", "Pause"), kGameButtonWidth, kGameButtonHeight, Tone::Neutral, Icon::Pause},
+    {"undo", text("board button beside an undo arrow, about 90 px", "Undo"), kGameButtonWidth, kGameButtonHeight, Tone::Neutral, Icon::Undo},
+    {"reset", text("board button beside a circular arrow, clears the board, about 90 px", "Reset"), kGameButtonWidth, kGameButtonHeight, Tone::Neutral, Icon::Reset},
+    {"yes", text("dialog button, about 100 px", "Yes"), kDialogButtonWidth, kDialogButtonHeight, Tone::Primary, Icon::None},
+    {"no", text("dialog button, about 100 px", "No"), kDialogButtonWidth, kDialogButtonHeight, Tone::Neutral, Icon::None},
+    {"main", text("dialog button that goes to the main menu, about 100 px", "Menu"), kDialogButtonWidth, kDialogButtonHeight, Tone::Neutral, Icon::None},
+    {"done", text("dialog button that closes the settings, about 100 px", "Done"), kDialogButtonWidth, kDialogButtonHeight, Tone::Primary, Icon::None},
+    {"clear", text("dialog button that clears the best times, about 100 px", "Clear"), kDialogButtonWidth, kDialogButtonHeight, Tone::Warning, Icon::None},
 };
 
 }  // namespace

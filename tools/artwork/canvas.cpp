@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
+#include <tuple>
 #include <utility>
 
 Colour rgb(uint32_t hex, double alpha)
@@ -57,7 +59,8 @@ Canvas::~Canvas() { release(); }
 
 Canvas::Canvas(Canvas&& other) noexcept
     : pixels(std::exchange(other.pixels, nullptr)), context(std::exchange(other.context, nullptr)),
-      logicalWidth(other.logicalWidth), logicalHeight(other.logicalHeight), pixelScale(other.pixelScale)
+      logicalWidth(other.logicalWidth), logicalHeight(other.logicalHeight), pixelScale(other.pixelScale),
+      words(other.words)
 {
 }
 
@@ -70,6 +73,7 @@ Canvas& Canvas::operator=(Canvas&& other) noexcept
         logicalWidth = other.logicalWidth;
         logicalHeight = other.logicalHeight;
         pixelScale = other.pixelScale;
+        words = other.words;
     }
     return *this;
 }
@@ -157,23 +161,37 @@ static void boxBlurPass(unsigned char* data, int count, int lines, int step, int
     }
 }
 
-void softShadow(cairo_t* cr, Box box, double radius, double blur, double drop, double opacity)
+namespace {
+
+// Every picture of every language repeats the same few shadows: each blurred mask is made once
+// per shape, scale and pixel phase, and kept until releaseShadows().
+struct ShadowKey {
+    int scale;
+    double w, h, fractionX, fractionY, radius, blur;
+    bool operator<(const ShadowKey& other) const
+    {
+        return std::tie(scale, w, h, fractionX, fractionY, radius, blur) <
+               std::tie(other.scale, other.w, other.h, other.fractionX, other.fractionY, other.radius, other.blur);
+    }
+};
+std::map<ShadowKey, cairo_surface_t*> shadowMasks;
+
+cairo_surface_t* blurredMask(const ShadowKey& key, int margin)
 {
-    int scale = scaleOf(cr);
-    int margin = static_cast<int>(std::ceil(blur * 2)) + 2;
-    int width = static_cast<int>(std::ceil(box.w)) + 2 * margin;
-    int height = static_cast<int>(std::ceil(box.h)) + 2 * margin;
+    auto found = shadowMasks.find(key);
+    if (found != shadowMasks.end()) return found->second;
+    int scale = key.scale;
+    int width = static_cast<int>(std::ceil(key.w)) + 2 * margin;
+    int height = static_cast<int>(std::ceil(key.h)) + 2 * margin;
     cairo_surface_t* mask = scaledSurface(CAIRO_FORMAT_A8, width, height, scale);
     cairo_t* maskContext = cairo_create(mask);
-    double fractionX = box.x - std::floor(box.x);
-    double fractionY = box.y - std::floor(box.y);
-    fillRounded(maskContext, {margin + fractionX, margin + fractionY, box.w, box.h}, radius,
+    fillRounded(maskContext, {margin + key.fractionX, margin + key.fractionY, key.w, key.h}, key.radius,
                 {0, 0, 0, 1});
     cairo_destroy(maskContext);
     cairo_surface_flush(mask);
     // Three box passes each way approximate a Gaussian of the requested width (in logical
     // pixels, so the shadow looks the same at every scale).
-    int passRadius = std::max(1, static_cast<int>(std::lround(blur * scale / 2)));
+    int passRadius = std::max(1, static_cast<int>(std::lround(key.blur * scale / 2)));
     unsigned char* data = cairo_image_surface_get_data(mask);
     int stride = cairo_image_surface_get_stride(mask);
     for (int pass = 0; pass < 3; pass++) {
@@ -181,9 +199,25 @@ void softShadow(cairo_t* cr, Box box, double radius, double blur, double drop, d
         boxBlurPass(data, height * scale, width * scale, stride, 1, passRadius);
     }
     cairo_surface_mark_dirty(mask);
+    shadowMasks[key] = mask;
+    return mask;
+}
+
+}  // namespace
+
+void softShadow(cairo_t* cr, Box box, double radius, double blur, double drop, double opacity)
+{
+    int margin = static_cast<int>(std::ceil(blur * 2)) + 2;
+    ShadowKey key{scaleOf(cr), box.w, box.h, box.x - std::floor(box.x), box.y - std::floor(box.y), radius, blur};
+    cairo_surface_t* mask = blurredMask(key, margin);
     setColour(cr, rgb(0x3a2f22, opacity));
     cairo_mask_surface(cr, mask, std::floor(box.x) - margin, std::floor(box.y) - margin + drop);
-    cairo_surface_destroy(mask);
+}
+
+void releaseShadows()
+{
+    for (auto& [key, mask] : shadowMasks) cairo_surface_destroy(mask);
+    shadowMasks.clear();
 }
 
 void paintPaper(Canvas& canvas)

@@ -49,6 +49,10 @@ public:
     int scale() const { return pixelScale; }
     Box bounds() const { return {0.0, 0.0, double(logicalWidth), double(logicalHeight)}; }
 
+    // Whether words were drawn into it: only such pictures differ between languages.
+    void markWords() { words = true; }
+    bool hasWords() const { return words; }
+
     // The picture as PNG bytes: cairo writes no time stamp, so equal pixels give equal bytes.
     std::vector<uint8_t> png() const;
 
@@ -60,6 +64,7 @@ private:
     int logicalWidth = 0;
     int logicalHeight = 0;
     int pixelScale = 1;
+    bool words = false;
 };
 
 // A cairo image surface of width x height logical pixels at the given scale.
@@ -76,6 +81,8 @@ void fillRoundedGradient(cairo_t* cr, Box box, double radius, Colour top, Colour
 // A soft shadow under a rounded rectangle: the shape blurred by about `blur` pixels, moved down
 // by `drop`, painted in a warm dark tone at `opacity`. Draw the shape itself afterwards.
 void softShadow(cairo_t* cr, Box box, double radius, double blur, double drop, double opacity);
+// Frees the blurred masks softShadow keeps for reuse.
+void releaseShadows();
 
 // The calm paper backdrop shared by every full screen: warm off-white, a faint dot grid and a
 // gentle darkening towards the corners.

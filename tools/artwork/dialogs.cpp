@@ -1,5 +1,6 @@
 // dialogs.cpp: the dimmed dialog backdrop with its card, the message pictures and the settings panel.
 #include "artwork.h"
+#include "catalogue.h"
 #include "game/screen_layout.h"
 #include "palette.h"
 #include "pieces.h"
@@ -119,24 +120,22 @@ void paintBadgeSymbol(cairo_t* cr, Badge badge, double cx, double cy)
 
 // A message picture: transparent everywhere except its badge, title and text, which lie on the
 // card above the button row, so the buttons drawn beneath stay visible.
-void paintMessage(Canvas& canvas, Badge badge, const std::string& title,
-                  const std::vector<std::string>& lines)
+void paintMessage(Canvas& canvas, Badge badge, Text title, const std::vector<Text>& lines)
 {
     paintBadge(canvas, badge);
-    requireFit(canvas.cr(), kTitleStyle, title, kDialogCard.w - 48);
-    drawText(canvas, kTitleStyle, kScreenWidth / 2.0, 258, title, Align::Centre);
-    double baseline = 290;
     const double room = kDialogCard.w - 48;
-    for (const std::string& line : lines) {
-        requireFit(canvas.cr(), kMessageStyle, line, room);
-        drawText(canvas, kMessageStyle, kScreenWidth / 2.0, baseline, line, Align::Centre);
+    drawText(canvas, kTitleStyle, kScreenWidth / 2.0, 258, translate(title), Align::Centre, {room});
+    double baseline = 290;
+    for (Text line : lines) {
+        drawText(canvas, kMessageStyle, kScreenWidth / 2.0, baseline, translate(line), Align::Centre, {room});
         baseline += 22;
     }
 }
 
 void paintNameMessage(Canvas& canvas)
 {
-    paintMessage(canvas, Badge::Name, "A new best time!", {"Enter your name for the table:"});
+    paintMessage(canvas, Badge::Name, text("new best time dialog title, one line of 480 px", "A new best time!"),
+                 {text("dialog line above the name field, one line of 480 px", "Enter your name for the table:")});
     // A frame around the text box; the box itself paints its white field inside it.
     Box field{kNameBox.x - 3.0, kNameBox.y - 3.0, kNameBox.w + 6.0, kNameBox.h + 6.0};
     strokeRounded(canvas.cr(), inset(field, 0.75), 4, 1.5, palette::accent());
@@ -147,21 +146,36 @@ void paintSettings(Canvas& canvas)
 {
     cairo_t* cr = canvas.cr();
     // The options start close under the card's top edge, so this dialog carries no badge.
-    drawText(canvas, {Face::Bold, 20, palette::ink()}, kScreenWidth / 2.0, 230, "Settings", Align::Centre);
-    drawCaption(canvas, kSettingsLeftColumn, 256, "DISPLAY");
-    drawCaption(canvas, kSettingsRightColumn, 256, "SOUND");
-    drawCaption(canvas, kClearButton.x, 256, "BEST TIMES");
+    drawText(canvas, {Face::Bold, 20, palette::ink()}, kScreenWidth / 2.0, 230,
+             translate(text("settings dialog title, one line of 480 px", "Settings")), Align::Centre,
+             {kDialogCard.w - 48.0});
+    // Each column ends at the divider right of it.
+    const double leftRoom = 346 - kSettingsLeftColumn;
+    const double rightRoom = 476 - kSettingsRightColumn;
+    const double clearRoom = kDialogCard.x + kDialogCard.w - 16.0 - kClearButton.x;
+    drawCaption(canvas, kSettingsLeftColumn, 256, translate(text("settings caption in capitals, 148 px", "DISPLAY")),
+                Align::Left, leftRoom);
+    drawCaption(canvas, kSettingsRightColumn, 256, translate(text("settings caption in capitals, 97 px", "SOUND")),
+                Align::Left, rightRoom);
+    drawCaption(canvas, kClearButton.x, 256, translate(text("settings caption in capitals, 143 px", "BEST TIMES")),
+                Align::Left, clearRoom);
     const TextStyle option{Face::Regular, 15, palette::ink()};
-    const char* left[2] = {"Full screen", "Window"};
-    const char* right[2] = {"On", "Off"};
+    const Text left[2] = {text("settings option beside its check box, 110 px", "Full screen"),
+                          text("settings option beside its check box, 110 px", "Window")};
+    const Text right[2] = {text("settings option: sound on, 59 px", "On"),
+                           text("settings option: sound off, 59 px", "Off")};
+    const double optionLeft = kCheckSize + 10;
     for (int row = 0; row < 2; row++) {
         paintCheckSlot(cr, kSettingsLeftColumn, kSettingsRows[row]);
         paintCheckSlot(cr, kSettingsRightColumn, kSettingsRows[row]);
-        drawText(canvas, option, kSettingsLeftColumn + kCheckSize + 10, kSettingsRows[row] + 19.5, left[row]);
-        drawText(canvas, option, kSettingsRightColumn + kCheckSize + 10, kSettingsRows[row] + 19.5, right[row]);
+        drawText(canvas, option, kSettingsLeftColumn + optionLeft, kSettingsRows[row] + 19.5, translate(left[row]),
+                 Align::Left, {leftRoom - optionLeft});
+        drawText(canvas, option, kSettingsRightColumn + optionLeft, kSettingsRows[row] + 19.5, translate(right[row]),
+                 Align::Left, {rightRoom - optionLeft});
     }
     drawText(canvas, {Face::Regular, 12, palette::inkFaint()}, kClearButton.x + kDialogButtonWidth / 2.0, 340,
-             "All nine tables", Align::Centre);
+             translate(text("settings note under the Clear button, 143 px", "All nine tables")), Align::Centre,
+             {clearRoom});
     setColour(cr, palette::hairline());
     cairo_rectangle(cr, 354, 250, 1, 90);
     cairo_rectangle(cr, 484, 250, 1, 90);
@@ -173,23 +187,32 @@ void paintSettings(Canvas& canvas)
 void addDialogs(Artwork& art)
 {
     paintDialogBackground(art.add("dialog_background.png", kScreenWidth, kScreenHeight));
-    paintMessage(art.add("dialog_pause.png", kScreenWidth, kScreenHeight), Badge::Pause, "Paused",
-                 {"The clock is stopped and the board is hidden.", "Press Play to carry on."});
+    paintMessage(art.add("dialog_pause.png", kScreenWidth, kScreenHeight), Badge::Pause,
+                 text("pause dialog title, one line of 480 px", "Paused"),
+                 {text("pause dialog line, one line of 480 px", "The clock is stopped and the board is hidden."),
+                  text("pause dialog line, one line of 480 px", "Press Play to carry on.")});
     paintMessage(art.add("dialog_reset.png", kScreenWidth, kScreenHeight), Badge::Reset,
-                 "Reset the board?",
-                 {"Every digit and pencil mark you entered is cleared.", "The clock keeps running."});
+                 text("reset dialog title, one line of 480 px", "Reset the board?"),
+                 {text("reset dialog line; pencil marks are the small candidate digits, one line of 480 px",
+                       "Every digit and pencil mark you entered is cleared."),
+                  text("reset dialog line, one line of 480 px", "The clock keeps running.")});
     paintMessage(art.add("dialog_exit.png", kScreenWidth, kScreenHeight), Badge::Exit,
-                 "Leave this game?",
-                 {"Yes quits Pellix, No returns to the board,", "Menu gives up this game for the menu."});
+                 text("exit dialog title, one line of 480 px", "Leave this game?"),
+                 {text("exit dialog line; Yes and No are its buttons, one line of 480 px", "Yes quits Pellix, No returns to the board,"),
+                  text("exit dialog line; Menu is its third button, one line of 480 px", "Menu gives up this game for the menu.")});
     paintMessage(art.add("dialog_clear.png", kScreenWidth, kScreenHeight), Badge::Clear,
-                 "Clear the best times?",
-                 {"All nine tables go back to their defaults.", "This cannot be undone."});
-    paintMessage(art.add("dialog_again.png", kScreenWidth, kScreenHeight), Badge::Again, "Well played!",
-                 {"The puzzle is solved.", "Would you like to play another one?"});
+                 text("clear best times dialog title, one line of 480 px", "Clear the best times?"),
+                 {text("clear best times dialog line, one line of 480 px", "All nine tables go back to their defaults."),
+                  text("clear best times dialog line, one line of 480 px", "This cannot be undone.")});
+    paintMessage(art.add("dialog_again.png", kScreenWidth, kScreenHeight), Badge::Again,
+                 text("solved dialog title, one line of 480 px", "Well played!"),
+                 {text("solved dialog line, one line of 480 px", "The puzzle is solved."),
+                  text("solved dialog line; its buttons are Yes and No, one line of 480 px", "Would you like to play another one?")});
     paintMessage(art.add("dialog_resume.png", kScreenWidth, kScreenHeight), Badge::Resume,
-                 "Carry on with your unfinished game?",
-                 {"Pellix kept the board you left when it closed.",
-                  "Yes plays on from where you were, No goes to the menu."});
+                 text("kept game dialog title, shown at start, one line of 480 px", "Carry on with your unfinished game?"),
+                 {text("kept game dialog line, one line of 480 px", "Pellix kept the board you left when it closed."),
+                  text("kept game dialog line; Yes and No are its buttons, one line of 480 px",
+                       "Yes plays on from where you were, No goes to the menu.")});
     paintNameMessage(art.add("dialog_textbox.png", kScreenWidth, kScreenHeight));
     paintSettings(art.add("dialog_settings.png", kScreenWidth, kScreenHeight));
 }

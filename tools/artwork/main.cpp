@@ -7,9 +7,14 @@
 //   artwork --mock <folder>           also or only: screens assembled from the pictures in place
 //   artwork --scale 2|3 ...           previews and mocks from the 2x or 3x set instead of the 1x
 //   artwork --app-icons <folder>      also or only: the browser page's app icons (app_icons.cpp)
+//   artwork --catalogues <folder> ... also the translated sets, from the ".mo" files in the folder:
+//                                     only the pictures with words, the label font and the board's
+//                                     labels, into "<lang>/" (and "<lang>/@2x", "<lang>/@3x")
+//   artwork --language <lang> ...     previews and mocks in that language (with --catalogues)
 //
 // Everything is drawn from code with fixed inputs, so two runs write the same bytes.
 #include "artwork.h"
+#include "catalogue.h"
 #include "game/asset_files.h"
 #include "typeface.h"
 
@@ -22,6 +27,9 @@
 #ifndef PELLIX_FONT_DIR
 #define PELLIX_FONT_DIR "/usr/share/fonts/truetype/dejavu"
 #endif
+#ifndef PELLIX_CJK_FONT_DIR
+#define PELLIX_CJK_FONT_DIR "/usr/share/fonts/opentype/noto"
+#endif
 
 namespace {
 
@@ -30,6 +38,8 @@ struct Options {
     std::string preview;
     std::string mock;
     std::string appIcons;
+    std::string catalogues;
+    std::string language;
     int previewScale = 1;
 };
 
@@ -41,11 +51,14 @@ bool parseOptions(int argc, char** argv, Options& options)
         else if (std::strcmp(argv[i], "--mock") == 0 && hasValue) options.mock = argv[++i];
         else if (std::strcmp(argv[i], "--app-icons") == 0 && hasValue) options.appIcons = argv[++i];
         else if (std::strcmp(argv[i], "--scale") == 0 && hasValue) options.previewScale = std::atoi(argv[++i]);
+        else if (std::strcmp(argv[i], "--catalogues") == 0 && hasValue) options.catalogues = argv[++i];
+        else if (std::strcmp(argv[i], "--language") == 0 && hasValue) options.language = argv[++i];
         else if (argv[i][0] != '-' && options.output.empty()) options.output = argv[i];
         else return false;
     }
     bool knownScale = options.previewScale >= 1 && options.previewScale <= 3;
-    return knownScale &&
+    bool knownLanguage = options.language.empty() || !options.catalogues.empty();
+    return knownScale && knownLanguage &&
            !(options.output.empty() && options.preview.empty() && options.mock.empty() && options.appIcons.empty());
 }
 
@@ -86,13 +99,36 @@ Artwork drawSet(int scale)
     return art;
 }
 
+// A language's set: the pictures drawn from its catalogue that carry words, its label font and
+// (at 1x) its board labels. Everything else the game takes from the English set.
+Artwork drawLanguageSet(const std::string& language, int scale)
+{
+    Artwork art;
+    art.scale = scale;
+    art.language = language;
+    addFonts(art);
+    addBoardLabels(art);
+    addScreens(art);
+    addButtons(art);
+    addDialogs(art);
+    addHelpPage(art);
+    std::erase_if(art.pictures, [](const NamedPicture& picture) { return !picture.canvas.hasWords(); });
+    std::erase_if(art.fonts, [](const FontSheet& font) { return font.name != kMainFont; });
+    return art;
+}
+
+std::filesystem::path setFolder(const std::filesystem::path& folder, int scale)
+{
+    return scale == 1 ? folder : folder / ("@" + std::to_string(scale) + "x");
+}
+
 // The sharper sets, one at a time so only one is held in memory. Each is checked like the 1x set.
 bool writeScaledSets(const std::filesystem::path& folder)
 {
     bool ok = true;
     for (int scale : {2, 3}) {
         Artwork art = drawSet(scale);
-        ok = artworkProblems().empty() && writeAll(art, folder / ("@" + std::to_string(scale) + "x")) && ok;
+        ok = artworkProblems().empty() && writeAll(art, setFolder(folder, scale)) && ok;
     }
     return ok;
 }
@@ -109,6 +145,44 @@ void checkGameFiles(const Artwork& art)
     }
 }
 
+const Language* findLanguage(const std::string& code)
+{
+    for (const Language& language : translatedLanguages())
+        if (language.code == code) return &language;
+    return nullptr;
+}
+
+// Switches the texts to a language: its catalogue and its faces. False when it has no catalogue.
+bool speak(const std::string& catalogues, const Language& language)
+{
+    setTextLanguage(language.pangoLanguage, language.fallbackFamily);
+    if (useCatalogue(catalogues + "/" + language.code + ".mo")) return true;
+    artworkProblems().push_back("no catalogue " + catalogues + "/" + language.code + ".mo");
+    return false;
+}
+
+void speakEnglish()
+{
+    useEnglish();
+    setTextLanguage("en", "");
+}
+
+// Every translated set at every scale, each checked before it is written.
+bool writeLanguageSets(const std::filesystem::path& folder, const std::string& catalogues)
+{
+    bool ok = true;
+    for (const Language& language : translatedLanguages()) {
+        if (!speak(catalogues, language)) return false;
+        for (int scale : {1, 2, 3}) {
+            Artwork art = drawLanguageSet(language.code, scale);
+            if (scale != 1) art.files.clear();  // the labels are the same at every scale
+            ok = artworkProblems().empty() && writeAll(art, setFolder(folder / language.code, scale)) && ok;
+        }
+    }
+    speakEnglish();
+    return ok;
+}
+
 bool run(const Options& options)
 {
     Artwork art = drawSet(1);
@@ -116,14 +190,32 @@ bool run(const Options& options)
     // Flawed art (clipped text) is never installed, but the previews still show what went wrong.
     bool flawless = artworkProblems().empty();
     bool written = true;
-    if (flawless && !options.output.empty())
+    if (flawless && !options.output.empty()) {
         written = writeAll(art, options.output) && writeScaledSets(options.output);
+        if (!options.catalogues.empty()) written = writeLanguageSets(options.output, options.catalogues) && written;
+    }
     if (!options.appIcons.empty()) {
         Artwork icons;
         icons.files = appIcons();
         written = writeAll(icons, options.appIcons) && written;
     }
-    if (options.previewScale != 1) art = drawSet(options.previewScale);
+    const Language* language = findLanguage(options.language);
+    if (!options.language.empty() && !language) artworkProblems().push_back("no language " + options.language);
+    if (language && speak(options.catalogues, *language)) {
+        // The language's pictures over the English set, as the game puts them together.
+        Artwork translated = drawLanguageSet(language->code, options.previewScale);
+        if (options.previewScale != 1) art = drawSet(options.previewScale);
+        for (NamedPicture& picture : translated.pictures)
+            for (NamedPicture& english : art.pictures)
+                if (english.name == picture.name) english.canvas = std::move(picture.canvas);
+        for (OutputFile& file : translated.files) art.files.push_back(std::move(file));
+        for (FontSheet& font : translated.fonts)
+            for (FontSheet& english : art.fonts)
+                if (english.name == font.name) english = std::move(font);
+        speakEnglish();
+    } else if (options.previewScale != 1) {
+        art = drawSet(options.previewScale);
+    }
     if (!options.preview.empty()) written = writePreview(art, options.preview) && written;
     if (!options.mock.empty()) {
         std::error_code error;
@@ -131,7 +223,7 @@ bool run(const Options& options)
         written = writeMockScreens(art, options.mock) && written;
     }
     if (!written) artworkProblems().push_back("could not write every file");
-    return flawless && written;
+    return flawless && written && artworkProblems().empty();
 }
 
 }  // namespace
@@ -141,10 +233,11 @@ int main(int argc, char** argv)
     Options options;
     if (!parseOptions(argc, argv, options)) {
         std::fprintf(stderr, "usage: artwork [<folder>] [--preview <file.png>] [--mock <folder>] [--app-icons <folder>] "
-                             "[--scale 2|3]\n");
+                             "[--scale 2|3] [--catalogues <folder>] [--language <lang>]\n");
         return 2;
     }
-    bool ok = openTypefaces(PELLIX_FONT_DIR) && run(options);
+    bool ok = openTypefaces(PELLIX_FONT_DIR, PELLIX_CJK_FONT_DIR) && run(options);
+    releaseShadows();
     closeTypefaces();
     for (const std::string& problem : artworkProblems()) std::fprintf(stderr, "artwork: %s\n", problem.c_str());
     return ok ? 0 : 1;

@@ -12,14 +12,16 @@ static const TextStyle kCaptionStyle{Face::Bold, 10.5, palette::inkFaint()};
 
 // Letter-spaced capitals for small section captions.
 void drawCaption(Canvas& canvas, double x, double baseline, const std::string& text,
-                 Align align)
+                 Align align, double room)
 {
     std::string spaced;
-    for (char c : text) {
-        if (!spaced.empty()) spaced += "\u2009";
-        spaced += c;
+    for (size_t i = 0; i < text.size(); i++) {
+        // A thin space before each character, not inside one: UTF-8's continuation bytes are 10xxxxxx.
+        bool continuation = (static_cast<unsigned char>(text[i]) & 0xc0) == 0x80;
+        if (!spaced.empty() && !continuation) spaced += "\u2009";
+        spaced += text[i];
     }
-    drawText(canvas, kCaptionStyle, x, baseline, spaced, align);
+    drawText(canvas, kCaptionStyle, x, baseline, spaced, align, {room});
 }
 
 // An empty check box for an option; the check mark picture covers it when chosen.

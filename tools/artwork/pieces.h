@@ -6,9 +6,9 @@
 
 #include <string>
 
-// Letter-spaced capitals for small section captions.
+// Letter-spaced capitals for small section captions, within `room` pixels (0: no limit).
 void drawCaption(Canvas& canvas, double x, double baseline, const std::string& text,
-                 Align align = Align::Left);
+                 Align align = Align::Left, double room = 0);
 
 // An empty check box for an option; the check mark picture covers it when chosen.
 void paintCheckSlot(cairo_t* cr, double x, double y);

@@ -1,6 +1,7 @@
 // preview.cpp: the contact sheet of every picture, and mock screens assembled from the pictures at
 // the places the game draws them, for judging the art in place.
 #include "artwork.h"
+#include "game/asset_files.h"
 #include "game/screen_layout.h"
 #include "typeface.h"
 
@@ -106,8 +107,27 @@ struct BoardState {
     bool undoAvailable = true;
     bool solved = false;
     int currentNumber = 5;
-    const char* label = "Classic (Normal)";
+    int table = 1;  // layout * 3 + difficulty: Classic (Normal)
 };
+
+// The board's label of a table: from the language's "board_labels.txt" when the set has one.
+std::string boardLabel(const Artwork& art, int table)
+{
+    static const char* const english[9] = {"Classic (Easy)", "Classic (Normal)", "Classic (Hard)",
+                                           "Random (Easy)",  "Random (Normal)",  "Random (Hard)",
+                                           "Chaos (Easy)",   "Chaos (Normal)",   "Chaos (Hard)"};
+    for (const OutputFile& file : art.files) {
+        if (file.name != kBoardLabelsFile) continue;
+        std::string labels(file.bytes.begin(), file.bytes.end());
+        size_t start = 0;
+        for (int line = 0; line < table && start != std::string::npos; line++) {
+            start = labels.find('\n', start);
+            if (start != std::string::npos) start++;
+        }
+        if (start != std::string::npos) return labels.substr(start, labels.find('\n', start) - start);
+    }
+    return english[table];
+}
 
 // A solved grid that satisfies the classic rules, used to show plausible digits.
 int solutionAt(int x, int y) { return (x + 3 * (y % 3) + y / 3) % 9 + 1; }
@@ -167,7 +187,7 @@ void drawBoard(Screen& s, const BoardState& state)
         for (int d = 1; d <= 9; d++) s.picture("game_done.png", kPanelLeft, kPanelTop + kPanelSlot * d);
     s.picture("game_overlay.png");
     s.text("font_main.fnt", kClockLeft, kClockTop, "00:12:34");
-    s.text("font_main.fnt", kLabelLeft, kTopTextsTop, state.label);
+    s.text("font_main.fnt", kLabelLeft, kTopTextsTop, boardLabel(s.art, state.table));
     std::string best = "Anonymous - 10:00:00";
     s.text("font_main.fnt", kBestTimeRight - s.width("font_main.fnt", best), kTopTextsTop, best);
     s.picture("exit_game_button.png", kGameButtonsLeft, kQuitGameButton.y);
@@ -264,8 +284,8 @@ bool writeBoardScreens(const Artwork& art, const std::string& directory)
     bool ok = true;
     const std::pair<BoardState, const char*> boards[] = {
         {{}, "mock_game.png"},
-        {{bandedZone, false, true, false, false, 0, "Random (Hard)"}, "mock_game_random_pencil.png"},
-        {{scatteredZone, false, false, true, false, 9, "Chaos (Easy)"}, "mock_game_chaos.png"},
+        {{bandedZone, false, true, false, false, 0, 5}, "mock_game_random_pencil.png"},
+        {{scatteredZone, false, false, true, false, 9, 6}, "mock_game_chaos.png"},
     };
     for (const auto& [state, name] : boards) {
         Screen s{art};
@@ -279,23 +299,23 @@ bool writeGameDialogScreens(const Artwork& art, const std::string& directory)
 {
     bool ok = true;
     Screen pause{art};
-    drawBoard(pause, {classicZone, true, false, true, false, 5, "Classic (Normal)"});
+    drawBoard(pause, {classicZone, true, false, true, false, 5, 1});
     drawDialog(pause, "dialog_pause.png", {{"play", kMiddleButton.x}});
     ok = save(pause, directory, "mock_pause.png") && ok;
 
     Screen exit{art};
-    drawBoard(exit, {bandedZone, true, false, true, false, 5, "Random (Normal)"});
+    drawBoard(exit, {bandedZone, true, false, true, false, 5, 4});
     drawDialog(exit, "dialog_exit.png",
                {{"yes", kLeftOfThreeButton.x}, {"no", kMiddleButton.x}, {"main", kRightOfThreeButton.x}});
     ok = save(exit, directory, "mock_exit.png") && ok;
 
     Screen resume{art};
-    drawBoard(resume, {bandedZone, true, false, true, false, 5, "Random (Hard)"});
+    drawBoard(resume, {bandedZone, true, false, true, false, 5, 5});
     drawDialog(resume, "dialog_resume.png", {{"yes", kLeftOfTwoButton.x}, {"no", kRightOfTwoButton.x}});
     ok = save(resume, directory, "mock_resume.png") && ok;
 
     Screen solved{art};
-    drawBoard(solved, {classicZone, false, false, true, true, 5, "Classic (Normal)"});
+    drawBoard(solved, {classicZone, false, false, true, true, 5, 1});
     Screen again{art};
     cairo_set_source_surface(again.canvas.cr(), solved.canvas.surface(), 0, 0);
     cairo_paint(again.canvas.cr());
@@ -306,7 +326,7 @@ bool writeGameDialogScreens(const Artwork& art, const std::string& directory)
 
     // The name entry: the text box paints its white field and the typed name itself.
     Screen name{art};
-    drawBoard(name, {classicZone, false, false, true, true, 5, "Classic (Normal)"});
+    drawBoard(name, {classicZone, false, false, true, true, 5, 1});
     name.picture("dialog_background.png");
     cairo_t* cr = name.canvas.cr();
     cairo_rectangle(cr, kNameBox.x, kNameBox.y, kNameBox.w, kNameBox.h);

@@ -1,5 +1,6 @@
 // screens.cpp: the full-screen pictures: splash, menu, board backdrop and overlay, loading, solved.
 #include "artwork.h"
+#include "catalogue.h"
 #include "game/screen_layout.h"
 #include "palette.h"
 #include "pieces.h"
@@ -30,8 +31,10 @@ void paintSplash(Canvas& canvas)
         }
     drawText(canvas, {Face::Bold, 64, palette::ink()}, kScreenWidth / 2, 400, "Pellix", Align::Centre);
     drawText(canvas, {Face::Regular, 17, palette::inkSoft()}, kScreenWidth / 2, 436,
-             "Nine rows, nine columns, nine zones.", Align::Centre);
-    drawCaption(canvas, kScreenWidth / 2, 540, "LOADING", Align::Centre);
+             translate(text("splash line under the name, one line of 720 px", "Nine rows, nine columns, nine zones.")),
+             Align::Centre, {720});
+    drawCaption(canvas, kScreenWidth / 2, 540, translate(text("splash caption in capitals, 400 px", "LOADING")),
+                Align::Centre, 400);
     for (int i = 0; i < 3; i++) {
         cairo_arc(cr, 388 + i * 12, 556, 3, 0, 2 * M_PI);
         setColour(cr, withAlpha(palette::accent(), 0.35 + 0.3 * i));
@@ -46,35 +49,58 @@ void paintMenu(Canvas& canvas, int rowHeight)
     // Emblem and name centred as one group over the cards.
     const TextStyle titleStyle{Face::Bold, 58, palette::ink()};
     const TextStyle taglineStyle{Face::Regular, 15, palette::inkSoft()};
-    const std::string tagline = "A calm number-placement puzzle";
-    double textWidth = std::max(textAdvance(cr, titleStyle, "Pellix"), textAdvance(cr, taglineStyle, tagline) + 2);
+    const std::string tagline =
+        translate(text("menu line under the name, one line of 480 px", "A calm number-placement puzzle"));
+    const double taglineRoom = 480;
+    double textWidth = std::max(textAdvance(cr, titleStyle, "Pellix"),
+                                std::min(taglineRoom, textAdvance(cr, taglineStyle, tagline)) + 2);
     double left = std::round(kScreenWidth / 2.0 - (72 + 20 + textWidth) / 2);
     paintEmblem(cr, left, 66, 72, classicZone);
     drawText(canvas, titleStyle, left + 92, 124, "Pellix");
-    drawText(canvas, taglineStyle, left + 94, 152, tagline);
+    drawText(canvas, taglineStyle, left + 94, 152, tagline, Align::Left, {taglineRoom});
 
     // The new-game card: Play on the left, the two option columns on the right.
     paintCard(cr, {150, 192, 500, 184}, 16);
-    drawCaption(canvas, 232, 238, "NEW GAME", Align::Centre);
-    drawText(canvas, {Face::Regular, 12.5, palette::inkFaint()}, 232, 336, "Choose, then play", Align::Centre);
+    // Left of the divider at 318, the card's inside starts at 166.
+    drawCaption(canvas, 232, 238, translate(text("menu caption in capitals over Play, 140 px", "NEW GAME")),
+                Align::Centre, 140);
+    drawText(canvas, {Face::Regular, 12.5, palette::inkFaint()}, 232, 336,
+             translate(text("menu note under Play, up to two lines of 140 px", "Choose, then play")), Align::Centre,
+             {140, 2, 15});
     setColour(cr, palette::hairline());
     cairo_rectangle(cr, 318, 212, 1, 146);
     cairo_fill(cr);
-    drawCaption(canvas, kLayoutColumn, 238, "LAYOUT");
-    drawCaption(canvas, kDifficultyColumn, 238, "DIFFICULTY");
-    const char* layouts[3] = {"Classic", "Random", "Chaos"};
-    const char* difficulties[3] = {"Easy", "Normal", "Hard"};
+    const double layoutRoom = kDifficultyColumn - 12 - kLayoutColumn;
+    const double difficultyRoom = 650 - 12 - kDifficultyColumn;
+    drawCaption(canvas, kLayoutColumn, 238, translate(text("menu caption in capitals, 156 px", "LAYOUT")), Align::Left,
+                layoutRoom);
+    drawCaption(canvas, kDifficultyColumn, 238, translate(text("menu caption in capitals, 124 px", "DIFFICULTY")),
+                Align::Left, difficultyRoom);
+    const Text layouts[3] = {
+        text("menu option, layout of nine 3x3 boxes, 118 px", "Classic"),
+        text("menu option, layout of nine irregular joined zones, 118 px", "Random"),
+        text("menu option, layout of nine scattered zones, 118 px", "Chaos"),
+    };
+    const Text difficulties[3] = {
+        text("menu option, difficulty, 86 px", "Easy"),
+        text("menu option, difficulty, 86 px", "Normal"),
+        text("menu option, difficulty, 86 px", "Hard"),
+    };
     const TextStyle optionStyle{Face::Regular, 15, palette::ink()};
+    const double optionLeft = kCheckSize + 10;
     for (int row = 0; row < 3; row++) {
         paintCheckSlot(cr, kLayoutColumn, kOptionRows[row]);
         paintCheckSlot(cr, kDifficultyColumn, kOptionRows[row]);
-        drawText(canvas, optionStyle, kLayoutColumn + kCheckSize + 10, kOptionRows[row] + 19.5, layouts[row]);
-        drawText(canvas, optionStyle, kDifficultyColumn + kCheckSize + 10, kOptionRows[row] + 19.5, difficulties[row]);
+        drawText(canvas, optionStyle, kLayoutColumn + optionLeft, kOptionRows[row] + 19.5, translate(layouts[row]),
+                 Align::Left, {layoutRoom - optionLeft});
+        drawText(canvas, optionStyle, kDifficultyColumn + optionLeft, kOptionRows[row] + 19.5,
+                 translate(difficulties[row]), Align::Left, {difficultyRoom - optionLeft});
     }
 
     // The best-times card: the game writes the names and times into its rows.
     paintCard(cr, {150, 390, 500, 102}, 16);
-    drawCaption(canvas, kBestNameLeft, 411, "BEST TIMES");
+    drawCaption(canvas, kBestNameLeft, 411, translate(text("menu caption in capitals over the best times, 400 px",
+                                                           "BEST TIMES")), Align::Left, 400);
     setColour(cr, palette::hairline());
     cairo_rectangle(cr, kBestNameLeft, 419, kBestTimeLeft + 74 - kBestNameLeft, 1);
     cairo_fill(cr);
@@ -105,7 +131,8 @@ void paintGameBackground(Canvas& canvas)
     paintEmblem(cr, kGameButtonsLeft + 104, 33, 30, classicZone);
 
     paintCard(cr, {double(kGameButtonsLeft), 158, double(kGameButtonWidth), 70}, 12);
-    drawCaption(canvas, kClockLeft, 184, "TIME");
+    drawCaption(canvas, kClockLeft, 184, translate(text("board caption in capitals over the clock, 90 px", "TIME")),
+                Align::Left, 90);
     cairo_new_path(cr);
     cairo_arc(cr, kGameButtonsLeft + kGameButtonWidth - 18.0, 180.5, 5.5, 0, 2 * M_PI);
     setColour(cr, palette::inkFaint());
@@ -135,8 +162,10 @@ void paintGameBackground(Canvas& canvas)
 
     // The pencil-mode box: the check mark picture covers it while pencil mode is on.
     paintCheckSlot(cr, kPencilBoxLeft, kPencilBoxTop);
-    drawText(canvas, {Face::Bold, 10, palette::inkSoft()}, kPencilBoxLeft + kCheckSize / 2.0, 52, "Pencil",
-             Align::Centre);
+    // Under the pencil-mode box, between the board's right edge and the screen's.
+    drawText(canvas, {Face::Bold, 10, palette::inkSoft()}, kPencilBoxLeft + kCheckSize / 2.0, 52,
+             translate(text("board label under the pencil-mode box: pencil marks, up to two lines of 50 px", "Pencil")),
+             Align::Centre, {50, 2, 11});
 
     setColour(cr, palette::hairline());
     cairo_rectangle(cr, kGameButtonsLeft + 12, 460, kGameButtonWidth - 24, 1);
@@ -158,8 +187,7 @@ void paintGameOverlay(Canvas& canvas)
     cairo_fill(cr);
 }
 
-void paintBanner(Canvas& canvas, Box box, const std::string& title, const std::string& line,
-                 Colour accent)
+void paintBanner(Canvas& canvas, Box box, Text title, Text line, Colour accent)
 {
     cairo_t* cr = canvas.cr();
     // A deeper shadow than a card's: the banner floats above a screen full of cards.
@@ -173,15 +201,16 @@ void paintBanner(Canvas& canvas, Box box, const std::string& title, const std::s
     cairo_fill(cr);
     cairo_restore(cr);
     double cx = box.x + box.w / 2;
-    requireFit(cr, {Face::Regular, 15, palette::inkSoft()}, line, box.w - 32);
-    drawText(canvas, {Face::Bold, 30, palette::ink()}, cx, box.y + 56, title, Align::Centre);
-    drawText(canvas, {Face::Regular, 15, palette::inkSoft()}, cx, box.y + 84, line, Align::Centre);
+    drawText(canvas, {Face::Bold, 30, palette::ink()}, cx, box.y + 56, translate(title), Align::Centre, {box.w - 32});
+    drawText(canvas, {Face::Regular, 15, palette::inkSoft()}, cx, box.y + 84, translate(line), Align::Centre,
+             {box.w - 32});
 }
 
 void paintLoading(Canvas& canvas)
 {
     Box box{250, 236, 300, 128};
-    paintBanner(canvas, box, "Preparing", "A fresh puzzle is on its way", palette::accent());
+    paintBanner(canvas, box, text("loading banner title while a puzzle is made, 268 px", "Preparing"),
+                text("loading banner line, 268 px", "A fresh puzzle is on its way"), palette::accent());
     cairo_t* cr = canvas.cr();
     for (int i = 0; i < 5; i++) {
         cairo_arc(cr, 376 + i * 12, box.y + 106, 3, 0, 2 * M_PI);
@@ -195,7 +224,8 @@ void paintGameOver(Canvas& canvas)
     // Centred over the board, which fills the middle of the screen under it.
     double cx = kBoardLeft + 9 * kCellSize / 2.0;
     Box box{cx - 190, 236, 380, 128};
-    paintBanner(canvas, box, "Solved!", "Every row, column and zone is complete", palette::doneGreen());
+    paintBanner(canvas, box, text("solved banner title, 348 px", "Solved!"),
+                text("solved banner line, 348 px", "Every row, column and zone is complete"), palette::doneGreen());
     cairo_t* cr = canvas.cr();
     for (int i = 0; i < 9; i++) {
         cairo_arc(cr, cx - 48 + i * 12, box.y + 108, 3, 0, 2 * M_PI);
