@@ -128,6 +128,15 @@ void platformDrawableSize(int32_t& width, int32_t& height);
 // Shows the frame drawn: swaps the buffers when the window is shown, and otherwise completes
 // the drawing so that nothing stays queued.
 void platformPresentFrame();
+// Whether the drawable still holds the frame after it is shown, so that the next frame may be
+// drawn only where it differs: X11 with GLX_MESA_copy_sub_buffer (frames are copied to the
+// window instead of swapped), the off-screen driver's single buffer, the browser's canvas
+// (which preserves its drawing buffer). Elsewhere (Windows, Wayland, X11 without the
+// extension) a swap leaves the back buffer undefined and every changed frame is drawn whole.
+bool platformPresentKeepsPicture();
+// Shows only these parts (drawable pixels, y downwards) of the frame drawn, where the drawable
+// keeps the picture; the rest of the window is left as it was.
+void platformPresentAreas(const PlatformRect* areas, int32_t count);
 
 // ---- Cursor.
 

@@ -18,9 +18,22 @@
 
 namespace {
 
+#if defined(SDL_VIDEO_DRIVER_X11) && defined(PELLIX_HAVE_X11)
+// GLX_MESA_copy_sub_buffer: copies a rectangle (rows upwards) of the back buffer to the
+// window and leaves the back buffer as it is. Looked up at run time: libGL is SDL's to load.
+using CopySubBuffer = void (*)(Display* display, XID drawable, int x, int y, int width, int height);
+using QueryExtensions = const char* (*)(Display* display, int screen);
+#endif
+
 // Everything the GL side keeps between calls.
 struct GLState {
     SDL_GLContext glContext = nullptr;
+#if defined(SDL_VIDEO_DRIVER_X11) && defined(PELLIX_HAVE_X11)
+    // Where frames are copied rather than swapped; null where the extension is missing.
+    CopySubBuffer copySubBuffer = nullptr;
+    Display* display = nullptr;
+    XID drawable = 0;
+#endif
 };
 GLState state;
 
@@ -67,6 +80,52 @@ bool serverWindowSize(int& width, int& height)
     return false;
 }
 
+// Finds GLX_MESA_copy_sub_buffer for the window's context, where the window is an X window.
+void findCopySubBuffer(SDL_Window* window)
+{
+#if defined(SDL_VIDEO_DRIVER_X11) && defined(PELLIX_HAVE_X11)
+    state.copySubBuffer = nullptr;
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11) {
+        return;
+    }
+    auto query = reinterpret_cast<QueryExtensions>(SDL_GL_GetProcAddress("glXQueryExtensionsString"));
+    const char* extensions = query ? query(info.info.x11.display, DefaultScreen(info.info.x11.display)) : nullptr;
+    // A whole word of the list: no other extension's name merely starts with this one.
+    const char* name = "GLX_MESA_copy_sub_buffer";
+    const size_t length = SDL_strlen(name);
+    for (const char* at = extensions; at && (at = SDL_strstr(at, name)) != nullptr; at += length) {
+        if ((at == extensions || at[-1] == ' ') && (at[length] == ' ' || at[length] == '\0')) {
+            state.copySubBuffer = reinterpret_cast<CopySubBuffer>(SDL_GL_GetProcAddress("glXCopySubBufferMESA"));
+            state.display = info.info.x11.display;
+            state.drawable = info.info.x11.window;
+            return;
+        }
+    }
+#else
+    (void)window;
+#endif
+}
+
+// Copies a part of the back buffer (drawable pixels, y downwards) to the window; false
+// where frames are swapped instead.
+bool copyToWindow(const PlatformRect& area)
+{
+#if defined(SDL_VIDEO_DRIVER_X11) && defined(PELLIX_HAVE_X11)
+    if (state.copySubBuffer) {
+        int width = 0;
+        int height = 0;
+        SDL_GL_GetDrawableSize(sdlWindow(), &width, &height);
+        state.copySubBuffer(state.display, state.drawable, area.x, height - area.y - area.h, area.w, area.h);
+        return true;
+    }
+#else
+    (void)area;
+#endif
+    return false;
+}
+
 } // namespace
 
 void sdlRequestGLAttributes()
@@ -99,6 +158,7 @@ bool sdlCreateGLContext(SDL_Window* window)
     SDL_GL_MakeCurrent(window, state.glContext);
     // The run loop paces the frames; a swap must not wait for the display as well.
     SDL_GL_SetSwapInterval(0);
+    findCopySubBuffer(window);
     return true;
 }
 
@@ -107,7 +167,7 @@ void sdlDestroyGLContext(SDL_Window* window)
     if (state.glContext) {
         SDL_GL_MakeCurrent(window, nullptr);
         SDL_GL_DeleteContext(state.glContext);
-        state.glContext = nullptr;
+        state = GLState();
     }
 }
 
@@ -141,11 +201,50 @@ void platformPresentFrame()
         return;
     }
     if (platformWindowVisible() && !offscreenDriver()) {
-        SDL_GL_SwapWindow(sdlWindow());
+        int width = 0;
+        int height = 0;
+        SDL_GL_GetDrawableSize(sdlWindow(), &width, &height);
+        if (!copyToWindow(PlatformRect{0, 0, width, height})) {
+            SDL_GL_SwapWindow(sdlWindow());
+        }
         return;
     }
     // Without a swap (a hidden window, or the off-screen driver's pbuffer, where a swap does
     // nothing) the software renderer would keep every frame's commands queued and grow for as
     // long as the window lives; finishing the frame hands them to the rasteriser and frees them.
+    glFinish();
+}
+
+bool platformPresentKeepsPicture()
+{
+    if (!sdlWindow() || !state.glContext) {
+        return false;
+    }
+#if defined(__EMSCRIPTEN__)
+    return true; // the canvas keeps its drawing buffer (linked with GL_TESTING)
+#elif defined(SDL_VIDEO_DRIVER_X11) && defined(PELLIX_HAVE_X11)
+    if (state.copySubBuffer) {
+        return true;
+    }
+#endif
+    return offscreenDriver();
+}
+
+void platformPresentAreas(const PlatformRect* areas, int32_t count)
+{
+    if (!sdlWindow() || !state.glContext) {
+        return;
+    }
+    if (platformWindowVisible() && !offscreenDriver()) {
+        bool copied = true;
+        for (int32_t i = 0; i < count; ++i) {
+            copied = copyToWindow(areas[i]) && copied;
+        }
+        // The browser's canvas shows its whole buffer, which it keeps through the swap.
+        if (!copied) {
+            SDL_GL_SwapWindow(sdlWindow());
+        }
+        return;
+    }
     glFinish();
 }
