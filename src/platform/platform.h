@@ -38,14 +38,20 @@ PlatformLocalTime platformLocalTime();
 
 // ---- Audio device: interleaved stereo signed 16-bit at 44100 Hz.
 
-// Fills `frames` stereo frames (2 * frames samples); called on the audio thread.
-using PlatformAudioCallback = void (*)(void* user, int16_t* samples, int frames);
+// Fills `frames` stereo frames (2 * frames samples) and answers whether anything is still
+// playing; called on the audio thread. Once it answers no (and no beep sounds), the device is
+// paused and the callback rests until platformResumeAudio.
+using PlatformAudioCallback = bool (*)(void* user, int16_t* samples, int frames);
 // Opens the one device (or takes over the one a beep opened); false when no device opens.
 bool platformOpenAudio(PlatformAudioCallback callback, void* user);
 void platformCloseAudio();
 // Keeps the callback from running while the caller changes what it reads.
 void platformLockAudio();
 void platformUnlockAudio();
+// Something was started: a paused device plays again from its next buffer.
+void platformResumeAudio();
+// Whether the open device rests, paused through a silence; false when none is open.
+bool platformAudioResting();
 
 // ---- Notices.
 
