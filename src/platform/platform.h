@@ -135,8 +135,9 @@ void platformDrawableSize(int32_t& width, int32_t& height);
 // the drawing so that nothing stays queued.
 void platformPresentFrame();
 // Whether the drawable still holds the frame after it is shown, so that the next frame may be
-// drawn only where it differs: X11 with GLX_MESA_copy_sub_buffer (frames are copied to the
-// window instead of swapped), the off-screen driver's single buffer, the browser's canvas
+// drawn only where it differs: X11 with GLX_MESA_copy_sub_buffer (changed parts are copied to
+// the window; a frame drawn whole is swapped, and the picture is kept from the second swap at
+// one size on), the off-screen driver's single buffer, the browser's canvas
 // (which preserves its drawing buffer). Elsewhere (Windows, Wayland, X11 without the
 // extension) a swap leaves the back buffer undefined and every changed frame is drawn whole.
 bool platformPresentKeepsPicture();

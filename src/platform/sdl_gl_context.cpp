@@ -33,6 +33,12 @@ struct GLState {
     CopySubBuffer copySubBuffer = nullptr;
     Display* display = nullptr;
     XID drawable = 0;
+    // Mesa's software renderer takes the window's size for its buffer only at a swap, and keeps
+    // the buffer's pixels through a swap: frames drawn whole are swapped, and the picture counts
+    // as kept once a swap found the drawable at the size of the swap before.
+    int swappedWidth = 0;
+    int swappedHeight = 0;
+    bool pictureKept = false;
 #endif
 };
 GLState state;
@@ -108,16 +114,23 @@ void findCopySubBuffer(SDL_Window* window)
 #endif
 }
 
-// Copies a part of the back buffer (drawable pixels, y downwards) to the window; false
-// where frames are swapped instead.
+// Copies a part of the back buffer (drawable pixels, y downwards) to the window, leaving the
+// back buffer as it is; false where there is no such copy.
 bool copyToWindow(const PlatformRect& area)
 {
 #if defined(SDL_VIDEO_DRIVER_X11) && defined(PELLIX_HAVE_X11)
     if (state.copySubBuffer) {
-        int width = 0;
-        int height = 0;
-        SDL_GL_GetDrawableSize(sdlWindow(), &width, &height);
-        state.copySubBuffer(state.display, state.drawable, area.x, height - area.y - area.h, area.w, area.h);
+        // Within the buffer as sized at the last swap: the X server refuses a rectangle past
+        // it, and its refusal ends the program.
+        const int width = state.swappedWidth;
+        const int height = state.swappedHeight;
+        const int left = SDL_max(area.x, 0);
+        const int top = SDL_max(area.y, 0);
+        const int right = SDL_min(area.x + area.w, width);
+        const int bottom = SDL_min(area.y + area.h, height);
+        if (right > left && bottom > top) {
+            state.copySubBuffer(state.display, state.drawable, left, height - bottom, right - left, bottom - top);
+        }
         return true;
     }
 #else
@@ -201,12 +214,17 @@ void platformPresentFrame()
         return;
     }
     if (platformWindowVisible() && !offscreenDriver()) {
+        SDL_GL_SwapWindow(sdlWindow());
+#if defined(SDL_VIDEO_DRIVER_X11) && defined(PELLIX_HAVE_X11)
+        // The size the renderer finds for its next buffer: the X window's own.
         int width = 0;
         int height = 0;
         SDL_GL_GetDrawableSize(sdlWindow(), &width, &height);
-        if (!copyToWindow(PlatformRect{0, 0, width, height})) {
-            SDL_GL_SwapWindow(sdlWindow());
-        }
+        serverWindowSize(width, height);
+        state.pictureKept = width == state.swappedWidth && height == state.swappedHeight;
+        state.swappedWidth = width;
+        state.swappedHeight = height;
+#endif
         return;
     }
     // Without a swap (a hidden window, or the off-screen driver's pbuffer, where a swap does
@@ -224,7 +242,7 @@ bool platformPresentKeepsPicture()
     return true; // the canvas keeps its drawing buffer (linked with GL_TESTING)
 #elif defined(SDL_VIDEO_DRIVER_X11) && defined(PELLIX_HAVE_X11)
     if (state.copySubBuffer) {
-        return true;
+        return state.pictureKept;
     }
 #endif
     return offscreenDriver();
