@@ -86,6 +86,25 @@ bool serverWindowSize(int& width, int& height)
     return false;
 }
 
+#if defined(SDL_VIDEO_DRIVER_X11) && defined(PELLIX_HAVE_X11)
+XErrorHandler earlierErrorHandler = nullptr;
+
+// A copy the X server refused (the renderer's buffer not yet at the window's new size) leaves
+// that part of the window as it was until the next frame drawn whole; any other error goes on
+// to the handler that was there before.
+int ignoreRefusedCopies(Display* display, XErrorEvent* error)
+{
+    int opcode = 0;
+    int event = 0;
+    int firstError = 0;
+    if (error->error_code == BadValue && XQueryExtension(display, "MIT-SHM", &opcode, &event, &firstError) &&
+        error->request_code == opcode) {
+        return 0;
+    }
+    return earlierErrorHandler ? earlierErrorHandler(display, error) : 0;
+}
+#endif
+
 // Finds GLX_MESA_copy_sub_buffer for the window's context, where the window is an X window.
 void findCopySubBuffer(SDL_Window* window)
 {
@@ -106,6 +125,9 @@ void findCopySubBuffer(SDL_Window* window)
             state.copySubBuffer = reinterpret_cast<CopySubBuffer>(SDL_GL_GetProcAddress("glXCopySubBufferMESA"));
             state.display = info.info.x11.display;
             state.drawable = info.info.x11.window;
+            if (!earlierErrorHandler) {
+                earlierErrorHandler = XSetErrorHandler(ignoreRefusedCopies);
+            }
             return;
         }
     }
@@ -242,7 +264,15 @@ bool platformPresentKeepsPicture()
     return true; // the canvas keeps its drawing buffer (linked with GL_TESTING)
 #elif defined(SDL_VIDEO_DRIVER_X11) && defined(PELLIX_HAVE_X11)
     if (state.copySubBuffer) {
-        return state.pictureKept;
+        // A resize on its way: the renderer's buffer may change at any draw now.
+        int width = 0;
+        int height = 0;
+        SDL_GL_GetDrawableSize(sdlWindow(), &width, &height);
+        int serverWidth = width;
+        int serverHeight = height;
+        serverWindowSize(serverWidth, serverHeight);
+        return state.pictureKept && width == state.swappedWidth && height == state.swappedHeight &&
+               serverWidth == width && serverHeight == height;
     }
 #endif
     return offscreenDriver();
