@@ -15,3 +15,14 @@ core_share() {
   awk -v t=$((after - before)) -v s="$seconds" -v hz="$(getconf CLK_TCK)" \
     'BEGIN { printf "%.1f", 100 * t / hz / s }'
 }
+
+# The pointer moved across the window from x = $1 to x = $2 and back on the row y = 300, 50 moves
+# a second, for $seconds seconds: a player's hand over the board. Needs $window.
+sweep_pointer() {
+  local end=$((SECONDS + seconds)) x=$1
+  while [ $SECONDS -lt $end ]; do
+    xdotool mousemove --window "$window" $x 300
+    x=$(( x >= $2 ? $1 : x + 7 ))
+    sleep 0.02
+  done
+}

@@ -44,20 +44,12 @@ measure() {
   sleep 2
   printf "%-15s %5s %% of one core\n" "$name:" "$(core_share "$pid" "$seconds" "$@")"
 }
-sweep_pointer() {
-  local end=$((SECONDS + seconds)) x=100
-  while [ $SECONDS -lt $end ]; do
-    xdotool mousemove --window "$window" $x 300
-    x=$(( x >= 700 ? 100 : x + 7 ))
-    sleep 0.02
-  done
-}
 
 window=$(xdotool search --sync --name '^Pellix$' | head -1)
 xdotool windowmove "$window" 0 0
 sleep 4 # the splash
 measure "menu idle"
-measure "pointer moving" sweep_pointer
+measure "pointer moving" sweep_pointer 100 700
 xdotool mousemove --window "$window" $play click 1     # Play
 xdotool mousemove --window "$window" 790 590          # off the buttons
 sleep 2

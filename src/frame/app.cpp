@@ -47,6 +47,7 @@ bool isInactive() { return app.inactive; }
 bool hasWindow() { return app.window; }
 bool hasGLContext() { return app.glContext; }
 int64_t framesPresented() { return app.framesPresented; }
+int64_t partialFramesPresented() { return app.partialFramesPresented; }
 
 void setFrameRate(int32_t framesPerSecond)
 {

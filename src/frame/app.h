@@ -32,6 +32,8 @@ struct BWApp {
     double lastFrameTime = 0.0;
     // Frames sent to GL and shown since the window was made.
     int64_t framesPresented = 0;
+    // Of those, the frames drawn and shown only where they differ from the one before.
+    int64_t partialFramesPresented = 0;
 };
 
 // The one state, for the frame's own files.
@@ -49,6 +51,7 @@ bool isInactive();
 bool hasWindow();
 bool hasGLContext();
 int64_t framesPresented();
+int64_t partialFramesPresented();
 
 // ---- Life of the window.
 

@@ -2,6 +2,7 @@
 #include "frame/display.h"
 
 #include "frame/app.h"
+#include "frame/damage_areas.h"
 #include "frame/draw_list.h"
 #include "frame/loop.h"
 #include "platform/gl.h"
@@ -14,21 +15,22 @@ namespace {
 // Where the picture is shown in the drawable (y downwards); empty before the first frame,
 // when positions pass unchanged.
 BWRect shown;
+int32_t drawableWidth = 0;
 int32_t drawableHeight = 0;
+// The drawable pixels (y downwards) that drawing is kept to while a frame is drawn only where
+// it changed; empty for none.
+BWRect clip;
 // Whether the picture is shown scaled, where only quads land on the right pixels.
 bool pictureScaled = false;
 BWColor bandColor(0xff000000u);
 void (*presentationScaleHook)(double) = nullptr;
 
-// The picture's left column and bottom row in the drawable (GL rows upwards), for scissor boxes.
-int32_t pictureLeft()
+// The GL scissor box (rows upwards) of a drawable rectangle (y downwards).
+void scissorTo(const BWRect& area)
 {
-    return shown.x;
-}
-
-int32_t pictureBottom()
-{
-    return shown.w > 0 ? drawableHeight - shown.y - shown.h : 0;
+    // Before the first frame the picture is the drawable.
+    const int32_t rows = shown.w > 0 ? drawableHeight : appState().screenRect.h;
+    glScissor(area.x, rows - area.y - area.h, area.w, area.h);
 }
 
 // Maps a length along one axis between the picture and the shown rectangle, rounding down
@@ -86,8 +88,8 @@ static void performPlacement(const DrawCommand& command, const char*)
     const BWRect place(values[2], values[3], values[4], values[5]);
     if (place.w != values[0] || place.h != values[1]) {
         // The picture itself is painted whole by the layers; only the bands need a colour.
+        // Within the clip, when the frame is drawn only where it changed.
         const BWColor band{uint32_t(values[6])};
-        glDisable(GL_SCISSOR_TEST);
         glClearColor(band.red(), band.green(), band.blue(), 1.0f);
         glClear(GL_COLOR_BUFFER_BIT);
     }
@@ -102,7 +104,6 @@ void preparePresentation()
     }
     const int32_t width = app.screenRect.w;
     const int32_t height = app.screenRect.h;
-    int32_t drawableWidth = 0;
     platformDrawableSize(drawableWidth, drawableHeight);
     if (drawableWidth <= 0 || drawableHeight <= 0) {
         drawableWidth = width;
@@ -135,6 +136,7 @@ BWRect shownPicture()
 void forgetPresentation()
 {
     shown = BWRect();
+    drawableWidth = 0;
     drawableHeight = 0;
     pictureScaled = false;
 }
@@ -143,6 +145,50 @@ double presentationScale()
 {
     const int32_t width = appState().screenRect.w;
     return shown.w > 0 && width > 0 ? double(shown.w) / width : 1.0;
+}
+
+BWRect drawableArea(const BWRect& logical)
+{
+    const BWRect& screen = appState().screenRect;
+    if (shown.w <= 0 || shown.h <= 0 || screen.w <= 0 || screen.h <= 0) {
+        return BWRect();
+    }
+    // Outwards to whole pixels, then two more for smoothed pictures, whose texels bleed into
+    // the pixels beside a quad's edge.
+    constexpr int32_t kGrowth = 2;
+    const int32_t left = shown.x + scaleAlong(logical.x, screen.w, shown.w) - kGrowth;
+    const int32_t top = shown.y + scaleAlong(logical.y, screen.h, shown.h) - kGrowth;
+    const int32_t right = shown.x - scaleAlong(-logical.right(), screen.w, shown.w) + kGrowth;
+    const int32_t bottom = shown.y - scaleAlong(-logical.bottom(), screen.h, shown.h) + kGrowth;
+    const int32_t x = std::max(left, 0);
+    const int32_t y = std::max(top, 0);
+    return BWRect(x, y, std::max(std::min(right, drawableWidth) - x, 0), std::max(std::min(bottom, drawableHeight) - y, 0));
+}
+
+BWRect logicalArea(const BWRect& drawable)
+{
+    const BWRect& screen = appState().screenRect;
+    if (shown.w <= 0 || shown.h <= 0) {
+        return drawable;
+    }
+    const int32_t left = scaleAlong(drawable.x - shown.x, shown.w, screen.w);
+    const int32_t top = scaleAlong(drawable.y - shown.y, shown.h, screen.h);
+    const int32_t right = -scaleAlong(shown.x - drawable.right(), shown.w, screen.w);
+    const int32_t bottom = -scaleAlong(shown.y - drawable.bottom(), shown.h, screen.h);
+    return BWRect(left, top, right - left, bottom - top);
+}
+
+void clipDrawingTo(const BWRect& area)
+{
+    clip = area;
+    glEnable(GL_SCISSOR_TEST);
+    scissorTo(clip);
+}
+
+void stopClipping()
+{
+    clip = BWRect();
+    glDisable(GL_SCISSOR_TEST);
 }
 
 void setBandColor(BWColor color)
@@ -293,16 +339,26 @@ static void performFill(const DrawCommand& command, const char*)
     const BWColor color{uint32_t(command.values[0])};
     const BWRect rect(command.values[1], command.values[2], command.values[3], command.values[4]);
     const int32_t height = screenHeight();
-    if ((color.value >> 24) == 0xffu && !pictureScaled && !glIsEnabled(GL_SCISSOR_TEST)) {
+    if ((color.value >> 24) == 0xffu && !pictureScaled) {
         // An opaque fill is a clear of that rectangle: the same pixels at a fraction of the
-        // cost of a blended quad on a software renderer. (Where a caller clips with its own
-        // scissor box, or the picture is scaled, the quad keeps to the rules instead.)
-        if (rect.w > 0 && rect.h > 0) {
+        // cost of a blended quad on a software renderer. (Where the picture is scaled, the quad
+        // keeps to the rules instead.) Within the clip, when there is one.
+        BWRect area(shown.x + rect.x, shown.y + rect.y, rect.w, rect.h);
+        if (!clip.isEmpty()) {
+            const int32_t left = std::max(area.x, clip.x);
+            const int32_t top = std::max(area.y, clip.y);
+            area = BWRect(left, top, std::min(area.right(), clip.right()) - left, std::min(area.bottom(), clip.bottom()) - top);
+        }
+        if (area.w > 0 && area.h > 0) {
             glEnable(GL_SCISSOR_TEST);
-            glScissor(pictureLeft() + rect.x, pictureBottom() + height - rect.y - rect.h, rect.w, rect.h);
+            scissorTo(area);
             glClearColor(color.red(), color.green(), color.blue(), 1.0f);
             glClear(GL_COLOR_BUFFER_BIT);
+        }
+        if (clip.isEmpty()) {
             glDisable(GL_SCISSOR_TEST);
+        } else {
+            scissorTo(clip);
         }
         glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
         glEnable(GL_TEXTURE_2D);
@@ -329,6 +385,10 @@ void fillRect(BWColor color, BWRect rect)
     DrawCommand fill;
     fill.perform = performFill;
     setValues(fill, {int32_t(color.value), rect.x, rect.y, rect.w, rect.h});
+    fill.reach = rectWithPositiveSize(rect);
+    if (fill.reach.isEmpty()) {
+        return; // no pixel to fill, and an empty reach would stand for the whole drawable
+    }
     submitDraw(fill);
 }
 

@@ -26,6 +26,14 @@ double presentationScale();
 // Called by preparePresentation with the scale of every frame (the media follow it with their
 // sharper art); null for none.
 void setPresentationScaleHook(void (*hook)(double presentationScale));
+// The drawable pixels (y downwards) that drawing into the logical area may colour, as the
+// picture was last shown, within the drawable.
+BWRect drawableArea(const BWRect& logical);
+// The logical pixels that cover the drawable area (y downwards), rounded outwards.
+BWRect logicalArea(const BWRect& drawable);
+// Keeps all drawing inside the drawable area (y downwards) until stopClipping.
+void clipDrawingTo(const BWRect& area);
+void stopClipping();
 // The colour of the bands beside a picture that does not fill the drawable (black at first).
 void setBandColor(BWColor color);
 // A drawable position as a picture position, and whether it lies on the picture rather than

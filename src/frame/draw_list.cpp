@@ -1,6 +1,8 @@
 // draw_list.cpp: recording a frame's commands, comparing them with the shown frame's, replaying.
 #include "frame/draw_list.h"
 
+#include "frame/damage_areas.h"
+
 #include <type_traits>
 #include <utility>
 #include <vector>
@@ -37,6 +39,32 @@ bool shownIsOnScreen = false;
 uint64_t lastSerial = 0;
 
 void performNothing(const DrawCommand&, const char*) {}
+
+const char* textOf(const DrawList& list, const DrawCommand& command)
+{
+    return list.text.empty() ? "" : list.text.data() + command.textStart;
+}
+
+// Whether two commands draw the same, wherever their texts sit in their lists' stores.
+bool drawSame(const DrawList& listA, const DrawCommand& a, const DrawList& listB, const DrawCommand& b)
+{
+    DrawCommand placedA = a;
+    DrawCommand placedB = b;
+    placedA.textStart = 0;
+    placedB.textStart = 0;
+    return std::memcmp(&placedA, &placedB, sizeof placedA) == 0 &&
+           std::memcmp(textOf(listA, a), textOf(listB, b), a.textLength) == 0;
+}
+
+// Adds what the command may change; false when that is the whole drawable.
+bool addReach(std::vector<BWRect>& areas, const DrawCommand& command)
+{
+    if (command.reach.isEmpty()) {
+        return false;
+    }
+    addDamage(areas, command.reach);
+    return true;
+}
 
 } // namespace
 
@@ -79,8 +107,54 @@ bool recordingMatchesShown()
 void replayRecording()
 {
     for (const DrawCommand& command : recorded.commands) {
-        command.perform(command, recorded.text.empty() ? "" : recorded.text.data() + command.textStart);
+        command.perform(command, textOf(recorded, command));
     }
+}
+
+void replayRecordingMeeting(BWRect area)
+{
+    for (const DrawCommand& command : recorded.commands) {
+        if (command.reach.isEmpty() || rectsMeet(command.reach, area)) {
+            command.perform(command, textOf(recorded, command));
+        }
+    }
+}
+
+bool recordingDamage(std::vector<BWRect>& areas)
+{
+    areas.clear();
+    if (!shownIsOnScreen) {
+        return false;
+    }
+    const std::vector<DrawCommand>& now = recorded.commands;
+    const std::vector<DrawCommand>& before = shown.commands;
+    size_t start = 0;
+    while (start < now.size() && start < before.size() && drawSame(recorded, now[start], shown, before[start])) {
+        ++start;
+    }
+    size_t nowEnd = now.size();
+    size_t beforeEnd = before.size();
+    while (nowEnd > start && beforeEnd > start &&
+           drawSame(recorded, now[nowEnd - 1], shown, before[beforeEnd - 1])) {
+        --nowEnd;
+        --beforeEnd;
+    }
+    // A pixel outside every differing command's reach is drawn by the same commands in the same
+    // order in both lists, so it comes out the same.
+    const bool pairwise = nowEnd - start == beforeEnd - start;
+    for (size_t i = start; i < nowEnd; ++i) {
+        if (!pairwise || !drawSame(recorded, now[i], shown, before[i])) {
+            if (!addReach(areas, now[i]) || (pairwise && !addReach(areas, before[i]))) {
+                return false;
+            }
+        }
+    }
+    for (size_t i = start; !pairwise && i < beforeEnd; ++i) {
+        if (!addReach(areas, before[i])) {
+            return false;
+        }
+    }
+    return true;
 }
 
 void keepRecordingAsShown()

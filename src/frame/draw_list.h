@@ -2,12 +2,14 @@
 // last shown, on an unchanged window, need not reach GL at all: a still picture costs nothing.
 #pragma once
 
+#include "base/geometry.h"
 #include "base/little_endian.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <initializer_list>
 #include <iterator>
+#include <vector>
 
 // One drawing call: the function that performs it in GL, what it draws from, and its
 // arguments. Two commands draw the same when all their bytes are equal, so a command has no
@@ -19,6 +21,9 @@ struct DrawCommand {
     const void* subject = nullptr;
     uint64_t serial = 0;
     int32_t values[12] = {};
+    // The picture's pixels (logical, y downwards) the command may change; the default, an
+    // empty reach, stands for the whole drawable (bands included).
+    BWRect reach;
     // The command's text in the list's text store (text commands only).
     uint32_t textStart = 0;
     uint32_t textLength = 0;
@@ -59,6 +64,15 @@ void stopRecording();
 bool recordingMatchesShown();
 // Performs the recorded list in order.
 void replayRecording();
+// Performs, in order, the recorded commands whose reach meets the area (logical pixels) and
+// those that may change anything: under a clip to that area, the same pixels as replayRecording.
+void replayRecordingMeeting(BWRect area);
+// Where the recorded list draws differently from the one shown, as areas of the picture
+// (logical pixels): the reaches, old and new, of the commands that differ. Lists of the same
+// length are compared command by command; otherwise everything between their common start and
+// common end differs. False when the damage is the whole drawable: nothing shown, or a command
+// of whole reach among those that differ.
+bool recordingDamage(std::vector<BWRect>& areas);
 // Keeps the recorded list as the one now on the screen.
 void keepRecordingAsShown();
 // Whatever is on the screen may no longer be the last shown list (exposed, restored, a new

@@ -3,6 +3,7 @@
 
 #include "frame/app.h"
 #include "frame/clock.h"
+#include "frame/damage_areas.h"
 #include "frame/display.h"
 #include "frame/draw_list.h"
 #include "frame/held_input.h"
@@ -12,6 +13,7 @@
 #include "ui/layer.h"
 
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -96,6 +98,25 @@ static void recordFrame()
     stopRecording();
 }
 
+// Draws the recorded frame only inside the damaged areas of the picture, over the last one
+// shown, which the drawable still holds, and shows those areas.
+static void presentDamage(const std::vector<BWRect>& damage)
+{
+    // Grown to whole drawable pixels, areas that were apart may meet.
+    std::vector<BWRect> areas;
+    for (const BWRect& logical : damage) {
+        addDamage(areas, drawableArea(logical));
+    }
+    std::vector<PlatformRect> shownAreas;
+    for (const BWRect& area : areas) {
+        clipDrawingTo(area);
+        replayRecordingMeeting(logicalArea(area));
+        shownAreas.push_back(PlatformRect{area.x, area.y, area.w, area.h});
+    }
+    stopClipping();
+    platformPresentAreas(shownAreas.data(), int32_t(shownAreas.size()));
+}
+
 void drawFrame()
 {
     recordFrame();
@@ -118,8 +139,15 @@ void present()
     if (recordingMatchesShown()) {
         return;
     }
-    replayRecording();
-    platformPresentFrame();
+    // Where the picture stays in the drawable after it is shown, only what changed is drawn.
+    std::vector<BWRect> damage;
+    if (platformPresentKeepsPicture() && recordingDamage(damage)) {
+        presentDamage(damage);
+        ++app.partialFramesPresented;
+    } else {
+        replayRecording();
+        platformPresentFrame();
+    }
     keepRecordingAsShown();
     ++app.framesPresented;
 }

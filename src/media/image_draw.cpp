@@ -3,6 +3,7 @@
 #include "media/image.h"
 
 #include "frame/app.h"
+#include "frame/damage_areas.h"
 #include "frame/display.h"
 #include "frame/draw_list.h"
 #include "media/sprite_quads.h"
@@ -121,6 +122,21 @@ void performSprite(const DrawCommand& command, const char*)
     }
 }
 
+// The pixels a draw may change: its destination, or, turned, the square the destination's
+// corners can reach about its centre.
+BWRect spriteReach(const BWDrawParams& params)
+{
+    const BWRect destination = rectWithPositiveSize(params.destination);
+    if (params.rotationX == 0 && params.rotationY == 0 && params.rotationZ == 0) {
+        return destination;
+    }
+    const BWRect& given = params.destination;
+    const int32_t centreX = given.x + given.w / 2;
+    const int32_t centreY = given.y + given.h - given.h / 2;
+    const int32_t radius = int32_t(std::ceil(std::hypot(double(given.w), double(given.h)) / 2.0)) + 1;
+    return BWRect(centreX - radius, centreY - radius, 2 * radius, 2 * radius);
+}
+
 } // namespace
 
 void BWImage::draw(const BWDrawParams& params) const
@@ -134,6 +150,10 @@ void BWImage::draw(const BWDrawParams& params) const
     sprite.subject = tiles_.get();
     sprite.serial = tiles_->serial;
     storeParams(params, sprite);
+    sprite.reach = spriteReach(params);
+    if (sprite.reach.isEmpty()) {
+        return; // a destination without area leaves no mark
+    }
     submitDraw(sprite);
 }
 

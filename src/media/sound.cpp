@@ -68,9 +68,9 @@ private:
     bool locked_;
 };
 
-void deviceCallback(void*, int16_t* samples, int frames)
+bool deviceCallback(void*, int16_t* samples, int frames)
 {
-    mixSounds(samples, frames);
+    return mixSounds(samples, frames);
 }
 
 float clampedLevel(float level)
@@ -238,7 +238,20 @@ bool isSoundDeviceOpen()
     return soundSystem().deviceOpen;
 }
 
-void mixSounds(int16_t* samples, int frames)
+// Whether any voice of any sound is playing (under the device's lock, or on its thread).
+static bool anyVoicePlaying()
+{
+    for (SoundVoice* sound = soundSystem().sounds; sound; sound = sound->next) {
+        for (SoundVoice* voice = sound; voice; voice = voice->nextVoice.get()) {
+            if (voice->mixer.playing) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+bool mixSounds(int16_t* samples, int frames)
 {
     // Mixed in slices so that the audio thread needs no allocation.
     constexpr int sliceFrames = 512;
@@ -260,6 +273,7 @@ void mixSounds(int16_t* samples, int frames)
             storeMix(accumulator, samples + done * 2, slice);
         }
     }
+    return anyVoicePlaying();
 }
 
 BWSound::BWSound(const BWString& fileName)
@@ -299,6 +313,10 @@ int32_t BWSound::play()
                 applyVolume(*voice, voice->baseVolume);
             }
             voice->mixer.playing = true;
+            // A device resting through the silence plays this from its next buffer.
+            if (soundSystem().deviceOpen && soundSystem().device.resume) {
+                soundSystem().device.resume();
+            }
             return voice->id;
         }
         if (!voice->nextVoice) {

@@ -3,16 +3,20 @@
 
 #include <cstdint>
 
-using SoundDeviceCallback = void (*)(void* user, int16_t* samples, int frames);
+// Fills the frames; answers whether anything is still playing.
+using SoundDeviceCallback = bool (*)(void* user, int16_t* samples, int frames);
 
 // How the sounds reach an audio device: opened with the first sound, closed with the last.
 // open gives false when no device can be opened; every sound is silent then. lock and unlock
-// keep the device's callback out while voices change. The default is the platform's device.
+// keep the device's callback out while voices change. A device may rest while its callback
+// answers that nothing plays; resume (called, under the lock, whenever a voice starts) wakes it
+// for the next buffer. The default is the platform's device.
 struct SoundDevice {
     bool (*open)(SoundDeviceCallback callback, void* user) = nullptr;
     void (*close)() = nullptr;
     void (*lock)() = nullptr;
     void (*unlock)() = nullptr;
+    void (*resume)() = nullptr;
 };
 
 // The platform's audio device: stereo signed 16-bit frames at 44100 Hz.
@@ -28,4 +32,5 @@ bool isSoundDeviceOpen();
 
 // Mixes the next `frames` stereo frames of every playing voice of every sound into samples
 // and moves the voices on: the device callback, and the clock of tests without a device.
-void mixSounds(int16_t* samples, int frames);
+// Answers whether a voice is still playing afterwards.
+bool mixSounds(int16_t* samples, int frames);

@@ -13,5 +13,6 @@ SoundDevice platformSoundDevice()
     device.close = platformCloseAudio;
     device.lock = platformLockAudio;
     device.unlock = platformUnlockAudio;
+    device.resume = platformResumeAudio;
     return device;
 }

@@ -39,14 +39,20 @@ PlatformLocalTime platformLocalTime();
 
 // ---- Audio device: interleaved stereo signed 16-bit at 44100 Hz.
 
-// Fills `frames` stereo frames (2 * frames samples); called on the audio thread.
-using PlatformAudioCallback = void (*)(void* user, int16_t* samples, int frames);
+// Fills `frames` stereo frames (2 * frames samples) and answers whether anything is still
+// playing; called on the audio thread. Once it answers no (and no beep sounds), the device is
+// paused and the callback rests until platformResumeAudio.
+using PlatformAudioCallback = bool (*)(void* user, int16_t* samples, int frames);
 // Opens the one device (or takes over the one a beep opened); false when no device opens.
 bool platformOpenAudio(PlatformAudioCallback callback, void* user);
 void platformCloseAudio();
 // Keeps the callback from running while the caller changes what it reads.
 void platformLockAudio();
 void platformUnlockAudio();
+// Something was started: a paused device plays again from its next buffer.
+void platformResumeAudio();
+// Whether the open device rests, paused through a silence; false when none is open.
+bool platformAudioResting();
 
 // ---- Notices.
 
@@ -133,6 +139,16 @@ void platformDrawableSize(int32_t& width, int32_t& height);
 // Shows the frame drawn: swaps the buffers when the window is shown, and otherwise completes
 // the drawing so that nothing stays queued.
 void platformPresentFrame();
+// Whether the drawable still holds the frame after it is shown, so that the next frame may be
+// drawn only where it differs: X11 with GLX_MESA_copy_sub_buffer (changed parts are copied to
+// the window; a frame drawn whole is swapped, and the picture is kept from the second swap at
+// one size on), the off-screen driver's single buffer, the browser's canvas
+// (which preserves its drawing buffer). Elsewhere (Windows, Wayland, X11 without the
+// extension) a swap leaves the back buffer undefined and every changed frame is drawn whole.
+bool platformPresentKeepsPicture();
+// Shows only these parts (drawable pixels, y downwards) of the frame drawn, where the drawable
+// keeps the picture; the rest of the window is left as it was.
+void platformPresentAreas(const PlatformRect* areas, int32_t count);
 
 // ---- Cursor.
 

@@ -18,9 +18,28 @@
 
 namespace {
 
+#if defined(SDL_VIDEO_DRIVER_X11) && defined(PELLIX_HAVE_X11)
+// GLX_MESA_copy_sub_buffer: copies a rectangle (rows upwards) of the back buffer to the
+// window and leaves the back buffer as it is. Looked up at run time: libGL is SDL's to load.
+using CopySubBuffer = void (*)(Display* display, XID drawable, int x, int y, int width, int height);
+using QueryExtensions = const char* (*)(Display* display, int screen);
+#endif
+
 // Everything the GL side keeps between calls.
 struct GLState {
     SDL_GLContext glContext = nullptr;
+#if defined(SDL_VIDEO_DRIVER_X11) && defined(PELLIX_HAVE_X11)
+    // Where frames are copied rather than swapped; null where the extension is missing.
+    CopySubBuffer copySubBuffer = nullptr;
+    Display* display = nullptr;
+    XID drawable = 0;
+    // Mesa's software renderer takes the window's size for its buffer only at a swap, and keeps
+    // the buffer's pixels through a swap: frames drawn whole are swapped, and the picture counts
+    // as kept once a swap found the drawable at the size of the swap before.
+    int swappedWidth = 0;
+    int swappedHeight = 0;
+    bool pictureKept = false;
+#endif
 };
 GLState state;
 
@@ -67,6 +86,81 @@ bool serverWindowSize(int& width, int& height)
     return false;
 }
 
+#if defined(SDL_VIDEO_DRIVER_X11) && defined(PELLIX_HAVE_X11)
+XErrorHandler earlierErrorHandler = nullptr;
+
+// A copy the X server refused (the renderer's buffer not yet at the window's new size) leaves
+// that part of the window as it was until the next frame drawn whole; any other error goes on
+// to the handler that was there before.
+int ignoreRefusedCopies(Display* display, XErrorEvent* error)
+{
+    int opcode = 0;
+    int event = 0;
+    int firstError = 0;
+    if (error->error_code == BadValue && XQueryExtension(display, "MIT-SHM", &opcode, &event, &firstError) &&
+        error->request_code == opcode) {
+        return 0;
+    }
+    return earlierErrorHandler ? earlierErrorHandler(display, error) : 0;
+}
+#endif
+
+// Finds GLX_MESA_copy_sub_buffer for the window's context, where the window is an X window.
+void findCopySubBuffer(SDL_Window* window)
+{
+#if defined(SDL_VIDEO_DRIVER_X11) && defined(PELLIX_HAVE_X11)
+    state.copySubBuffer = nullptr;
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11) {
+        return;
+    }
+    auto query = reinterpret_cast<QueryExtensions>(SDL_GL_GetProcAddress("glXQueryExtensionsString"));
+    const char* extensions = query ? query(info.info.x11.display, DefaultScreen(info.info.x11.display)) : nullptr;
+    // A whole word of the list: no other extension's name merely starts with this one.
+    const char* name = "GLX_MESA_copy_sub_buffer";
+    const size_t length = SDL_strlen(name);
+    for (const char* at = extensions; at && (at = SDL_strstr(at, name)) != nullptr; at += length) {
+        if ((at == extensions || at[-1] == ' ') && (at[length] == ' ' || at[length] == '\0')) {
+            state.copySubBuffer = reinterpret_cast<CopySubBuffer>(SDL_GL_GetProcAddress("glXCopySubBufferMESA"));
+            state.display = info.info.x11.display;
+            state.drawable = info.info.x11.window;
+            if (!earlierErrorHandler) {
+                earlierErrorHandler = XSetErrorHandler(ignoreRefusedCopies);
+            }
+            return;
+        }
+    }
+#else
+    (void)window;
+#endif
+}
+
+// Copies a part of the back buffer (drawable pixels, y downwards) to the window, leaving the
+// back buffer as it is; false where there is no such copy.
+bool copyToWindow(const PlatformRect& area)
+{
+#if defined(SDL_VIDEO_DRIVER_X11) && defined(PELLIX_HAVE_X11)
+    if (state.copySubBuffer) {
+        // Within the buffer as sized at the last swap: the X server refuses a rectangle past
+        // it, and its refusal ends the program.
+        const int width = state.swappedWidth;
+        const int height = state.swappedHeight;
+        const int left = SDL_max(area.x, 0);
+        const int top = SDL_max(area.y, 0);
+        const int right = SDL_min(area.x + area.w, width);
+        const int bottom = SDL_min(area.y + area.h, height);
+        if (right > left && bottom > top) {
+            state.copySubBuffer(state.display, state.drawable, left, height - bottom, right - left, bottom - top);
+        }
+        return true;
+    }
+#else
+    (void)area;
+#endif
+    return false;
+}
+
 } // namespace
 
 void sdlRequestGLAttributes()
@@ -99,6 +193,7 @@ bool sdlCreateGLContext(SDL_Window* window)
     SDL_GL_MakeCurrent(window, state.glContext);
     // The run loop paces the frames; a swap must not wait for the display as well.
     SDL_GL_SetSwapInterval(0);
+    findCopySubBuffer(window);
     return true;
 }
 
@@ -107,7 +202,7 @@ void sdlDestroyGLContext(SDL_Window* window)
     if (state.glContext) {
         SDL_GL_MakeCurrent(window, nullptr);
         SDL_GL_DeleteContext(state.glContext);
-        state.glContext = nullptr;
+        state = GLState();
     }
 }
 
@@ -142,10 +237,62 @@ void platformPresentFrame()
     }
     if (platformWindowVisible() && !offscreenDriver()) {
         SDL_GL_SwapWindow(sdlWindow());
+#if defined(SDL_VIDEO_DRIVER_X11) && defined(PELLIX_HAVE_X11)
+        // The size the renderer finds for its next buffer: the X window's own.
+        int width = 0;
+        int height = 0;
+        SDL_GL_GetDrawableSize(sdlWindow(), &width, &height);
+        serverWindowSize(width, height);
+        state.pictureKept = width == state.swappedWidth && height == state.swappedHeight;
+        state.swappedWidth = width;
+        state.swappedHeight = height;
+#endif
         return;
     }
     // Without a swap (a hidden window, or the off-screen driver's pbuffer, where a swap does
     // nothing) the software renderer would keep every frame's commands queued and grow for as
     // long as the window lives; finishing the frame hands them to the rasteriser and frees them.
+    glFinish();
+}
+
+bool platformPresentKeepsPicture()
+{
+    if (!sdlWindow() || !state.glContext) {
+        return false;
+    }
+#if defined(__EMSCRIPTEN__)
+    return true; // the canvas keeps its drawing buffer (linked with GL_TESTING)
+#elif defined(SDL_VIDEO_DRIVER_X11) && defined(PELLIX_HAVE_X11)
+    if (state.copySubBuffer) {
+        // A resize on its way: the renderer's buffer may change at any draw now.
+        int width = 0;
+        int height = 0;
+        SDL_GL_GetDrawableSize(sdlWindow(), &width, &height);
+        int serverWidth = width;
+        int serverHeight = height;
+        serverWindowSize(serverWidth, serverHeight);
+        return state.pictureKept && width == state.swappedWidth && height == state.swappedHeight &&
+               serverWidth == width && serverHeight == height;
+    }
+#endif
+    return offscreenDriver();
+}
+
+void platformPresentAreas(const PlatformRect* areas, int32_t count)
+{
+    if (!sdlWindow() || !state.glContext) {
+        return;
+    }
+    if (platformWindowVisible() && !offscreenDriver()) {
+        bool copied = true;
+        for (int32_t i = 0; i < count; ++i) {
+            copied = copyToWindow(areas[i]) && copied;
+        }
+        // The browser's canvas shows its whole buffer, which it keeps through the swap.
+        if (!copied) {
+            SDL_GL_SwapWindow(sdlWindow());
+        }
+        return;
+    }
     glFinish();
 }

@@ -59,16 +59,23 @@ void mixBeep(int16_t* samples, int frames)
     }
 }
 
+// Runs with the device's lock held, which is recursive: the pause takes it again.
 void fillAudio(void*, Uint8* stream, int length)
 {
     auto* samples = reinterpret_cast<int16_t*>(stream);
     int frames = length / static_cast<int>(2 * sizeof(int16_t));
+    bool playing = false;
     if (state.audioCallback) {
-        state.audioCallback(state.audioUser, samples, frames);
+        playing = state.audioCallback(state.audioUser, samples, frames);
     } else {
         SDL_memset(stream, 0, static_cast<size_t>(length));
     }
     mixBeep(samples, frames);
+    // Nothing more to play: the callback rests until something starts. This buffer still goes
+    // out whole, so a sound's end is heard to the last frame.
+    if (!playing && state.beepFramesLeft == 0) {
+        SDL_PauseAudioDevice(state.audioDevice, 1);
+    }
 }
 
 bool ensureAudioDevice()
@@ -202,6 +209,8 @@ bool platformOpenAudio(PlatformAudioCallback callback, void* user)
     SDL_LockAudioDevice(state.audioDevice);
     state.audioCallback = callback;
     state.audioUser = user;
+    // The new callback answers for itself whether the device may rest.
+    SDL_PauseAudioDevice(state.audioDevice, 0);
     SDL_UnlockAudioDevice(state.audioDevice);
     return true;
 }
@@ -232,6 +241,18 @@ void platformUnlockAudio()
     }
 }
 
+void platformResumeAudio()
+{
+    if (state.audioDevice != 0) {
+        SDL_PauseAudioDevice(state.audioDevice, 0);
+    }
+}
+
+bool platformAudioResting()
+{
+    return state.audioDevice != 0 && SDL_GetAudioDeviceStatus(state.audioDevice) == SDL_AUDIO_PAUSED;
+}
+
 void platformBeep()
 {
     ++state.beepCount;
@@ -240,6 +261,7 @@ void platformBeep()
     }
     SDL_LockAudioDevice(state.audioDevice);
     state.beepFramesLeft = kBeepFrames;
+    SDL_PauseAudioDevice(state.audioDevice, 0);
     SDL_UnlockAudioDevice(state.audioDevice);
 }
 

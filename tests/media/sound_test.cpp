@@ -2,6 +2,7 @@
 #include "media/mixer.h"
 #include "media/sound.h"
 #include "media/sound_device.h"
+#include "platform/platform.h"
 #include "test_files.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +11,7 @@ namespace {
 
 int opens = 0;
 int closes = 0;
+int resumes = 0;
 bool deviceAvailable = true;
 
 // Pulls the next frames as the device would; returns the left sample of the last frame.
@@ -24,12 +26,13 @@ class Sound : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        opens = closes = 0;
+        opens = closes = resumes = 0;
         deviceAvailable = true;
         SoundDevice device;
         device.open = [](SoundDeviceCallback, void*) { return ++opens, deviceAvailable; };
         device.close = [] { ++closes; };
         device.lock = device.unlock = [] {};
+        device.resume = [] { ++resumes; };
         setSoundDevice(device);
     }
     void TearDown() override
@@ -155,6 +158,36 @@ TEST_F(Sound, UnplayableFilesAndMissingDevicesGiveSilentSounds)
     EXPECT_EQ(quiet.duration(), 0.0f);
 }
 
+// A device rests once its callback answers that nothing plays; the next sound wakes it and is
+// heard from the first frame of the next buffer, at its full level, however long it rested.
+TEST_F(Sound, ASoundAfterASilenceStartsWithTheNextBuffer)
+{
+    BWSound sound(toneFile("tick.wav", 0.1f, 8000));
+    std::vector<int16_t> buffer(1024 * 2);
+    EXPECT_FALSE(mixSounds(buffer.data(), 1024)) << "nothing plays: the device may rest";
+    EXPECT_NE(sound.play(), 0);
+    EXPECT_EQ(resumes, 1) << "a start wakes the device";
+    EXPECT_TRUE(mixSounds(buffer.data(), 1024));
+    EXPECT_EQ(buffer[0], 8000) << "from the buffer's first frame";
+    bool playing = true;
+    for (int buffers = 0; playing && buffers < 10; ++buffers) {
+        playing = mixSounds(buffer.data(), 1024);
+    }
+    EXPECT_FALSE(playing) << "the sound's end lets the device rest";
+    EXPECT_FALSE(sound.isPlaying());
+
+    // A rested device pulls nothing, however long the silence; a new start is its next buffer.
+    EXPECT_NE(sound.play(), 0);
+    EXPECT_EQ(resumes, 2);
+    EXPECT_TRUE(mixSounds(buffer.data(), 1024));
+    EXPECT_EQ(buffer[0], 8000);
+    EXPECT_EQ(buffer[1], 8000);
+
+    disableSound();
+    EXPECT_EQ(sound.play(), 0);
+    EXPECT_EQ(resumes, 2) << "nothing started, nothing woken";
+}
+
 TEST(SoundOnPlatformDevice, OpensWithTheFirstSoundAndClosesWithTheLast)
 {
     setenv("SDL_AUDIODRIVER", "dummy", 1);  // a device that always opens
@@ -168,6 +201,17 @@ TEST(SoundOnPlatformDevice, OpensWithTheFirstSoundAndClosesWithTheLast)
         EXPECT_TRUE(isSoundDeviceOpen());
         EXPECT_NE(sound.play(), 0);
         EXPECT_FLOAT_EQ(sound.duration(), 0.1f);
+        EXPECT_FALSE(platformAudioResting()) << "playing";
+        // The device's own thread plays the tenth of a second, then rests (a bound, not a timing).
+        for (int waited = 0; waited < 5000 && sound.isPlaying(); waited += 10) {
+            platformSleepMilliseconds(10);
+        }
+        for (int waited = 0; waited < 5000 && !platformAudioResting(); waited += 10) {
+            platformSleepMilliseconds(10);
+        }
+        EXPECT_TRUE(platformAudioResting()) << "silent";
+        EXPECT_NE(sound.play(), 0);
+        EXPECT_FALSE(platformAudioResting()) << "woken by the next sound";
     }
     EXPECT_FALSE(isSoundDeviceOpen());
 }

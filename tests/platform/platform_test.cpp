@@ -304,12 +304,14 @@ TEST(Audio, TheDeviceOpensOnTheDummyDriverAndCallsBack)
         std::condition_variable called;
         int frames = 0;
     } shared;
+    // Nothing to play: after each buffer the device may rest.
     auto fill = [](void* user, int16_t* samples, int frames) {
         auto* state = static_cast<Shared*>(user);
         std::fill(samples, samples + 2 * frames, int16_t{0});
         std::lock_guard<std::mutex> lock(state->mutex);
         state->frames += frames;
         state->called.notify_all();
+        return false;
     };
     // A beep opens the device for itself; the mixer then takes it over.
     const int beeps = platformBeepCount();
@@ -320,6 +322,19 @@ TEST(Audio, TheDeviceOpensOnTheDummyDriverAndCallsBack)
         std::unique_lock<std::mutex> lock(shared.mutex);
         // Waits for the audio thread, not for a time: the bound only keeps a broken device from hanging.
         EXPECT_TRUE(shared.called.wait_for(lock, std::chrono::seconds(10), [&] { return shared.frames > 0; }));
+    }
+    // The silence rests the device, and nothing more is pulled until something starts.
+    for (int waited = 0; waited < 10000 && !platformAudioResting(); waited += 5) {
+        platformSleepMilliseconds(5);
+    }
+    EXPECT_TRUE(platformAudioResting());
+    {
+        std::unique_lock<std::mutex> lock(shared.mutex);
+        const int rested = shared.frames;
+        lock.unlock();
+        platformResumeAudio();
+        lock.lock();
+        EXPECT_TRUE(shared.called.wait_for(lock, std::chrono::seconds(10), [&] { return shared.frames > rested; }));
     }
     platformLockAudio();
     platformUnlockAudio();
