@@ -71,6 +71,22 @@ std::string platformProgramName();
 bool platformChangeDirectory(const char* path);
 bool platformDirectoryExists(const char* path);
 
+// ---- A program that can be ended without notice.
+
+// True where the program can be ended at any moment with no chance to finish (a browser page is
+// reloaded, closed or discarded in the background): what it keeps is then written as it
+// changes. Tests switch it on to play that part.
+bool platformEndsWithoutNotice();
+void platformSetEndsWithoutNotice(bool endsWithoutNotice);
+// Called when the program may be ended any moment now (the page hidden, frozen or left), between
+// two messages of the loop; what it writes reaches lasting storage right after. Null for none.
+using PlatformEndingHandler = void (*)(void* user);
+void platformSetEndingHandler(PlatformEndingHandler handler, void* user);
+// Runs the handler: the page calls it, and so do tests.
+void platformAnnounceEnding();
+// The player is typing into a text box, so the page leaves printable keys to it.
+void platformSetTyping(bool typing);
+
 // ---- Window and OpenGL context.
 
 struct PlatformRect {
