@@ -65,12 +65,15 @@ BWTextbox::BWTextbox(const BWTextboxHandle& owner, const BWFont* font, BWColor b
     }
     const int32_t lineHeight = font_ ? font_->textHeight(BWString()) : 0;
     inset_ = (rect_.h - lineHeight) / 2;
+    // The page leaves printable keys to the box while it is up (one box at a time).
+    platformSetTyping(true);
 }
 
 BWTextbox::~BWTextbox()
 {
     // The pointer may have been over the box when it went.
     platformSetCursor(PlatformCursor::Arrow);
+    platformSetTyping(false);
 }
 
 int32_t BWTextbox::length() const
