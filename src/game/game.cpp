@@ -34,7 +34,9 @@ Game::Game()
         enterFullscreen();
     }
     state = GameState::Splash;
+    whenProgramMayEnd([this] { keepBeforeEnding(); });
     run();
+    whenProgramMayEnd({});
     saveWindowPlacement(windowPlacement());
     shutdown();
 }
@@ -82,6 +84,7 @@ void Game::onMouseDown(int32_t x, int32_t y, int32_t button)
         pressMenu(x, y);
     } else if (state == GameState::Playing) {
         pressBoard(x, y, button);
+        keptPace_.changed();
     }
 }
 
@@ -98,12 +101,14 @@ void Game::onMouseUp(int32_t x, int32_t y, int32_t)
         releaseMenu(x, y);
     } else if (state == GameState::Playing) {
         releaseBoardButtons(x, y);
+        keptPace_.changed();
     }
 }
 
 // The splash stays two seconds from the start of the asset load, which runs in its first tick.
 void Game::onTick()
 {
+    keepGameIfDue();
     if (state != GameState::Splash) {
         return;
     }

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "base/geometry.h"
+#include "frame/keeping.h"
 #include "game/game_assets.h"
 #include "game/profile.h"
 #include "game/screen_layout.h"
@@ -84,8 +85,11 @@ private:
     void runResetDialog();
 
     // The unfinished game (game_kept.cpp): stored when the program ends during play, offered
-    // again when the splash ends.
+    // again when the splash ends. Where the program can end without notice it is also stored
+    // as it changes (paced by keptPace_) and whenever the program is warned of its end.
     void keepGame() const;
+    void keepGameIfDue();
+    void keepBeforeEnding();
     void offerKeptGame();
     void resumeKeptGame(const KeptGame& kept);
 
@@ -113,4 +117,5 @@ private:
     void checkBoard();
 
     float splashStart_ = 0.0f;
+    PacedWrite keptPace_;
 };

@@ -22,10 +22,29 @@ void Game::keepGame() const
     saveKeptGame(kept);
 }
 
+// Every input the board takes may change what is kept; a second's changes make one write.
+void Game::keepGameIfDue()
+{
+    if (keepsAsItGoes() && state == GameState::Playing && winTime == 0.0f && keptPace_.due()) {
+        keepGame();
+        keptPace_.written();
+    }
+}
+
+// The page may be gone in a moment: the game in play with its clock as it stands now, and the
+// profile with the menu's last choices.
+void Game::keepBeforeEnding()
+{
+    if (state == GameState::Playing && winTime == 0.0f) {
+        keepGame();
+        keptPace_.written();
+    }
+    profile.save();
+}
+
 // The kept board comes up with its clock stopped, so only its zones, label and time show
 // under the question. Yes, or closing the window while it is up, plays on: nothing is lost. No goes to
-// the menu with the layout and difficulty chosen there before. The stored record is gone
-// either way.
+// the menu with the layout and difficulty chosen there before, and the stored record is gone.
 void Game::offerKeptGame()
 {
     KeptGame kept;
@@ -36,8 +55,13 @@ void Game::offerKeptGame()
     const int8_t menuDifficulty = profile.difficulty();
     resumeKeptGame(kept);
     pauseClock();
+    // Taken from the store, the game is stored again where the program can end at any moment,
+    // even while the question is up.
+    keptPace_.changed();
     if (askYesNo("dialog_resume.png") == 2) {
         state = GameState::Menu;
+        keptPace_.forget();
+        forgetKeptGame();
         profile.setZoneLayout(menuLayout);
         profile.setDifficulty(menuDifficulty);
         return;
