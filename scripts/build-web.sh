@@ -87,6 +87,8 @@ cmake -S . -B "$game" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/emscripten.cm
   ${CMAKE_ARGS:-} >/dev/null
 nice -n 19 cmake --build "$game" -j "$jobs"
 cp data/web/index.html "$game/pellix.js" "$game/pellix.wasm" "$game/pellix.data" "$out/"
+# What the page decides before the game starts (WebGL, one tab at a time) and around its canvas.
+cp data/web/page_life.js "$out/"
 # The 2x and 3x art in packages of their own (pellix-2x.data and its loader pellix-2x.js...):
 # the page loads the one its screen needs, so a plain screen downloads neither.
 # ("@@" is an "@" of the folder's name: a lone "@" splits the source from the destination.)
