@@ -1,12 +1,15 @@
 #!/usr/bin/python3
 # test-web.py: plays the browser build (build-web/) in headless chromium over the DevTools
 # protocol: the menu matches the native capture, Play shows a board, a click places a digit,
-# P pauses and Escape resumes, a Settings change survives a reload, and Exit leaves the ended page.
+# P pauses and Escape resumes, a Settings change survives a reload, and Exit leaves the ended page;
+# then the page's life (web_page_life.py).
 # Usage: test-web.py SITE_FOLDER NATIVE_CAPTURES_FOLDER
 import sys
 import time
 
+import web_page_life
 from screen_layout import centre
+from web_board import PANEL_LEFT, PANEL_SLOT, PANEL_TOP, cell_centre, cell_inside, empty_cell, inked
 from web_devtools import (BOARD_BUTTONS, DIALOG_PART, LAYOUT, MENU_PART, PLAY, Browser, Captures,
                           serve)
 
@@ -18,38 +21,8 @@ MENU_EXIT = centre(LAYOUT.kQuitMenuButton, *MENU_BUTTON)
 BOARD_EXIT = centre(LAYOUT.kQuitGameButton, LAYOUT.kGameButtonWidth, LAYOUT.kGameButtonHeight)
 DIALOG_MAIN_OF_THREE = centre(LAYOUT.kRightOfThreeButton, *DIALOG_BUTTON)
 SOUND_OFF_MARK = centre(LAYOUT.kSoundOffMark, LAYOUT.kCheckSize, LAYOUT.kCheckSize)
-BOARD_LEFT, BOARD_TOP, CELL = LAYOUT.kBoardLeft, LAYOUT.kBoardTop, LAYOUT.kCellSize
-PANEL_LEFT, PANEL_TOP, PANEL_SLOT = LAYOUT.kPanelLeft, LAYOUT.kPanelTop, LAYOUT.kPanelSlot
 # The settings dialog's title, the same whatever is chosen in it.
 SETTINGS_TITLE = (300, 205, 200, 35)
-
-
-def cell_centre(column, row):
-    return BOARD_LEFT + CELL * column + CELL // 2, BOARD_TOP + CELL * row + CELL // 2
-
-
-def cell_inside(column, row):
-    """The inside of a cell, clear of its lines and of the selection frame."""
-    return BOARD_LEFT + CELL * column + 10, BOARD_TOP + CELL * row + 10, CELL - 20, CELL - 20
-
-
-def ink(pixel):
-    """Part of a digit: the dark given ones, the player's blue ones, or red ones in conflict.
-    The zones' light patterns are none of these."""
-    red, green, blue = pixel
-    return max(pixel) < 100 or (blue > 150 and red < 80 and green < 120) or (red > 150 and green < 80 and blue < 80)
-
-
-def inked(shot, column, row):
-    return sum(1 for pixel in shot.pixels(*cell_inside(column, row)) if ink(pixel))
-
-
-def empty_cell(board):
-    for row in range(9):
-        for column in range(9):
-            if inked(board, column, row) == 0:
-                return column, row
-    raise AssertionError('no empty cell on the board')
 
 
 class Run:
@@ -169,12 +142,20 @@ def main():
         run.play_a_board()
         changed = run.switch_sound_off_and_exit()
         run.play_again_with(changed)
+        game = web_page_life.PlayedGame()
+        web_page_life.right_click_places_a_mark(run, game)
+        web_page_life.game_survives_a_reload(run, game)
+        web_page_life.game_survives_a_closed_tab(run, game, url)
+        web_page_life.settings_survive_a_reload(run)
+        web_page_life.one_tab_at_a_time(run, url)
+        web_page_life.only_the_game_keys_are_kept(run)
         errors = browser.errors()
         if errors:
             raise AssertionError('the page reported errors:\n' + '\n'.join(errors))
         browser.close()
         browser = None
         sharp_on_a_dense_screen(url, captures, run)
+        web_page_life.no_webgl_message(url, captures, run)
     finally:
         if browser:
             browser.close()

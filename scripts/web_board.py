@@ -1,0 +1,43 @@
+# web_board.py: where the browser checks find the board's cells and panel, and what a
+# screenshot shows in a cell.
+from web_devtools import LAYOUT
+
+BOARD_LEFT, BOARD_TOP, CELL = LAYOUT.kBoardLeft, LAYOUT.kBoardTop, LAYOUT.kCellSize
+PANEL_LEFT, PANEL_TOP, PANEL_SLOT = LAYOUT.kPanelLeft, LAYOUT.kPanelTop, LAYOUT.kPanelSlot
+# The nine rows and columns of cells.
+BOARD = (BOARD_LEFT, BOARD_TOP, 9 * CELL, 9 * CELL)
+
+
+def panel_slot(number):
+    """The middle of the side panel's slot of a number (0 the eraser)."""
+    return PANEL_LEFT + PANEL_SLOT // 2, PANEL_TOP + PANEL_SLOT * number + PANEL_SLOT // 2
+
+
+def cell_centre(column, row):
+    return BOARD_LEFT + CELL * column + CELL // 2, BOARD_TOP + CELL * row + CELL // 2
+
+
+def cell_inside(column, row):
+    """The inside of a cell, clear of its lines and of the selection frame."""
+    return BOARD_LEFT + CELL * column + 10, BOARD_TOP + CELL * row + 10, CELL - 20, CELL - 20
+
+
+def ink(pixel):
+    """Part of a digit: the dark given ones, the player's blue ones, or red ones in conflict.
+    The zones' light patterns are none of these."""
+    red, green, blue = pixel
+    return max(pixel) < 100 or (blue > 150 and red < 80 and green < 120) or (red > 150 and green < 80 and blue < 80)
+
+
+def inked(shot, column, row):
+    return sum(1 for pixel in shot.pixels(*cell_inside(column, row)) if ink(pixel))
+
+
+def empty_cell(board):
+    for row in range(9):
+        for column in range(9):
+            if inked(board, column, row) == 0:
+                return column, row
+    raise AssertionError('no empty cell on the board')
+
+
