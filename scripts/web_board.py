@@ -29,14 +29,22 @@ def ink(pixel):
     return max(pixel) < 100 or (blue > 150 and red < 80 and green < 120) or (red > 150 and green < 80 and blue < 80)
 
 
-def inked(shot, column, row):
-    return sum(1 for pixel in shot.pixels(*cell_inside(column, row)) if ink(pixel))
+def pencil_ink(pixel):
+    """Part of a pencil mark: the pencil's grey, or red in conflict."""
+    red, green, blue = pixel
+    grey = abs(red - 0x55) < 25 and abs(green - 0x5b) < 25 and abs(blue - 0x67) < 25
+    return grey or (red > 150 and green < 80 and blue < 80)
+
+
+def inked(shot, column, row, test=ink):
+    return sum(1 for pixel in shot.pixels(*cell_inside(column, row)) if test(pixel))
 
 
 def empty_cell(board):
+    """The first cell with neither a digit nor a pencil mark."""
     for row in range(9):
         for column in range(9):
-            if inked(board, column, row) == 0:
+            if inked(board, column, row) == 0 and inked(board, column, row, pencil_ink) == 0:
                 return column, row
     raise AssertionError('no empty cell on the board')
 
