@@ -2,17 +2,12 @@
 //
 // A browser page is reloaded, closed or discarded in the background without a chance to finish
 // a nested loop, so there what the program keeps is written as it changes, paced so that quick
-// changes cost one write a second, and once more whenever the page warns that it may end.
+// changes cost one write a second; and the page itself writes the records as they stood at the
+// last frame when it is hidden, frozen or left (storage.h, keepSettingOnEnding).
 #pragma once
-
-#include <functional>
 
 // True where the program can be ended without notice (the browser).
 bool keepsAsItGoes();
-
-// The one function run when the program may be ended any moment now (the page hidden, frozen
-// or left); an empty function for none. It runs between two messages of the loop.
-void whenProgramMayEnd(std::function<void()> keep);
 
 // A record written as it changes, at most once a second: a change a second or more after the
 // last write is due at once, a later one as soon as that second is over, so every change is

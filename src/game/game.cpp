@@ -34,9 +34,7 @@ Game::Game()
         enterFullscreen();
     }
     state = GameState::Splash;
-    whenProgramMayEnd([this] { keepBeforeEnding(); });
     run();
-    whenProgramMayEnd({});
     saveWindowPlacement(windowPlacement());
     shutdown();
 }
@@ -108,7 +106,7 @@ void Game::onMouseUp(int32_t x, int32_t y, int32_t)
 // The splash stays two seconds from the start of the asset load, which runs in its first tick.
 void Game::onTick()
 {
-    keepGameIfDue();
+    keepAsItGoes();
     if (state != GameState::Splash) {
         return;
     }

@@ -14,10 +14,10 @@
 #include "puzzle/board.h"
 #include "ui/layer.h"
 
+#include "game/kept_game.h"
+
 #include <array>
 #include <cstdint>
-
-struct KeptGame;
 
 enum class GameState : int32_t { Splash = 1, Menu = 2, Generating = 3, Playing = 4 };
 
@@ -86,10 +86,11 @@ private:
 
     // The unfinished game (game_kept.cpp): stored when the program ends during play, offered
     // again when the splash ends. Where the program can end without notice it is also stored
-    // as it changes (paced by keptPace_) and whenever the program is warned of its end.
+    // as it changes (paced by keptPace_), and every frame hands the page the game and the
+    // profile as they stand, for it to store should it be ended then.
+    KeptGame keptGame() const;
     void keepGame() const;
-    void keepGameIfDue();
-    void keepBeforeEnding();
+    void keepAsItGoes();
     void offerKeptGame();
     void resumeKeptGame(const KeptGame& kept);
 

@@ -8,7 +8,7 @@
 
 #include <algorithm>
 
-void Game::keepGame() const
+KeptGame Game::keptGame() const
 {
     KeptGame kept;
     kept.layout = static_cast<ZoneLayout>(profile.zoneLayout());
@@ -19,27 +19,33 @@ void Game::keepGame() const
     kept.currentNumber = currentNumber;
     kept.elapsedSeconds = elapsedSeconds(); // a pause running now does not count
     kept.undoList = undoList;
-    saveKeptGame(kept);
+    return kept;
+}
+
+void Game::keepGame() const
+{
+    saveKeptGame(keptGame());
 }
 
 // Every input the board takes may change what is kept; a second's changes make one write.
-void Game::keepGameIfDue()
+// Before the splash has offered a kept game, the stored one stays as it is; after, a game in
+// play is what the page stores should it end, and anything else (the menu, a won game) has none.
+void Game::keepAsItGoes()
 {
-    if (keepsAsItGoes() && state == GameState::Playing && winTime == 0.0f && keptPace_.due()) {
+    if (!keepsAsItGoes() || state == GameState::Splash) {
+        return;
+    }
+    const bool inPlay = state == GameState::Playing && winTime == 0.0f;
+    if (inPlay && keptPace_.due()) {
         keepGame();
         keptPace_.written();
     }
-}
-
-// The page may be gone in a moment: the game in play with its clock as it stands now, and the
-// profile with the menu's last choices.
-void Game::keepBeforeEnding()
-{
-    if (state == GameState::Playing && winTime == 0.0f) {
-        keepGame();
-        keptPace_.written();
+    if (inPlay) {
+        keepKeptGameOnEnding(keptGame());
+    } else {
+        forgetKeptGameOnEnding();
     }
-    profile.save();
+    profile.keepOnEnding();
 }
 
 // The kept board comes up with its clock stopped, so only its zones, label and time show

@@ -1,5 +1,8 @@
-// page_life.cpp: where the program can be ended without notice, and the call that warns of it.
+// page_life.cpp: where the program can be ended without notice, and what the page then writes.
 #include "platform/platform.h"
+
+#include <map>
+#include <utility>
 
 #ifdef __EMSCRIPTEN__
 #include <emscripten.h>
@@ -7,14 +10,18 @@
 
 namespace {
 
+struct EndingFile {
+    std::vector<uint8_t> bytes;
+    bool removal = false;
+};
+
 struct EndingState {
 #ifdef __EMSCRIPTEN__
     bool endsWithoutNotice = true;
 #else
     bool endsWithoutNotice = false;
 #endif
-    PlatformEndingHandler handler = nullptr;
-    void* user = nullptr;
+    std::map<std::string, EndingFile> files;
 };
 
 EndingState ending;
@@ -29,29 +36,36 @@ bool platformEndsWithoutNotice()
 void platformSetEndsWithoutNotice(bool endsWithoutNotice)
 {
     ending.endsWithoutNotice = endsWithoutNotice;
+    ending.files.clear();
 }
 
-void platformSetEndingHandler(PlatformEndingHandler handler, void* user)
+void platformKeepOnEnding(const std::string& path, const uint8_t* bytes, size_t size, bool removal)
 {
-    ending.handler = handler;
-    ending.user = user;
-}
-
-void platformAnnounceEnding()
-{
-    if (ending.handler) {
-        ending.handler(ending.user);
+    EndingFile file{removal ? std::vector<uint8_t>() : std::vector<uint8_t>(bytes, bytes + size), removal};
+    auto known = ending.files.find(path);
+    if (known != ending.files.end() && known->second.removal == file.removal && known->second.bytes == file.bytes) {
+        return; // the page has these already
     }
+#ifdef __EMSCRIPTEN__
+    // sdl_web.js writes them when the page may end.
+    EM_ASM({ Module['pellixEndingFiles'][UTF8ToString($0)] = $3 ? null : HEAPU8.slice($1, $1 + $2); },
+           path.c_str(), file.bytes.data(), file.bytes.size(), removal);
+#endif
+    ending.files[path] = std::move(file);
+}
+
+bool platformKeptOnEnding(const std::string& path, std::vector<uint8_t>& bytes, bool& removal)
+{
+    auto known = ending.files.find(path);
+    if (known == ending.files.end()) {
+        return false;
+    }
+    bytes = known->second.bytes;
+    removal = known->second.removal;
+    return true;
 }
 
 #ifdef __EMSCRIPTEN__
-// The page calls this (sdl_web.js) while the program waits between messages, then writes the
-// records folder back to IndexedDB.
-extern "C" EMSCRIPTEN_KEEPALIVE void pellix_page_may_end()
-{
-    platformAnnounceEnding();
-}
-
 void platformSetTyping(bool typing)
 {
     EM_ASM({ Module['pellixTyping'] = !!$0; }, typing);

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // ---- Clock.
 
@@ -78,12 +79,12 @@ bool platformDirectoryExists(const char* path);
 // changes. Tests switch it on to play that part.
 bool platformEndsWithoutNotice();
 void platformSetEndsWithoutNotice(bool endsWithoutNotice);
-// Called when the program may be ended any moment now (the page hidden, frozen or left), between
-// two messages of the loop; what it writes reaches lasting storage right after. Null for none.
-using PlatformEndingHandler = void (*)(void* user);
-void platformSetEndingHandler(PlatformEndingHandler handler, void* user);
-// Runs the handler: the page calls it, and so do tests.
-void platformAnnounceEnding();
+// The files the page writes by itself the moment it may be ended (hidden, frozen or left), with
+// the bytes given last, or removes (removal): a page's program cannot be called then, as it
+// is suspended in the middle of its loop. Elsewhere they are only kept, for tests to read.
+void platformKeepOnEnding(const std::string& path, const uint8_t* bytes, size_t size, bool removal);
+// What was given for the path; false when nothing was.
+bool platformKeptOnEnding(const std::string& path, std::vector<uint8_t>& bytes, bool& removal);
 // The player is typing into a text box, so the page leaves printable keys to it.
 void platformSetTyping(bool typing);
 

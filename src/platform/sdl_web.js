@@ -8,6 +8,7 @@
 // (Module.onExit).
 Module['noInitialRun'] = true;
 Module['pellixRunning'] = false;
+Module['pellixEndingFiles'] = {};
 Module['postRun'] = (Module['postRun'] || []).concat(function () {
   Module['pellixRunning'] = true;
   ccall('main', 'number', [], [], {async: true}).then(function (status) {
@@ -68,42 +69,48 @@ Module['preRun'] = (Module['preRun'] || []).concat(function () {
     };
   });
 
-  // A page that is left or closed runs no more callbacks, and a write-back first reads what
-  // IndexedDB holds: it would never get to write. So every record is put into the database at
-  // once, in one transaction started in the same turn; the ordinary write-back follows.
-  function storeAllNow() {
-    var db = IDBFS.dbs[folder];
-    if (!db) {
+  // A page that is hidden, frozen or left cannot call the program, which is suspended in the
+  // middle of its loop (a call then would run on the stack its frames still use). So at every
+  // frame it hands the page the records as they stand (Module.pellixEndingFiles: path to bytes,
+  // or null for a record to delete), and the page writes them itself. A page that is left or
+  // closed runs no more callbacks, and a write-back first reads what IndexedDB holds: it would
+  // never get to write. So they go into the database at once, in one transaction started in
+  // the same turn; the ordinary write-back follows.
+  function keepBeforeEnding() {
+    if (!Module['pellixRunning']) {
       return;
     }
+    var files = Module['pellixEndingFiles'];
+    var db = IDBFS.dbs[folder];
+    var store = null;
     try {
-      var transaction = db.transaction([IDBFS.DB_STORE_NAME], 'readwrite');
-      var store = transaction.objectStore(IDBFS.DB_STORE_NAME);
-      IDBFS.getLocalSet(FS.lookupPath(folder).node.mount, function (error, local) {
-        Object.keys(error ? {} : local.entries).forEach(function (path) {
-          IDBFS.loadLocalEntry(path, function (failed, entry) {
-            if (!failed) {
-              store.put(entry, path);
-            }
-          });
-        });
-      });
-      if (transaction.commit) {
-        transaction.commit();
-      }
+      store = db ? db.transaction([IDBFS.DB_STORE_NAME], 'readwrite').objectStore(IDBFS.DB_STORE_NAME) : null;
     } catch (error) {
       console.warn('Pellix: the records could not be saved: ' + error);
     }
-  }
-
-  // The page may be ended any moment now (hidden, frozen into the background, or left): the
-  // program writes what it keeps (the game in play, the profile), and the records go to
-  // IndexedDB at once. The program is called between two of its messages, while it waits.
-  function keepBeforeEnding() {
-    if (Module['pellixRunning']) {
-      Module['_pellix_page_may_end']();
+    Object.keys(files).forEach(function (path) {
+      try {
+        if (files[path]) {
+          FS.mkdirTree(path.substring(0, path.lastIndexOf('/')));
+          FS.writeFile(path, files[path]);
+          IDBFS.loadLocalEntry(path, function (failed, entry) {
+            if (!failed && store) {
+              store.put(entry, path);
+            }
+          });
+        } else if (FS.analyzePath(path).exists) {
+          FS.unlink(path);
+          if (store) {
+            store.delete(path);
+          }
+        }
+      } catch (error) {
+        console.warn('Pellix: ' + path + ' could not be saved: ' + error);
+      }
+    });
+    if (store && store.transaction.commit) {
+      store.transaction.commit();
     }
-    storeAllNow();
     writeBack();
   }
   document.addEventListener('visibilitychange', function () {

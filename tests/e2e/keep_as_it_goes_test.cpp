@@ -1,6 +1,6 @@
 // keep_as_it_goes_test.cpp: where the program can be ended without notice (the browser), the
-// game in play is stored as it changes and whenever the program is warned of its end, the
-// profile too, and what the desktop deletes goes there as well.
+// game in play is stored as it changes, every frame hands the page the game and the profile as
+// they stand for it to store should it end, and what the desktop deletes goes there as well.
 #include "tests/e2e/game_run.h"
 
 #include "frame/app.h"
@@ -32,6 +32,23 @@ bool storedGame(KeptGame& game)
            decodeKeptGame(bytes.data(), bytes.size(), game);
 }
 
+// What the page would store should it be ended now: true with the game; false when it would
+// delete the record, or has been given nothing.
+bool gameOnEnding(KeptGame& game, bool& removal)
+{
+    std::vector<uint8_t> bytes;
+    removal = false;
+    return platformKeptOnEnding(keptPath().string(), bytes, removal) && !removal &&
+           decodeKeptGame(bytes.data(), bytes.size(), game);
+}
+
+bool removedOnEnding()
+{
+    std::vector<uint8_t> bytes;
+    bool removal = false;
+    return platformKeptOnEnding(keptPath().string(), bytes, removal) && removal;
+}
+
 // The sound byte of the profile as stored.
 int storedSoundByte()
 {
@@ -57,7 +74,7 @@ using ProfileKeptAsItGoes = WithoutNotice<GameRun>;
 
 } // namespace
 
-TEST_F(KeptAsItGoes, EditsAreStoredWithinASecondAndTheWarningStoresTheClockAsItStands)
+TEST_F(KeptAsItGoes, EditsAreStoredWithinASecondAndThePageHasTheGameOfTheLastFrame)
 {
     BWPoint e;
     BWPoint f;
@@ -80,12 +97,16 @@ TEST_F(KeptAsItGoes, EditsAreStoredWithinASecondAndTheWarningStoresTheClockAsItS
             EXPECT_NEAR(stored.elapsedSeconds, game().elapsedSeconds(), 1.2f);
         },
         [&] {
-            // The page is hidden or left: stored at once, with the clock of this moment.
-            platformAnnounceEnding();
-            KeptGame stored;
-            ASSERT_TRUE(storedGame(stored));
-            EXPECT_NEAR(stored.elapsedSeconds, game().elapsedSeconds(), 0.001f);
-            EXPECT_EQ(storedSoundByte(), 1) << "and the profile";
+            // Should the page be hidden or left now, it stores the game of the last frame.
+            KeptGame ending;
+            bool removal = true;
+            ASSERT_TRUE(gameOnEnding(ending, removal));
+            EXPECT_NEAR(ending.elapsedSeconds, game().elapsedSeconds(), 0.07f) << "the clock of the last frame";
+            EXPECT_EQ(ending.board.cells[cellIndex(e.x, e.y)].digit, game().cell(e.x, e.y).digit);
+            std::vector<uint8_t> profile;
+            ASSERT_TRUE(platformKeptOnEnding(settingFilePath("Brimworks", "Pellix"), profile, removal))
+                << "and the profile";
+            EXPECT_EQ(profile.size(), 1936u);
             press(kQuitGameButton);
         },
         [&] { press(kRightOfThreeButton); }, // back to the menu
@@ -93,10 +114,7 @@ TEST_F(KeptAsItGoes, EditsAreStoredWithinASecondAndTheWarningStoresTheClockAsItS
             EXPECT_EQ(game().state, GameState::Menu);
             EXPECT_FALSE(kept()) << "an abandoned game is not kept";
         },
-        [&] {
-            platformAnnounceEnding();
-            EXPECT_FALSE(kept()) << "nor stored again from the menu";
-        },
+        [&] { EXPECT_TRUE(removedOnEnding()) << "nor stored again by the page from the menu"; },
     }, 1200);
 }
 
@@ -113,8 +131,7 @@ TEST_F(KeptAsItGoes, AWonGameIsNotKept)
         [&] {
             EXPECT_NE(game().winTime, 0.0f);
             EXPECT_FALSE(kept()) << "solved";
-            platformAnnounceEnding();
-            EXPECT_FALSE(kept()) << "the banner's warning stores no won game";
+            EXPECT_TRUE(removedOnEnding()) << "nor would the page store it";
         },
     }, 1200);
 }
@@ -131,11 +148,15 @@ TEST_F(KeptAsItGoes, NoToTheResumeQuestionForgetsTheGameStoredWhileItWasUp)
         [&] {
             ASSERT_TRUE(dialogUp()) << "the resume question";
             EXPECT_TRUE(kept()) << "stored again while the question is up, so a closed page keeps it";
+            KeptGame ending;
+            bool removal = true;
+            EXPECT_TRUE(gameOnEnding(ending, removal)) << "and the page has it";
             press(kRightOfTwoButton);
         },
         [&] {
             EXPECT_EQ(game().state, GameState::Menu);
             EXPECT_FALSE(kept());
+            EXPECT_TRUE(removedOnEnding());
         },
     }, 1200);
 }

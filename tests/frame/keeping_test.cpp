@@ -1,10 +1,12 @@
 // keeping_test.cpp: the one-write-a-second pace of records kept as they change, on the frame's
-// clock, and the warning that the program may end.
+// clock, and the records the page writes by itself when it may end.
 #include "frame/keeping.h"
 #include "platform/platform.h"
 #include "tests/harness/harness.h"
 
 #include <gtest/gtest.h>
+
+#include <vector>
 
 TEST(PacedWrite, WritesAtMostOnceASecondAndEveryChangeWithinASecond)
 {
@@ -47,17 +49,24 @@ TEST(PacedWrite, AForgottenChangeIsNotWritten)
     EXPECT_FALSE(pace.due());
 }
 
-TEST(ProgramMayEnd, TheWarningRunsTheKeeperUntilItIsTakenAway)
+TEST(ProgramMayEnd, ThePageWritesTheLatestBytesOrRemovalOfEachFile)
 {
-    int kept = 0;
-    platformAnnounceEnding(); // nobody listens: nothing happens
-    whenProgramMayEnd([&kept] { ++kept; });
-    platformAnnounceEnding();
-    platformAnnounceEnding();
-    EXPECT_EQ(kept, 2);
-    whenProgramMayEnd({});
-    platformAnnounceEnding();
-    EXPECT_EQ(kept, 2);
+    platformSetEndsWithoutNotice(true);
+    std::vector<uint8_t> bytes;
+    bool removal = true;
+    EXPECT_FALSE(platformKeptOnEnding("/a", bytes, removal)) << "nothing given";
+    const uint8_t first[] = {1, 2, 3};
+    const uint8_t second[] = {4, 5};
+    platformKeepOnEnding("/a", first, sizeof first, false);
+    platformKeepOnEnding("/a", second, sizeof second, false);
+    platformKeepOnEnding("/b", nullptr, 0, true);
+    ASSERT_TRUE(platformKeptOnEnding("/a", bytes, removal));
+    EXPECT_EQ(bytes, std::vector<uint8_t>({4, 5}));
+    EXPECT_FALSE(removal);
+    ASSERT_TRUE(platformKeptOnEnding("/b", bytes, removal));
+    EXPECT_TRUE(removal);
+    platformSetEndsWithoutNotice(false);
+    EXPECT_FALSE(platformKeptOnEnding("/a", bytes, removal)) << "forgotten with the switch";
 }
 
 TEST(ProgramMayEnd, OnlyThePageEndsWithoutNotice)
