@@ -88,16 +88,23 @@ Module['preRun'] = (Module['preRun'] || []).concat(function () {
     } catch (error) {
       console.warn('Pellix: the records could not be saved: ' + error);
     }
+    function put(path) {
+      IDBFS.loadLocalEntry(path, function (failed, entry) {
+        if (!failed && store) {
+          store.put(entry, path);
+        }
+      });
+    }
     Object.keys(files).forEach(function (path) {
       try {
         if (files[path]) {
           FS.mkdirTree(path.substring(0, path.lastIndexOf('/')));
           FS.writeFile(path, files[path]);
-          IDBFS.loadLocalEntry(path, function (failed, entry) {
-            if (!failed && store) {
-              store.put(entry, path);
-            }
-          });
+          // Its folders too, which a first run may not have written back yet.
+          for (var end = path.indexOf('/', folder.length + 1); end > 0; end = path.indexOf('/', end + 1)) {
+            put(path.substring(0, end));
+          }
+          put(path);
         } else if (FS.analyzePath(path).exists) {
           FS.unlink(path);
           if (store) {
