@@ -3,7 +3,6 @@
 # game's keys are kept from the browser, and a browser without WebGL is told so in words.
 # test-web.py runs each on its Run (the browser, the captures and the step log).
 import struct
-import time
 
 from screen_layout import centre
 from web_board import BOARD, cell_centre, empty_cell, inked, panel_slot, pencil_ink
@@ -16,7 +15,7 @@ BOARD_EXIT = centre(LAYOUT.kQuitGameButton, LAYOUT.kGameButtonWidth, LAYOUT.kGam
 SOUND_ON_MARK = centre(LAYOUT.kSoundOnMark, LAYOUT.kCheckSize, LAYOUT.kCheckSize)
 KEPT_GAME = '/home/web_user/.config/Brimworks/Settings/PellixGame'
 PHONE = (390, 844)
-# The page's own clock reaches the kept game a second after a change at the latest.
+# How far the kept clock may be from where the game's clock stood when the page went.
 CLOCK_SLACK = 2.0
 
 
@@ -37,20 +36,17 @@ def stored_elapsed(browser):
 
 
 class PlayedGame:
-    """What the checks remember of the game in play: its board as shown and its clock."""
+    """What the checks remember of the game in play: its board as shown, and its clock when the
+    page last went, as the game's last frame had it."""
 
     def __init__(self):
         self.board = None
-        self.played = 0.0  # seconds played when the clock last started running
-        self.since = 0.0   # when that was, on this script's clock
-        self.left_at = 0.0  # seconds played when the page last went
+        self.left_at = 0.0
 
-    def elapsed(self):
-        return self.played + time.monotonic() - self.since
-
-    def leave(self):
-        """The page is about to go: its clock stands where it is now."""
-        self.left_at = self.elapsed()
+    def leave(self, browser):
+        """The page is about to go: its clock stands where the last frame put it."""
+        record = bytes(browser.evaluate(f'Array.from(Module.pellixEndingFiles["{KEPT_GAME}"])'))
+        self.left_at = struct.unpack_from('<f', record, 24)[0]
 
 
 def right_click_places_a_mark(run, game):
@@ -62,7 +58,6 @@ def right_click_places_a_mark(run, game):
     run.shows('the menu', 'menu_before_marks', 'game_menu', MENU_PART)
     browser.click(*PLAY)
     board = run.shows('a board after Play', 'board_for_marks', 'game_board', BOARD_BUTTONS)
-    game.played, game.since = 0.0, time.monotonic()
     browser.evaluate('window.pellixMenus = [], document.addEventListener("contextmenu", '
                      'event => pellixMenus.push(event)), true')
     column, row = empty_cell(board)
@@ -92,9 +87,13 @@ def answer_yes_to_resume(run, game, name):
     if abs(kept - game.left_at) > CLOCK_SLACK:
         raise AssertionError(f'the kept clock says {kept:.1f} s, the game had run {game.left_at:.1f} s')
     browser.click(*YES_OF_TWO)
-    game.played, game.since = kept, time.monotonic()
-    shot = browser.wait_for_shot('the same board again',
-                                 lambda shot: shot.differing(game.board, BOARD) == 0)
+    try:
+        shot = browser.wait_for_shot('the same board again',
+                                     lambda shot: shot.differing(game.board, BOARD) == 0)
+    except TimeoutError:
+        run.captures.keep(browser.screenshot(), name + '_failed')
+        run.captures.keep(game.board, name + '_wanted')
+        raise
     run.captures.keep(shot, name + '_yes')
     return kept
 
@@ -102,7 +101,7 @@ def answer_yes_to_resume(run, game, name):
 def game_survives_a_reload(run, game):
     """Play, a digit and a mark, then a reload: the question, and yes gives the same board with
     its clock."""
-    game.leave()
+    game.leave(run.browser)
     run.browser.loads(lambda: run.browser.call('Page.reload'))
     kept = answer_yes_to_resume(run, game, 'resume_after_reload')
     run.step(f'after a reload the game comes back, its clock at {kept:.1f} s')
@@ -112,9 +111,9 @@ def game_survives_a_closed_tab(run, game, url):
     """The tab closed and a new one opened on the same browser profile: the same game."""
     browser = run.browser
     old = browser.target
+    game.leave(browser)
     tab = browser.open_tab()
     browser.switch_to(tab)
-    game.leave()
     browser.close_tab(old)
     browser.navigate(url)
     kept = answer_yes_to_resume(run, game, 'resume_after_closed_tab')

@@ -61,8 +61,8 @@ window.PellixPage = (function () {
       return;
     }
     var running = null;
-    // A reloaded page asks while the browser may still be letting the old one's lock go: it
-    // asks a few times over a second and a half before it says another tab plays.
+    // A reloaded page, or a tab just closed, may still be letting its lock go: each try asks a
+    // few times over a second and a half before it says another tab plays.
     function tryLock(attempts) {
       navigator.locks.request(lockName, {ifAvailable: true}, function (lock) {
         if (!lock && attempts > 1) {
@@ -74,7 +74,7 @@ window.PellixPage = (function () {
             running = card('running', 'Pellix', 'Pellix is already running. Close it in its ' +
                            'other tab or window, then try again.', 'Try again');
             document.getElementById('running-button').addEventListener('click', function () {
-              tryLock(1);
+              tryLock(6);
             });
           }
           document.title = 'Pellix is already running';
