@@ -87,7 +87,7 @@ cmake -S . -B "$game" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/emscripten.cm
   -DPELLIX_SYSROOT="$sysroot" -DCMAKE_BUILD_TYPE=Release -DPELLIX_RESOURCES_DIR="$root/build/Resources" \
   ${CMAKE_ARGS:-} >/dev/null
 nice -n 19 cmake --build "$game" -j "$jobs"
-cp data/web/index.html data/web/language.js data/web/device.css data/web/offline.js data/web/manifest.webmanifest \
+cp data/web/index.html data/web/language.js data/web/page_life.js data/web/device.css data/web/offline.js data/web/manifest.webmanifest \
   "$game/pellix.js" "$game/pellix.wasm" "$game/pellix.data" "$out/"
 # The page measures the picture as the game lays it out.
 sed -e "s/@SCREEN_WIDTH@/$(python3 scripts/screen_layout.py kScreenWidth)/" \

@@ -2,13 +2,15 @@
 # test-web.py: plays the browser build (build-web/) in headless chromium over the DevTools
 # protocol: the menu matches the native capture, Play shows a board, a click places a digit,
 # P pauses and Escape resumes, a Settings change survives a reload, and Exit leaves the ended page;
-# then on a touch screen (web_touch.py), and installed and offline (web_offline.py).
+# then on a touch screen (web_touch.py), installed and offline (web_offline.py), and the page's
+# life (web_page_life.py).
 # Usage: test-web.py SITE_FOLDER NATIVE_CAPTURES_FOLDER
 import sys
 import time
 
+import web_page_life
 from screen_layout import centre
-from web_board import cell_centre, cell_inside, empty_cell, inked, panel_slot
+from web_board import PANEL_LEFT, PANEL_SLOT, PANEL_TOP, cell_centre, cell_inside, empty_cell, inked, panel_slot
 from web_devtools import (BOARD_BUTTONS, DIALOG_PART, LAYOUT, MENU_PART, PLAY, Browser, Captures,
                           serve)
 from web_offline import play_offline
@@ -143,6 +145,13 @@ def main():
         run.play_a_board()
         changed = run.switch_sound_off_and_exit()
         run.play_again_with(changed)
+        game = web_page_life.PlayedGame()
+        web_page_life.right_click_places_a_mark(run, game)
+        web_page_life.game_survives_a_reload(run, game)
+        web_page_life.game_survives_a_closed_tab(run, game, url)
+        web_page_life.settings_survive_a_reload(run)
+        web_page_life.one_tab_at_a_time(run, url)
+        web_page_life.only_the_game_keys_are_kept(run)
         errors = browser.errors()
         if errors:
             raise AssertionError('the page reported errors:\n' + '\n'.join(errors))
@@ -151,6 +160,7 @@ def main():
         sharp_on_a_dense_screen(url, captures, run)
         play_by_touch(url, captures, run)
         play_offline(site, captures, run)
+        web_page_life.no_webgl_message(url, captures, run)
     finally:
         if browser:
             browser.close()

@@ -1,8 +1,11 @@
-# web_board.py: where the browser checks look on the game's board: cells, the panel, digits.
+# web_board.py: where the browser checks look on the game's board: cells, the panel, digits and
+# pencil marks.
 from web_devtools import LAYOUT
 
 BOARD_LEFT, BOARD_TOP, CELL = LAYOUT.kBoardLeft, LAYOUT.kBoardTop, LAYOUT.kCellSize
 PANEL_LEFT, PANEL_TOP, PANEL_SLOT = LAYOUT.kPanelLeft, LAYOUT.kPanelTop, LAYOUT.kPanelSlot
+# The nine rows and columns of cells.
+BOARD = (BOARD_LEFT, BOARD_TOP, 9 * CELL, 9 * CELL)
 
 
 def cell_centre(column, row):
@@ -39,12 +42,21 @@ def ink(pixel):
     return max(pixel) < 100 or (blue > 150 and red < 80 and green < 120) or (red > 150 and green < 80 and blue < 80)
 
 
-def inked(shot, column, row):
-    return sum(1 for pixel in shot.pixels(*cell_inside(column, row)) if ink(pixel))
+def pencil_ink(pixel):
+    """Part of a pencil mark: the pencil's grey, or red in conflict."""
+    red, green, blue = pixel
+    grey = abs(red - 0x55) < 25 and abs(green - 0x5b) < 25 and abs(blue - 0x67) < 25
+    return grey or (red > 150 and green < 80 and blue < 80)
+
+
+def inked(shot, column, row, test=ink):
+    return sum(1 for pixel in shot.pixels(*cell_inside(column, row)) if test(pixel))
 
 
 def empty_cells(board):
-    return [(column, row) for row in range(9) for column in range(9) if inked(board, column, row) == 0]
+    """The cells with neither a digit nor a pencil mark."""
+    return [(column, row) for row in range(9) for column in range(9)
+            if inked(board, column, row) == 0 and inked(board, column, row, pencil_ink) == 0]
 
 
 def empty_cell(board):

@@ -82,20 +82,41 @@ class Browser:
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         self.next_id = 0
         self.events = []
-        port = self._devtools_port()
+        self.socket = None
+        self.port = self._devtools_port()
         deadline = Deadline(30, 'the browser\'s page target')
-        while True:
-            with urllib.request.urlopen(f'http://127.0.0.1:{port}/json/list', timeout=10) as answer:
-                pages = [t for t in json.load(answer) if t['type'] == 'page']
-            if pages:
-                break
+        while not self._pages():
             deadline.check()
             time.sleep(0.1)
-        self.socket = websocket.create_connection(pages[0]['webSocketDebuggerUrl'], timeout=60,
+        self.switch_to(self._pages()[0]['id'])
+
+    def _pages(self):
+        with urllib.request.urlopen(f'http://127.0.0.1:{self.port}/json/list', timeout=10) as answer:
+            return [t for t in json.load(answer) if t['type'] == 'page']
+
+    def switch_to(self, target):
+        """Drives the page (the tab) of that DevTools target from now on."""
+        page = next(t for t in self._pages() if t['id'] == target)
+        if self.socket:
+            self.socket.close()
+        self.socket = websocket.create_connection(page['webSocketDebuggerUrl'], timeout=60,
                                                   suppress_origin=True)
+        self.target = target
         self.call('Runtime.enable')
         self.call('Page.enable')
         self.resize(*VIEWPORT)
+
+    def open_tab(self):
+        """A new, blank tab of the same browser and profile; returns its target."""
+        return self.call('Target.createTarget', url='about:blank')['targetId']
+
+    def close_tab(self, target):
+        """Closes a tab as the player does, and returns once it is gone."""
+        self.call('Target.closeTarget', targetId=target)
+        deadline = Deadline(30, 'the tab to close')
+        while any(t['id'] == target for t in self._pages()):
+            deadline.check()
+            time.sleep(0.1)
 
     def resize(self, width, height):
         """Gives the page a viewport of that many CSS pixels."""

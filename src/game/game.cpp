@@ -83,6 +83,7 @@ void Game::onMouseDown(int32_t x, int32_t y, int32_t button)
         pressMenu(x, y);
     } else if (state == GameState::Playing) {
         pressBoard(x, y, button);
+        keptPace_.changed();
     }
 }
 
@@ -99,12 +100,14 @@ void Game::onMouseUp(int32_t x, int32_t y, int32_t)
         releaseMenu(x, y);
     } else if (state == GameState::Playing) {
         releaseBoardButtons(x, y);
+        keptPace_.changed();
     }
 }
 
 // The splash stays two seconds from the start of the asset load, which runs in its first tick.
 void Game::onTick()
 {
+    keepAsItGoes();
     if (state != GameState::Splash) {
         return;
     }

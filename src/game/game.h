@@ -6,6 +6,7 @@
 #pragma once
 
 #include "base/geometry.h"
+#include "frame/keeping.h"
 #include "game/game_assets.h"
 #include "game/profile.h"
 #include "game/screen_layout.h"
@@ -13,10 +14,10 @@
 #include "puzzle/board.h"
 #include "ui/layer.h"
 
+#include "game/kept_game.h"
+
 #include <array>
 #include <cstdint>
-
-struct KeptGame;
 
 enum class GameState : int32_t { Splash = 1, Menu = 2, Generating = 3, Playing = 4 };
 
@@ -84,8 +85,12 @@ private:
     void runResetDialog();
 
     // The unfinished game (game_kept.cpp): stored when the program ends during play, offered
-    // again when the splash ends.
+    // again when the splash ends. Where the program can end without notice it is also stored
+    // as it changes (paced by keptPace_), and every frame hands the page the game and the
+    // profile as they stand, for it to store should it be ended then.
+    KeptGame keptGame() const;
     void keepGame() const;
+    void keepAsItGoes();
     void offerKeptGame();
     void resumeKeptGame(const KeptGame& kept);
 
@@ -113,4 +118,5 @@ private:
     void checkBoard();
 
     float splashStart_ = 0.0f;
+    PacedWrite keptPace_;
 };

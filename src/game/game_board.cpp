@@ -130,6 +130,7 @@ void Game::onKeyDown(int32_t keyCode)
     if (state != GameState::Playing) {
         return;
     }
+    keptPace_.changed();
     if (keyCode == keyBackspace) {
         currentNumber = 0;
     } else if (keyCode >= key0 && keyCode <= key9) {

@@ -75,6 +75,7 @@ bool Game::canClose()
         // The game is abandoned; its clock stays stopped until the next game resets it.
         state = GameState::Menu;
         profile.save();
+        keptPace_.forget();
         forgetKeptGame();
         return false;
     }

@@ -9,7 +9,7 @@
 
 #include <algorithm>
 
-void Game::keepGame() const
+KeptGame Game::keptGame() const
 {
     KeptGame kept;
     kept.layout = static_cast<ZoneLayout>(profile.zoneLayout());
@@ -20,13 +20,38 @@ void Game::keepGame() const
     kept.currentNumber = currentNumber;
     kept.elapsedSeconds = elapsedSeconds(); // a pause running now does not count
     kept.undoList = undoList;
-    saveKeptGame(kept);
+    return kept;
+}
+
+void Game::keepGame() const
+{
+    saveKeptGame(keptGame());
+}
+
+// Every input the board takes may change what is kept; a second's changes make one write.
+// Before the splash has offered a kept game, the stored one stays as it is; after, a game in
+// play is what the page stores should it end, and anything else (the menu, a won game) has none.
+void Game::keepAsItGoes()
+{
+    if (!keepsAsItGoes() || state == GameState::Splash) {
+        return;
+    }
+    const bool inPlay = state == GameState::Playing && winTime == 0.0f;
+    if (inPlay && keptPace_.due()) {
+        keepGame();
+        keptPace_.written();
+    }
+    if (inPlay) {
+        keepKeptGameOnEnding(keptGame());
+    } else {
+        forgetKeptGameOnEnding();
+    }
+    profile.keepOnEnding();
 }
 
 // The kept board comes up with its clock stopped, so only its zones, label and time show
 // under the question. Yes, or closing the window while it is up, plays on: nothing is lost. No goes to
-// the menu with the layout and difficulty chosen there before. The stored record is gone
-// either way.
+// the menu with the layout and difficulty chosen there before, and the stored record is gone.
 void Game::offerKeptGame()
 {
     KeptGame kept;
@@ -37,8 +62,13 @@ void Game::offerKeptGame()
     const int8_t menuDifficulty = profile.difficulty();
     resumeKeptGame(kept);
     pauseClock();
+    // Taken from the store, the game is stored again where the program can end at any moment,
+    // even while the question is up.
+    keptPace_.changed();
     if (askYesNo(kResumeDialogPicture) == 2) {
         state = GameState::Menu;
+        keptPace_.forget();
+        forgetKeptGame();
         profile.setZoneLayout(menuLayout);
         profile.setDifficulty(menuDifficulty);
         return;

@@ -3,6 +3,7 @@
 
 #include "frame/loop.h"
 #include "game/game_texts.h"
+#include "frame/keeping.h"
 #include "game/settings_dialog.h"
 
 void Game::drawMenu()
@@ -60,6 +61,10 @@ void Game::releaseMenu(int32_t x, int32_t y)
         present();
         SettingsDialog dialog;
         dialog.run(*this);
+        // Where the program can end without notice, a closed dialog's choices are kept at once.
+        if (keepsAsItGoes()) {
+            profile.save();
+        }
     } else if (assets.quitMenu.area.contains(x, y)) {
         present();
         exitLoop();

@@ -285,3 +285,14 @@ void forgetKeptGame()
 {
     deleteSetting(BWString(kMaker), BWString(kValueName));
 }
+
+void keepKeptGameOnEnding(const KeptGame& game)
+{
+    const std::vector<std::uint8_t> bytes = encodeKeptGame(game);
+    keepSettingOnEnding(BWString(kMaker), BWString(kValueName), bytes.data(), bytes.size());
+}
+
+void forgetKeptGameOnEnding()
+{
+    deleteSettingOnEnding(BWString(kMaker), BWString(kValueName));
+}

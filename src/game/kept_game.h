@@ -71,3 +71,7 @@ bool saveKeptGame(const KeptGame& game);
 bool takeKeptGame(KeptGame& kept);
 // Deletes the stored record, if any.
 void forgetKeptGame();
+// Where the program can end without notice: the record the page stores, or deletes, should it
+// be ended now.
+void keepKeptGameOnEnding(const KeptGame& game);
+void forgetKeptGameOnEnding();

@@ -153,6 +153,11 @@ bool Profile::save() const
     return writeSetting(kMaker, kValueName, record_.data(), record_.size());
 }
 
+void Profile::keepOnEnding() const
+{
+    keepSettingOnEnding(kMaker, kValueName, record_.data(), record_.size());
+}
+
 bool Profile::claimForThisProcess()
 {
     return holdSettingLock(kMaker, kValueName);

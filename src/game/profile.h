@@ -52,6 +52,9 @@ public:
     void load();
     // Writes all 1936 bytes; the record in memory stays valid whether or not this succeeds.
     bool save() const;
+    // Where the program can end without notice: the record as it stands is what the page
+    // stores should it be ended now.
+    void keepOnEnding() const;
     // One process at a time keeps the record, or the one that saves last would write its older
     // times over the other's. True when this process holds the record's lock from now on (or
     // no lock can be made), false when another process holds it.

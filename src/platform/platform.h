@@ -82,6 +82,20 @@ bool platformChangeDirectory(const char* path);
 std::vector<std::string> platformPreferredLanguages();
 bool platformDirectoryExists(const char* path);
 
+// ---- A program that can be ended without notice.
+
+// True where the program can be ended at any moment with no chance to finish (a browser page is
+// reloaded, closed or discarded in the background): what it keeps is then written as it
+// changes. Tests switch it on to play that part.
+bool platformEndsWithoutNotice();
+void platformSetEndsWithoutNotice(bool endsWithoutNotice);
+// The files the page writes by itself the moment it may be ended (hidden, frozen or left), with
+// the bytes given last, or removes (removal): a page's program cannot be called then, as it
+// is suspended in the middle of its loop. Elsewhere they are only kept, for tests to read.
+void platformKeepOnEnding(const std::string& path, const uint8_t* bytes, size_t size, bool removal);
+// What was given for the path; false when nothing was.
+bool platformKeptOnEnding(const std::string& path, std::vector<uint8_t>& bytes, bool& removal);
+
 // ---- Window and OpenGL context.
 
 struct PlatformRect {
@@ -164,7 +178,7 @@ void platformWarpCursor(int32_t x, int32_t y);
 
 // Whether a text box takes typing. A device without keys (a phone or tablet in the browser)
 // shows its on-screen keyboard while it does, and hides it when it stops; a desktop has its
-// keyboard and needs nothing.
+// keyboard and needs nothing. The page also leaves printable keys to the box while it does.
 void platformSetTypingWanted(bool wanted);
 
 // ---- Messages.

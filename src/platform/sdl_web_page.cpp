@@ -11,7 +11,10 @@
 
 void platformSetTypingWanted(bool wanted)
 {
-    EM_ASM({ if (window.pellixDevice) window.pellixDevice.typingWanted(!!$0); }, wanted);
+    EM_ASM({
+        Module['pellixTyping'] = !!$0;
+        if (window.pellixDevice) window.pellixDevice.typingWanted(!!$0);
+    }, wanted);
 }
 
 namespace {

@@ -19,5 +19,8 @@ bool storeHoldLock(const char* maker, const char* value);
 // The one line a failed storeWriteValue leaves on the standard error stream.
 void reportFailedSave(const std::string& place, const std::string& reason);
 
+// The value the page writes by itself should it be ended now (platformKeepOnEnding).
+void storeKeepOnEnding(const char* maker, const char* value, const void* bytes, std::size_t byteCount, bool removal);
+
 // Removes one file (never a folder); true when it was removed.
 bool storeDeleteFile(const char* path);

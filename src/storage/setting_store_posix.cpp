@@ -2,6 +2,8 @@
 #include "storage/setting_store.h"
 #include "storage/setting_store_posix.h"
 
+#include "platform/platform.h"
+
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -208,6 +210,14 @@ bool storeDeleteValue(const char* maker, const char* value)
 {
     const std::string path = settingFilePath(maker, value);
     return !path.empty() && unlink(path.c_str()) == 0;
+}
+
+void storeKeepOnEnding(const char* maker, const char* value, const void* bytes, std::size_t byteCount, bool removal)
+{
+    const std::string path = settingFilePath(maker, value);
+    if (!path.empty()) {
+        platformKeepOnEnding(path, static_cast<const uint8_t*>(bytes), byteCount, removal);
+    }
 }
 
 bool storeValueSize(const char* maker, const char* value, std::size_t& size)

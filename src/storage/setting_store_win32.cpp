@@ -82,6 +82,9 @@ bool storeWriteValue(const char* maker, const char* value, const void* bytes, st
     return status == ERROR_SUCCESS;
 }
 
+// A desktop program always sees its end.
+void storeKeepOnEnding(const char*, const char*, const void*, std::size_t, bool) {}
+
 bool storeDeleteValue(const char* maker, const char* value)
 {
     HKEY key = openSettingsKey(maker);

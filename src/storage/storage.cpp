@@ -47,6 +47,16 @@ bool deleteSetting(BWString maker, BWString value)
     return storeDeleteValue(nameOrNull(maker), nameOrNull(value));
 }
 
+void keepSettingOnEnding(BWString maker, BWString value, const void* bytes, std::size_t byteCount)
+{
+    storeKeepOnEnding(nameOrNull(maker), nameOrNull(value), bytes, byteCount, false);
+}
+
+void deleteSettingOnEnding(BWString maker, BWString value)
+{
+    storeKeepOnEnding(nameOrNull(maker), nameOrNull(value), nullptr, 0, true);
+}
+
 bool holdSettingLock(BWString maker, BWString value)
 {
     return storeHoldLock(nameOrNull(maker), nameOrNull(value));

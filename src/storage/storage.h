@@ -28,6 +28,12 @@ bool writeSetting(BWString maker, BWString value, const void* bytes, std::size_t
 // True when the value was removed; the maker's settings themselves stay.
 bool deleteSetting(BWString maker, BWString value);
 
+// Where the program can be ended without notice (a browser page, which cannot call the program
+// when it is hidden or left), the page itself stores the value with these bytes, or deletes it,
+// at that moment; the latest call counts.
+void keepSettingOnEnding(BWString maker, BWString value, const void* bytes, std::size_t byteCount);
+void deleteSettingOnEnding(BWString maker, BWString value);
+
 // Takes the per-user lock of the value and holds it for the rest of the process, so that one
 // process at a time keeps the value: an advisory lock on "<value>.lock" beside the value's file,
 // a named mutex on Windows. The system lets go of it when the process ends, however it ends.
