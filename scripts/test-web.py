@@ -3,7 +3,7 @@
 # protocol: the menu matches the native capture, Play shows a board, a click places a digit,
 # P pauses and Escape resumes, a Settings change survives a reload, and Exit leaves the ended page;
 # then on a touch screen (web_touch.py), installed and offline (web_offline.py), and the page's
-# life (web_page_life.py).
+# life (web_page_life.py); and in German, as a browser that asks for it.
 # Usage: test-web.py SITE_FOLDER NATIVE_CAPTURES_FOLDER
 import sys
 import time
@@ -111,6 +111,33 @@ class Run:
         self.step('Play again reloads the game, and its sound is still off')
 
 
+# The art package of a language other than English: "pellix-de.js", "pellix-pt_BR.data".
+LANGUAGE_PACKAGE = r'/pellix-[a-z]{2}(_[A-Z]{2})?\\.(js|data)$'
+
+
+def loaded_language_packages(browser):
+    return browser.evaluate("performance.getEntriesByType('resource').filter(function (entry) {"
+                            f" return new RegExp('{LANGUAGE_PACKAGE}').test(entry.name); }}).length")
+
+
+def in_german(url, captures, run):
+    """A browser whose languages put German first shows the German menu, as the native game
+    does with LANGUAGE=de, and loads the German package."""
+    browser = Browser(extra_flags=['--lang=de', '--accept-lang=de'])
+    try:
+        browser.navigate(url)
+        shot = browser.wait_for_match('the German menu', captures.native('language_menu_de'), None, 120)
+        captures.keep(shot, 'menu_german')
+        if loaded_language_packages(browser) != 2:
+            raise AssertionError('the German page did not load the German package alone')
+        errors = browser.errors()
+        if errors:
+            raise AssertionError('the German page reported errors:\n' + '\n'.join(errors))
+    finally:
+        browser.close()
+    run.step('a browser asking for German shows the German menu')
+
+
 def sharp_on_a_dense_screen(url, captures, run):
     """Two device pixels per CSS pixel: the canvas holds twice the pixels each way and the game
     draws its 2x art, as the native game does in a 1600 x 1200 window; a larger page gives a
@@ -142,6 +169,9 @@ def main():
         run = Run(browser, captures)
         url = f'http://127.0.0.1:{server.server_address[1]}/'
         run.load(url)
+        if loaded_language_packages(browser) != 0:
+            raise AssertionError('the English page loaded a language package')
+        run.step('the English page loads no language package')
         run.play_a_board()
         changed = run.switch_sound_off_and_exit()
         run.play_again_with(changed)
@@ -158,6 +188,7 @@ def main():
         browser.close()
         browser = None
         sharp_on_a_dense_screen(url, captures, run)
+        in_german(url, captures, run)
         play_by_touch(url, captures, run)
         play_offline(site, captures, run)
         web_page_life.no_webgl_message(url, captures, run)
