@@ -89,7 +89,9 @@ struct LanguageTest : GameRun {
             const BWRect titleAndCards(150, 60, 500, 180);
             EXPECT_LT(pixelsUnlike(menu, prefix + "menu_background.png", "", titleAndCards), 100);
             // ... and not the English one's, whose words stand elsewhere.
-            if (!folder.empty()) EXPECT_GT(pixelsUnlike(menu, "menu_background.png", "", titleAndCards), 300);
+            if (!folder.empty()) {
+                EXPECT_GT(pixelsUnlike(menu, "menu_background.png", "", titleAndCards), 300);
+            }
         });
         startGameAt(kMenuShown);
         script.at(kPlaying, [&] {
