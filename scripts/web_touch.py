@@ -202,10 +202,19 @@ class TouchRun:
     def type_a_name(self):
         browser, touch = self.browser, self.touch
         record, digit = kept_game_record()
-        browser.evaluate(f'FS.mkdirTree("{SETTINGS}"), true')
-        browser.evaluate(f'FS.writeFile("{SETTINGS}/PellixGame", Uint8Array.from(atob("'
-                         f'{base64.b64encode(record).decode()}"), c => c.charCodeAt(0))), true')
-        store_records(browser)
+        bytes_js = f'Uint8Array.from(atob("{base64.b64encode(record).decode()}"), c => c.charCodeAt(0))'
+        # Away from the game, which the page keeps as it goes, the record is put in its place in the
+        # page's database (the IndexedDB file store's own layout), as a game kept earlier.
+        browser.navigate(self.url + 'manifest.webmanifest')
+        stored = browser.evaluate(
+            'new Promise(done => { const open = indexedDB.open("/home/web_user/.config", 21);'
+            ' open.onerror = () => done(false); open.onsuccess = () => {'
+            ' const writing = open.result.transaction(["FILE_DATA"], "readwrite");'
+            f' writing.objectStore("FILE_DATA").put({{timestamp: new Date(), mode: 0o100644, contents: {bytes_js}}},'
+            f' "{SETTINGS}/PellixGame");'
+            ' writing.oncomplete = () => done(true); writing.onerror = () => done(false); }; })')
+        if stored is not True:
+            raise AssertionError('the kept game could not be put in the page database')
         browser.navigate(self.url)
         self.shows('the question whether to carry on', 'resume', 'dialog_resume', DIALOG_PART, 120)
         touch.tap(*YES)

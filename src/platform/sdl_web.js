@@ -158,7 +158,9 @@ Module['preRun'] = (Module['preRun'] || []).concat(function () {
       return typing && event.ctrlKey && !event.altKey && !event.metaKey &&
              typingLetters.indexOf(letter(event)) >= 0 && letter(event) !== '' ? 'passed' : 'browser';
     }
-    if (typing && event.key.length === 1) {
+    // A key with no place on a keyboard comes from the on-screen one, whose hidden field
+    // (device.js) hands it to the text box.
+    if (typing && (event.key.length === 1 || !event.code)) {
       return 'passed';
     }
     return gameCodes.test(event.code) || (letter(event) !== '' && gameLetters.indexOf(letter(event)) >= 0)
