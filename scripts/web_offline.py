@@ -12,7 +12,7 @@ import websocket
 
 import service_worker
 from web_board import cell_centre, cell_inside, empty_cell, inked, panel_slot
-from web_devtools import BOARD_BUTTONS, MENU_PART, PLAY, VIEWPORT, Browser, serve
+from web_devtools import BOARD_BUTTONS, DIALOG_PART, MENU_PART, PLAY, VIEWPORT, Browser, serve
 
 TEMPLATE = os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'data', 'web', 'sw.js')
 REQUIRED = ['name', 'short_name', 'description', 'start_url', 'scope', 'display', 'orientation',
@@ -177,7 +177,10 @@ class OfflineRun:
                 raise AssertionError('the old build\'s cache went while a page of it played: ' + json.dumps(caches))
             browser.call('Page.navigate', url=self.url)
             browser.wait_for('the new build at the next load', lambda: evaluate_across_loads(browser, which) == 'new', 120)
-        self.menu('the menu of the new build', 'offline_new_build')
+        # The game played offline was kept as it went: the new build first offers it again.
+        shot = browser.wait_for_match('the new build asking to carry on with the kept game',
+                                      self.captures.native('dialog_resume'), DIALOG_PART, 120)
+        self.captures.keep(shot, 'offline_new_build')
         names = browser.evaluate('caches.keys()')
         if names != [new_name]:
             raise AssertionError(f'the caches after the new build took over: {names}')
