@@ -165,7 +165,7 @@ class Browser:
         """Does what loads a page, and returns once the new document has loaded."""
         self.evaluate('window.pellixOldDocument = true')
         action()
-        self.wait_for('a new document', lambda: self.evaluate(
+        self.wait_for('a new document', lambda: self.evaluate_across_loads(
             'document.readyState === "complete" && !window.pellixOldDocument'))
 
     def evaluate(self, expression):
@@ -174,6 +174,13 @@ class Browser:
         if 'exceptionDetails' in result:
             raise RuntimeError(f'{expression}: {result["exceptionDetails"]}')
         return result['result'].get('value')
+
+    def evaluate_across_loads(self, expression):
+        """The expression's value, or None while the page is between documents."""
+        try:
+            return self.evaluate(expression)
+        except RuntimeError:
+            return None
 
     def next_frame(self):
         """Returns once the page has drawn its next frame."""

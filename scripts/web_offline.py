@@ -81,14 +81,6 @@ def new_tab_alone(browser):
     browser.resize(*VIEWPORT)
 
 
-def evaluate_across_loads(browser, expression):
-    """The expression's value, or None while the page is between documents."""
-    try:
-        return browser.evaluate(expression)
-    except RuntimeError:
-        return None
-
-
 class OfflineRun:
     def __init__(self, site, captures, run):
         self.captures = captures
@@ -170,13 +162,13 @@ class OfflineRun:
         which = ('document.querySelector("meta[name=pellix-build]") ? "new" : navigator.serviceWorker'
                  '.getRegistration().then(r => r.waiting ? "waiting" : "")')
         browser.call('Page.navigate', url=self.url)
-        found = browser.wait_for('the new build found', lambda: evaluate_across_loads(browser, which), 120)
+        found = browser.wait_for('the new build found', lambda: browser.evaluate_across_loads(which), 120)
         if found == 'waiting':
             caches = browser.evaluate('caches.keys()')
             if sorted(caches) != sorted(old_names + [new_name]):
                 raise AssertionError('the old build\'s cache went while a page of it played: ' + json.dumps(caches))
             browser.call('Page.navigate', url=self.url)
-            browser.wait_for('the new build at the next load', lambda: evaluate_across_loads(browser, which) == 'new', 120)
+            browser.wait_for('the new build at the next load', lambda: browser.evaluate_across_loads(which) == 'new', 120)
         # The game played offline was kept as it went: the new build first offers it again.
         shot = browser.wait_for_match('the new build asking to carry on with the kept game',
                                       self.captures.native('dialog_resume'), DIALOG_PART, 120)
