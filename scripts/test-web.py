@@ -130,9 +130,7 @@ def in_german(url, captures, run):
         captures.keep(shot, 'menu_german')
         if loaded_language_packages(browser) != 2:
             raise AssertionError('the German page did not load the German package alone')
-        errors = browser.errors()
-        if errors:
-            raise AssertionError('the German page reported errors:\n' + '\n'.join(errors))
+        browser.expect_no_errors('the German page')
     finally:
         browser.close()
     run.step('a browser asking for German shows the German menu')
@@ -153,9 +151,7 @@ def sharp_on_a_dense_screen(url, captures, run):
             raise AssertionError('the canvas holds ' + browser.evaluate(sizes) + ' pixels, not 1600x1200')
         browser.resize(1032, 782)
         browser.wait_for('a canvas of 2000x1500 pixels', lambda: browser.evaluate(sizes) == '2000x1500')
-        errors = browser.errors()
-        if errors:
-            raise AssertionError('the page reported errors:\n' + '\n'.join(errors))
+        browser.expect_no_errors()
     finally:
         browser.close()
     run.step('at two device pixels per CSS pixel the menu matches the native 1600 x 1200 capture')
@@ -182,9 +178,7 @@ def main():
         web_page_life.settings_survive_a_reload(run)
         web_page_life.one_tab_at_a_time(run, url)
         web_page_life.only_the_game_keys_are_kept(run)
-        errors = browser.errors()
-        if errors:
-            raise AssertionError('the page reported errors:\n' + '\n'.join(errors))
+        browser.expect_no_errors()
         browser.close()
         browser = None
         sharp_on_a_dense_screen(url, captures, run)

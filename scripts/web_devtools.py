@@ -219,6 +219,12 @@ class Browser:
                                       for a in event['params']['args']))
         return found
 
+    def expect_no_errors(self, page='the page'):
+        """Fails when the page threw or logged an error."""
+        errors = self.errors()
+        if errors:
+            raise AssertionError(page + ' reported errors:\n' + '\n'.join(errors))
+
     def canvas_origin(self):
         rect = self.evaluate('(r => [r.left, r.top])(document.getElementById("canvas").getBoundingClientRect())')
         return rect[0], rect[1]
