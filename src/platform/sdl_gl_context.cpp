@@ -35,10 +35,12 @@ struct GLState {
     XID drawable = 0;
     // Mesa's software renderer takes the window's size for its buffer only at a swap, and keeps
     // the buffer's pixels through a swap: frames drawn whole are swapped, and the picture counts
-    // as kept once a swap found the drawable at the size of the swap before.
+    // as kept once two swaps in a row found the drawable at the size of the swap before. (The
+    // first frame drawn into a buffer just made for a new size can come out with parts
+    // missing, seen at 2400 x 1800 under Xvfb; a second whole frame mends them.)
     int swappedWidth = 0;
     int swappedHeight = 0;
-    bool pictureKept = false;
+    int swapsAtThisSize = 0;
 #endif
 };
 GLState state;
@@ -243,7 +245,8 @@ void platformPresentFrame()
         int height = 0;
         SDL_GL_GetDrawableSize(sdlWindow(), &width, &height);
         serverWindowSize(width, height);
-        state.pictureKept = width == state.swappedWidth && height == state.swappedHeight;
+        const bool sameSize = width == state.swappedWidth && height == state.swappedHeight;
+        state.swapsAtThisSize = sameSize ? state.swapsAtThisSize + 1 : 0;
         state.swappedWidth = width;
         state.swappedHeight = height;
 #endif
@@ -271,7 +274,7 @@ bool platformPresentKeepsPicture()
         int serverWidth = width;
         int serverHeight = height;
         serverWindowSize(serverWidth, serverHeight);
-        return state.pictureKept && width == state.swappedWidth && height == state.swappedHeight &&
+        return state.swapsAtThisSize >= 2 && width == state.swappedWidth && height == state.swappedHeight &&
                serverWidth == width && serverHeight == height;
     }
 #endif
