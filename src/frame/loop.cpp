@@ -126,14 +126,14 @@ void drawFrame()
 void present()
 {
     BWApp& app = appState();
-    recordFrame();
-    if (!app.window || !app.glContext) {
+    if (app.window && app.glContext && !platformWindowOnScreen()) {
+        // Nobody sees a minimised or hidden window: its frames are not even recorded, and
+        // whatever it shows when it comes back is drawn afresh.
+        forgetShownDrawing();
         return;
     }
-    if (!platformWindowOnScreen()) {
-        // Nobody sees a minimised or hidden window; whatever it shows when it comes back is
-        // drawn afresh.
-        forgetShownDrawing();
+    recordFrame();
+    if (!app.window || !app.glContext) {
         return;
     }
     if (recordingMatchesShown()) {
