@@ -80,9 +80,17 @@ bool convertWindowEvent(const SDL_WindowEvent& event, PlatformMessage& message)
         sdlRememberWindowSize();
         message.kind = PlatformMessageKind::Size;
         return true;
-    case SDL_WINDOWEVENT_EXPOSED: message.kind = PlatformMessageKind::Paint; return true;
+    case SDL_WINDOWEVENT_EXPOSED:
+        sdlSetAudioAway(false);
+        message.kind = PlatformMessageKind::Paint;
+        return true;
     case SDL_WINDOWEVENT_MINIMIZED:
-    case SDL_WINDOWEVENT_HIDDEN: message.kind = PlatformMessageKind::Minimise; return true;
+    case SDL_WINDOWEVENT_HIDDEN:
+        sdlSetAudioAway(true);
+        message.kind = PlatformMessageKind::Minimise;
+        return true;
+    case SDL_WINDOWEVENT_SHOWN:
+    case SDL_WINDOWEVENT_RESTORED: sdlSetAudioAway(false); return false;
     case SDL_WINDOWEVENT_FOCUS_GAINED:
     case SDL_WINDOWEVENT_FOCUS_LOST:
         state.leftAltHeld = false; // its release goes to the window that took the focus

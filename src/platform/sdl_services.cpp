@@ -38,6 +38,9 @@ struct ServicesState {
     void* audioUser = nullptr;
     // No device opened once: the rest of the run stays silent rather than ask again.
     bool audioUnavailable = false;
+    // The window is away (sdlSetAudioAway), and the device was closed for it.
+    bool audioAway = false;
+    bool reopenWhenBack = false;
     int beepFramesLeft = 0;
     int beepCount = 0;
     int messageBoxCount = 0;
@@ -201,6 +204,28 @@ PlatformLocalTime platformLocalTime()
     return local;
 }
 
+void sdlSetAudioAway(bool away)
+{
+#ifndef __EMSCRIPTEN__ // a page may be allowed a new audio output only at a touch or a click
+    if (away == state.audioAway) {
+        return;
+    }
+    state.audioAway = away;
+    if (away && state.audioDevice != 0) {
+        SDL_CloseAudioDevice(state.audioDevice);
+        state.audioDevice = 0;
+        state.beepFramesLeft = 0;
+        state.reopenWhenBack = true;
+    } else if (!away && state.reopenWhenBack) {
+        state.reopenWhenBack = false;
+        // The callback was kept: the device opens running and rests once it finds silence.
+        ensureAudioDevice();
+    }
+#else
+    (void)away;
+#endif
+}
+
 bool platformOpenAudio(PlatformAudioCallback callback, void* user)
 {
     if (!ensureAudioDevice()) {
@@ -217,14 +242,14 @@ bool platformOpenAudio(PlatformAudioCallback callback, void* user)
 
 void platformCloseAudio()
 {
-    if (state.audioDevice == 0) {
-        return;
+    if (state.audioDevice != 0) {
+        SDL_CloseAudioDevice(state.audioDevice);
+        state.audioDevice = 0;
     }
-    SDL_CloseAudioDevice(state.audioDevice);
-    state.audioDevice = 0;
     state.audioCallback = nullptr;
     state.audioUser = nullptr;
     state.beepFramesLeft = 0;
+    state.reopenWhenBack = false;
 }
 
 void platformLockAudio()
@@ -256,7 +281,7 @@ bool platformAudioResting()
 void platformBeep()
 {
     ++state.beepCount;
-    if (state.manualClock || !ensureAudioDevice()) {
+    if (state.manualClock || state.audioAway || !ensureAudioDevice()) {
         return;
     }
     SDL_LockAudioDevice(state.audioDevice);

@@ -184,6 +184,7 @@ bool platformCreateWindow(const char* title, int32_t width, int32_t height)
         return false;
     }
     SDL_StartTextInput();
+    sdlSetAudioAway(false); // a window of an earlier run may have gone away
     state.windowWidth = width;
     state.windowHeight = height;
     state.windowMaximised = false;

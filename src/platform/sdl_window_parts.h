@@ -34,3 +34,10 @@ void sdlToWindowUnits(int32_t& x, int32_t& y);
 void sdlCatchTerminationSignals();
 // Forgets what the conversion kept of the window that is gone.
 void sdlResetEventState();
+
+// ---- The audio device (sdl_services.cpp).
+
+// A window nobody sees plays nothing: while it is away the audio device is closed, as SDL
+// wakes its audio thread for every buffer even while the device is paused; it opens again,
+// with the same callback, when the window comes back.
+void sdlSetAudioAway(bool away);

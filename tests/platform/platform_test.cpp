@@ -7,6 +7,8 @@
 
 #include <condition_variable>
 #include <csignal>
+#include <filesystem>
+#include <fstream>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -296,46 +298,53 @@ TEST_F(EventTest, TheClipboardKeepsText)
     EXPECT_FALSE(platformSetClipboardText(nullptr));
 }
 
+// The mixer's stand-in: counts the frames the audio thread pulls and answers that nothing plays,
+// after which the device may rest.
+struct Pulled {
+    std::mutex mutex;
+    std::condition_variable called;
+    int frames = 0;
+
+    static bool fill(void* user, int16_t* samples, int frames)
+    {
+        auto* pulled = static_cast<Pulled*>(user);
+        std::fill(samples, samples + 2 * frames, int16_t{0});
+        std::lock_guard<std::mutex> lock(pulled->mutex);
+        pulled->frames += frames;
+        pulled->called.notify_all();
+        return false;
+    }
+    int count()
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        return frames;
+    }
+    // Waits for the audio thread, not for a time: the bound only keeps a broken device from hanging.
+    bool waitPast(int counted)
+    {
+        std::unique_lock<std::mutex> lock(mutex);
+        return called.wait_for(lock, std::chrono::seconds(10), [&] { return frames > counted; });
+    }
+};
+
 TEST(Audio, TheDeviceOpensOnTheDummyDriverAndCallsBack)
 {
     setenv("SDL_AUDIODRIVER", "dummy", 0);
-    struct Shared {
-        std::mutex mutex;
-        std::condition_variable called;
-        int frames = 0;
-    } shared;
-    // Nothing to play: after each buffer the device may rest.
-    auto fill = [](void* user, int16_t* samples, int frames) {
-        auto* state = static_cast<Shared*>(user);
-        std::fill(samples, samples + 2 * frames, int16_t{0});
-        std::lock_guard<std::mutex> lock(state->mutex);
-        state->frames += frames;
-        state->called.notify_all();
-        return false;
-    };
+    Pulled pulled;
     // A beep opens the device for itself; the mixer then takes it over.
     const int beeps = platformBeepCount();
     platformBeep();
     EXPECT_EQ(platformBeepCount(), beeps + 1);
-    ASSERT_TRUE(platformOpenAudio(fill, &shared));
-    {
-        std::unique_lock<std::mutex> lock(shared.mutex);
-        // Waits for the audio thread, not for a time: the bound only keeps a broken device from hanging.
-        EXPECT_TRUE(shared.called.wait_for(lock, std::chrono::seconds(10), [&] { return shared.frames > 0; }));
-    }
+    ASSERT_TRUE(platformOpenAudio(Pulled::fill, &pulled));
+    EXPECT_TRUE(pulled.waitPast(0));
     // The silence rests the device, and nothing more is pulled until something starts.
     for (int waited = 0; waited < 10000 && !platformAudioResting(); waited += 5) {
         platformSleepMilliseconds(5);
     }
     EXPECT_TRUE(platformAudioResting());
-    {
-        std::unique_lock<std::mutex> lock(shared.mutex);
-        const int rested = shared.frames;
-        lock.unlock();
-        platformResumeAudio();
-        lock.lock();
-        EXPECT_TRUE(shared.called.wait_for(lock, std::chrono::seconds(10), [&] { return shared.frames > rested; }));
-    }
+    const int rested = pulled.count();
+    platformResumeAudio();
+    EXPECT_TRUE(pulled.waitPast(rested));
     platformLockAudio();
     platformUnlockAudio();
     platformCloseAudio();
@@ -343,6 +352,46 @@ TEST(Audio, TheDeviceOpensOnTheDummyDriverAndCallsBack)
     platformLockAudio(); // without a device these do nothing
     platformUnlockAudio();
 }
+
+#ifdef __linux__
+// SDL's audio threads in this process, by their names.
+int audioThreads()
+{
+    int threads = 0;
+    for (const auto& task : std::filesystem::directory_iterator("/proc/self/task")) {
+        std::string name;
+        std::getline(std::ifstream(task.path() / "comm"), name);
+        threads += name.rfind("SDLAudio", 0) == 0;
+    }
+    return threads;
+}
+
+// SDL wakes a paused device's thread for every buffer; a window nobody sees needs no sound.
+TEST_F(EventTest, AWindowAwayHasNoAudioThreadAndItsSoundComesBackWithIt)
+{
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
+    Pulled pulled;
+    ASSERT_TRUE(platformOpenAudio(Pulled::fill, &pulled));
+    EXPECT_TRUE(pulled.waitPast(0));
+    EXPECT_EQ(audioThreads(), 1);
+    EXPECT_EQ(convert({windowEvent(SDL_WINDOWEVENT_MINIMIZED)}), Lines{"minimise"});
+    EXPECT_EQ(audioThreads(), 0);
+    // Neither a beep nor a sound started while away opens the device again.
+    platformBeep();
+    platformResumeAudio();
+    EXPECT_EQ(audioThreads(), 0);
+    // Back on screen, the device opens again and calls the same callback.
+    const int away = pulled.count();
+    convert({windowEvent(SDL_WINDOWEVENT_RESTORED)});
+    EXPECT_TRUE(pulled.waitPast(away));
+    EXPECT_EQ(audioThreads(), 1); // named by the thread itself, so only once it has run
+    // Closed while away, the device is not opened again when the window comes back.
+    convert({windowEvent(SDL_WINDOWEVENT_HIDDEN)});
+    platformCloseAudio();
+    convert({windowEvent(SDL_WINDOWEVENT_SHOWN)});
+    EXPECT_EQ(audioThreads(), 0);
+}
+#endif
 
 // Without a device every beep used to open the audio system again, and the sound library
 // complained on the standard error stream each time. Run in a fresh process of its own.
