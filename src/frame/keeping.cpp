@@ -15,6 +15,11 @@ bool keepsAsItGoes()
     return platformEndsWithoutNotice();
 }
 
+void setLostDisplayKeeper(void (*keep)(void* user), void* user)
+{
+    platformSetLostDisplayKeeper(keep, user);
+}
+
 bool PacedWrite::due() const
 {
     return pending_ && (!everWritten_ || seconds() - lastWrite_ >= kWriteInterval);

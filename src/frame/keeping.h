@@ -9,6 +9,11 @@
 // True where the program can be ended without notice (the browser).
 bool keepsAsItGoes();
 
+// On the desktop the program is ended without notice when its display goes away (the X session
+// ended): keep(user) then writes what the program's normal end would write, and it must not
+// touch the window. Null for none.
+void setLostDisplayKeeper(void (*keep)(void* user), void* user);
+
 // A record written as it changes, at most once a second: a change a second or more after the
 // last write is due at once, a later one as soon as that second is over, so every change is
 // written within a second (and a frame, as the loop looks once a frame).

@@ -24,6 +24,7 @@ float now()
 Game::Game()
 {
     profile.load();
+    setLostDisplayKeeper(&Game::keepOnLostDisplay, this);
     if (!profile.soundOn()) {
         disableSound();
     }
@@ -45,7 +46,9 @@ Game::Game()
 // profile, which saves.
 Game::~Game()
 {
-    if (state == GameState::Playing && winTime == 0.0f) {
+    // What a lost display would have written is written here, by a game still whole.
+    setLostDisplayKeeper(nullptr, nullptr);
+    if (inPlay()) {
         keepGame();
     }
 }

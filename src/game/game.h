@@ -88,9 +88,14 @@ private:
     // again when the splash ends. Where the program can end without notice it is also stored
     // as it changes (paced by keptPace_), and every frame hands the page the game and the
     // profile as they stand, for it to store should it be ended then.
+    // A game in play is unfinished: not yet won, and past the splash and the menu.
+    bool inPlay() const;
     KeptGame keptGame() const;
     void keepGame() const;
     void keepAsItGoes();
+    // The display went away and the program ends at once: the game in play and the profile
+    // are written as the program's normal end writes them.
+    static void keepOnLostDisplay(void* game);
     void offerKeptGame();
     void resumeKeptGame(const KeptGame& kept);
 

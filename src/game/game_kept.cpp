@@ -9,6 +9,11 @@
 
 #include <algorithm>
 
+bool Game::inPlay() const
+{
+    return state == GameState::Playing && winTime == 0.0f;
+}
+
 KeptGame Game::keptGame() const
 {
     KeptGame kept;
@@ -28,6 +33,15 @@ void Game::keepGame() const
     saveKeptGame(keptGame());
 }
 
+void Game::keepOnLostDisplay(void* game)
+{
+    const Game& self = *static_cast<const Game*>(game);
+    if (self.inPlay()) {
+        self.keepGame();
+    }
+    self.profile.save();
+}
+
 // Every input the board takes may change what is kept; a second's changes make one write.
 // Before the splash has offered a kept game, the stored one stays as it is; after, a game in
 // play is what the page stores should it end, and anything else (the menu, a won game) has none.
@@ -36,12 +50,11 @@ void Game::keepAsItGoes()
     if (!keepsAsItGoes() || state == GameState::Splash) {
         return;
     }
-    const bool inPlay = state == GameState::Playing && winTime == 0.0f;
-    if (inPlay && keptPace_.due()) {
+    if (inPlay() && keptPace_.due()) {
         keepGame();
         keptPace_.written();
     }
-    if (inPlay) {
+    if (inPlay()) {
         keepKeptGameOnEnding(keptGame());
     } else {
         forgetKeptGameOnEnding();

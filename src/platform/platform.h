@@ -96,6 +96,13 @@ void platformKeepOnEnding(const std::string& path, const uint8_t* bytes, size_t 
 // What was given for the path; false when nothing was.
 bool platformKeptOnEnding(const std::string& path, std::vector<uint8_t>& bytes, bool& removal);
 
+// On X11 the display connection can be lost under the program (the session ended, the server
+// died); nothing of the window, its GL context or SDL can be called then, and their exit
+// handlers would wait on the dead connection for ever. The program says so on the standard
+// error stream and ends at once with status 1, after keep(user) has written what its normal
+// end would write, touching nothing of the window. A null keep writes nothing.
+void platformSetLostDisplayKeeper(void (*keep)(void* user), void* user);
+
 // ---- Window and OpenGL context.
 
 struct PlatformRect {

@@ -6,9 +6,14 @@
 #ifdef _WIN32
 #include <windows.h>
 #endif
+#if defined(SDL_VIDEO_DRIVER_X11) && defined(PELLIX_HAVE_X11)
+#include <X11/Xlib.h>
+#include <unistd.h>
+#endif
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 
@@ -26,8 +31,24 @@ struct WindowState {
     int windowWidth = 0;
     int windowHeight = 0;
     bool windowMaximised = false;
+    // What writes the program's records should the display connection be lost.
+    void (*keepOnLostDisplay)(void* user) = nullptr;
+    void* keepOnLostDisplayUser = nullptr;
 };
 WindowState state;
+
+#if defined(SDL_VIDEO_DRIVER_X11) && defined(PELLIX_HAVE_X11)
+// Xlib's own handler calls exit, whose handlers (SDL_Quit among them) would wait on the dead
+// connection for ever; _exit runs none of them.
+int endOnLostDisplay(Display*)
+{
+    std::fputs("the connection to the display was lost\n", stderr);
+    if (state.keepOnLostDisplay) {
+        state.keepOnLostDisplay(state.keepOnLostDisplayUser);
+    }
+    _exit(1);
+}
+#endif
 
 #ifdef _WIN32
 // On Windows the window class is the application's own: named after it, redrawn whole when
@@ -178,6 +199,10 @@ bool platformCreateWindow(const char* title, int32_t width, int32_t height)
         sdlFail("cannot create the window");
         return false;
     }
+#if defined(SDL_VIDEO_DRIVER_X11) && defined(PELLIX_HAVE_X11)
+    // For every display Xlib has open, which is none where SDL's driver is not X11.
+    XSetIOErrorHandler(endOnLostDisplay);
+#endif
     if (!sdlCreateGLContext(state.window)) {
         SDL_DestroyWindow(state.window);
         state.window = nullptr;
@@ -205,6 +230,12 @@ void platformDestroyWindow()
         }
     }
     sdlResetEventState();
+}
+
+void platformSetLostDisplayKeeper(void (*keep)(void* user), void* user)
+{
+    state.keepOnLostDisplay = keep;
+    state.keepOnLostDisplayUser = user;
 }
 
 bool platformHasWindow()

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# program_test.sh: the built game as a player's system runs it: ended by signals, started twice.
-# Usage: program_test.sh <path of the game> signals|one-copy
+# program_test.sh: the built game as a player's system runs it: ended by signals, started twice,
+# its X server gone under it.
+# Usage: program_test.sh <path of the game> signals|one-copy|lost-display
 # Runs on SDL's offscreen driver (named by SDL_VIDEODRIVER) with a temporary settings folder
-# and no X display, so no message box can appear.
+# and no X display, so no message box can appear; lost-display runs on an Xvfb of its own.
 set -u
 # Job control: the copies started in the background take SIGINT as a terminal's Ctrl+C would
 # bring it, where a script's background jobs would ignore it.
@@ -95,9 +96,42 @@ one_copy() {
   [[ $status -eq 0 ]] || fail "the copy after a killed one ended with status $status"
 }
 
+lost_display() {
+  # The X server killed under a game in play: the game ends at once with a failure, says why,
+  # and has kept the game and the profile as a normal end would.
+  local display play_x play_y window kept=${record}Game
+  Xvfb -displayfd 5 -nolisten tcp -screen 0 1024x768x24 5>"$home/display" 2>/dev/null &
+  local server=$!
+  for _ in $(seq 100); do
+    display=$(cat "$home/display")
+    [[ -n $display ]] && break
+    sleep 0.1
+  done
+  [[ -n $display ]] || { fail "Xvfb did not start"; return; }
+  export DISPLAY=:$display
+  XDG_CONFIG_HOME="$home" SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy "$game" 2>"$home/stderr" &
+  copy=$!
+  window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Pellix$' | head -1)
+  [[ -n $window ]] || { fail "no window"; return; }
+  sleep 3 # the splash
+  read -r play_x play_y <<<"$("$(dirname "$0")/../../scripts/screen_layout.py" --centre kPlayButton \
+    kDialogButtonWidth kDialogButtonHeight)"
+  xdotool mousemove --window "$window" "$play_x" "$play_y" click 1
+  sleep 3 # the puzzle made behind the loading picture
+  kill -KILL "$server"
+  wait "$server" 2>/dev/null
+  finish "$copy"
+  echo "display lost: status $status, kept game $(stat -c %s "$kept" 2>/dev/null || echo missing)"
+  [[ $status -eq 1 ]] || fail "the game ended with status $status"
+  [[ -s $kept ]] || fail "no kept game"
+  [[ $(stat -c %s "$record" 2>/dev/null) == 1936 ]] || fail "no saved record"
+  grep -q "display was lost" "$home/stderr" || fail "nothing said of the display: $(cat "$home/stderr")"
+}
+
 case ${2:-} in
 signals) signals ;;
 one-copy) one_copy ;;
-*) echo "usage: $0 <game> signals|one-copy" >&2; exit 2 ;;
+lost-display) lost_display ;;
+*) echo "usage: $0 <game> signals|one-copy|lost-display" >&2; exit 2 ;;
 esac
 exit $failed
