@@ -68,9 +68,9 @@
     var value = field.value;
     var running = game();
     if (running && value.length < kept.length) {
-      running.ccall('pellixWebPressKey', null, ['string'], ['Backspace']);
+      running.pellixCall('pellixWebPressKey', 'Backspace');
     } else if (running && value.indexOf(kept) === 0 && value.length > kept.length) {
-      running.ccall('pellixWebType', null, ['string'], [value.slice(kept.length)]);
+      running.pellixCall('pellixWebType', value.slice(kept.length));
     }
     settle();
   }
@@ -82,7 +82,7 @@
     var running = game();
     if (running && !event.code && keys[event.key]) {
       event.preventDefault();
-      running.ccall('pellixWebPressKey', null, ['string'], [keys[event.key]]);
+      running.pellixCall('pellixWebPressKey', keys[event.key]);
     }
   });
   // A word being composed arrives whole when the composition ends.
@@ -132,7 +132,7 @@
     upright = now;
     var running = game();
     if (running) {
-      running.ccall('pellixWebSetUpright', null, ['number'], [upright ? 1 : 0]);
+      running.pellixCall('pellixWebSetUpright', upright ? 1 : 0);
     }
   }
   window.addEventListener('resize', checkUpright);

@@ -1,6 +1,6 @@
 // sdl_web.js: the browser's side of the platform layer, run before the program starts: the
-// player's records on IndexedDB, kept when the page may end, the keys the game takes from the
-// browser, and the program's end.
+// player's records on IndexedDB, kept when the page may end, the page's calls into the program,
+// the keys the game takes from the browser, and the program's end.
 
 // The run loops wait through ASYNCIFY, so main first returns at the first wait, long before the
 // game ends, and the runtime never learns of its real return. Started as an asynchronous call,
@@ -23,6 +23,21 @@ Module['postRun'] = (Module['postRun'] || []).concat(function () {
     }
   });
 });
+
+// The page's calls into the program (data/web/device.js): a name of an exported function and
+// its one argument, a number or a text. The page's events come while the program sleeps in its
+// loop, and emcc's ccall takes any call made then for one that went to sleep itself: it hands
+// the call the promise of main's end in place of main's own, and keeps the runtime alive for
+// it, so the end would never reach the page. These functions never sleep, so they are called
+// directly, a text put on the stack for the length of the call.
+Module['pellixCall'] = function (name, argument) {
+  var stack = stackSave();
+  try {
+    Module['_' + name](typeof argument === 'string' ? allocateUTF8OnStack(argument) : argument);
+  } finally {
+    stackRestore(stack);
+  }
+};
 
 // The per-user store keeps its files under $HOME/.config. In the browser that folder lives in
 // IndexedDB: loaded before main starts, and written back after every value is replaced or
