@@ -11,8 +11,8 @@ import time
 import web_page_life
 from screen_layout import centre
 from web_board import PANEL_LEFT, PANEL_SLOT, PANEL_TOP, cell_centre, cell_inside, empty_cell, inked, panel_slot
-from web_devtools import (BOARD_BUTTONS, DIALOG_PART, LAYOUT, MENU_PART, PLAY, Browser, Captures,
-                          serve)
+from web_devtools import (BOARD_BUTTONS, BOARD_EXIT, DIALOG_PART, LAYOUT, MENU_PART, PLAY, Browser,
+                          Captures, serve)
 from web_offline import play_offline
 from web_touch import play_by_touch
 
@@ -21,7 +21,6 @@ MENU_BUTTON = (LAYOUT.kMenuButtonWidth, LAYOUT.kMenuButtonHeight)
 DIALOG_BUTTON = (LAYOUT.kDialogButtonWidth, LAYOUT.kDialogButtonHeight)
 MENU_SETTINGS = centre(LAYOUT.kSettingsButton, *MENU_BUTTON)
 MENU_EXIT = centre(LAYOUT.kQuitMenuButton, *MENU_BUTTON)
-BOARD_EXIT = centre(LAYOUT.kQuitGameButton, LAYOUT.kGameButtonWidth, LAYOUT.kGameButtonHeight)
 DIALOG_MAIN_OF_THREE = centre(LAYOUT.kRightOfThreeButton, *DIALOG_BUTTON)
 SOUND_OFF_MARK = centre(LAYOUT.kSoundOffMark, LAYOUT.kCheckSize, LAYOUT.kCheckSize)
 # The settings dialog's title, the same whatever is chosen in it.
@@ -95,9 +94,7 @@ class Run:
         self.step('Settings: sound switched off')
 
         browser.click(*MENU_EXIT)
-        browser.wait_for('the ended page, with the records saved',
-                         lambda: browser.evaluate('!document.getElementById("ended").hidden && '
-                                                  'Module.recordsSaving === false'))
+        browser.wait_for_ended_page()
         self.captures.keep(browser.page_screenshot(), 'ended')
         self.step('Exit leaves the page saying the game has ended')
         return changed

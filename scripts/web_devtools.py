@@ -25,8 +25,9 @@ PICTURE_HEIGHT = LAYOUT.kScreenHeight
 PAGE_MARGIN = 16
 VIEWPORT = (PICTURE_WIDTH + 2 * PAGE_MARGIN, PICTURE_HEIGHT + 2 * PAGE_MARGIN)
 
-# Where a click presses the menu's Play.
+# Where a click presses the menu's Play, and the board screen's Exit.
 PLAY = screen_layout.centre(LAYOUT.kPlayButton, LAYOUT.kDialogButtonWidth, LAYOUT.kDialogButtonHeight)
+BOARD_EXIT = screen_layout.centre(LAYOUT.kQuitGameButton, LAYOUT.kGameButtonWidth, LAYOUT.kGameButtonHeight)
 # Parts of the picture that change neither with the puzzle nor with the clock: the menu's
 # title and options, the board screen's Exit button, the middle of a dialog.
 MENU_PART = (150, 60, 500, 320)
@@ -206,6 +207,11 @@ class Browser:
                 return value
             deadline.check()
             self.next_frame()
+
+    def wait_for_ended_page(self):
+        """Returns once the page says that the game has ended, with the records saved."""
+        self.wait_for('the ended page, with the records saved', lambda: self.evaluate(
+            '!document.getElementById("ended").hidden && Module.recordsSaving === false'))
 
     def errors(self):
         """Exceptions the page threw and errors it logged, as texts."""

@@ -6,12 +6,11 @@ import struct
 
 from screen_layout import centre
 from web_board import BOARD, cell_centre, empty_cell, inked, panel_slot, pencil_ink
-from web_devtools import BOARD_BUTTONS, DIALOG_PART, LAYOUT, MENU_PART, PLAY, VIEWPORT, Browser
+from web_devtools import BOARD_BUTTONS, BOARD_EXIT, DIALOG_PART, LAYOUT, MENU_PART, PLAY, VIEWPORT, Browser
 
 DIALOG_BUTTON = (LAYOUT.kDialogButtonWidth, LAYOUT.kDialogButtonHeight)
 YES_OF_TWO = centre(LAYOUT.kLeftOfTwoButton, *DIALOG_BUTTON)
 MAIN_OF_THREE = centre(LAYOUT.kRightOfThreeButton, *DIALOG_BUTTON)
-BOARD_EXIT = centre(LAYOUT.kQuitGameButton, LAYOUT.kGameButtonWidth, LAYOUT.kGameButtonHeight)
 SOUND_ON_MARK = centre(LAYOUT.kSoundOnMark, LAYOUT.kCheckSize, LAYOUT.kCheckSize)
 KEPT_GAME = '/home/web_user/.config/Brimworks/Settings/PellixGame'
 PHONE = (390, 844)
