@@ -1,6 +1,7 @@
 # web_touch.py: the browser build on a touch screen, driven in headless chromium with touch
 # emulation: taps and long presses play, the page holds still under pinches and double taps,
-# the on-screen keyboard types a best-time name, an upright phone is asked to turn.
+# the on-screen keyboard types a best-time name, an upright phone is asked to turn, and Exit
+# after the phone was turned ends the game as ever.
 # test-web.py calls play_by_touch().
 import base64
 import json
@@ -10,10 +11,11 @@ import zlib
 
 from screen_layout import centre
 from web_board import cell_centre, cell_inside, cell_middle, empty_cells, ink, inked, mark_place, panel_slot
-from web_devtools import BOARD_BUTTONS, DIALOG_PART, LAYOUT, PLAY, VIEWPORT, Browser
+from web_devtools import BOARD_BUTTONS, BOARD_EXIT, DIALOG_PART, LAYOUT, PLAY, VIEWPORT, Browser
 
 DIALOG_BUTTON = (LAYOUT.kDialogButtonWidth, LAYOUT.kDialogButtonHeight)
 YES = centre(LAYOUT.kLeftOfTwoButton, *DIALOG_BUTTON)
+YES_OF_THREE = centre(LAYOUT.kLeftOfThreeButton, *DIALOG_BUTTON)
 NAME_BOX = LAYOUT.kNameBox
 # Where the page keeps the records (the maker's folder, as on Linux).
 SETTINGS = '/home/web_user/.config/Brimworks/Settings'
@@ -199,6 +201,20 @@ class TouchRun:
         self.run.step('touch: upright 390 x 844 asks to turn the phone and pauses the game; '
                       'on its side (844 x 390) and on a tablet the game shows')
 
+    def exit_after_the_turn(self):
+        """The page told the program of each turn while the program slept between frames; the
+        end of the program still reaches the page."""
+        browser, touch = self.browser, self.touch
+        touch.tap(*BOARD_EXIT)
+        self.shows('the exit dialog after the turns', 'exit_after_turn', 'dialog_exit', DIALOG_PART)
+        touch.tap(*YES_OF_THREE)
+        try:
+            browser.wait_for_ended_page()
+        finally:
+            self.captures.keep(browser.page_screenshot(), 'touch_ended_after_turn')
+        browser.expect_no_errors('the page ended after the turns')
+        self.run.step('touch: after the phone was turned, Exit and Yes leave the page saying the game has ended')
+
     def type_a_name(self):
         browser, touch = self.browser, self.touch
         record, digit = kept_game_record()
@@ -262,6 +278,7 @@ def play_by_touch(url, captures, run):
         marked = touch.play()
         touch.holds_still(marked)
         touch.upright_phone()
+        touch.exit_after_the_turn()
         touch.type_a_name()
     finally:
         touch.close()
