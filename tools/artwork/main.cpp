@@ -23,6 +23,10 @@
 #include <cstring>
 #include <filesystem>
 #include <string>
+#include <vector>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 #ifndef PELLIX_FONT_DIR
 #define PELLIX_FONT_DIR "/usr/share/fonts/truetype/dejavu"
@@ -167,20 +171,45 @@ void speakEnglish()
     setTextLanguage("en", "");
 }
 
-// Every translated set at every scale, each checked before it is written.
-bool writeLanguageSets(const std::filesystem::path& folder, const std::string& catalogues)
+// The translated sets at every scale of every second language from the first, each checked
+// before it is written.
+bool writeLanguageShare(const std::filesystem::path& folder, const std::string& catalogues, size_t first)
 {
     bool ok = true;
-    for (const Language& language : translatedLanguages()) {
-        if (!speak(catalogues, language)) return false;
+    const std::vector<Language>& languages = translatedLanguages();
+    for (size_t i = first; i < languages.size(); i += 2) {
+        if (!speak(catalogues, languages[i])) return false;
         for (int scale : {1, 2, 3}) {
-            Artwork art = drawLanguageSet(language.code, scale);
+            Artwork art = drawLanguageSet(languages[i].code, scale);
             if (scale != 1) art.files.clear();  // the labels are the same at every scale
-            ok = artworkProblems().empty() && writeAll(art, setFolder(folder / language.code, scale)) && ok;
+            ok = artworkProblems().empty() && writeAll(art, setFolder(folder / languages[i].code, scale)) && ok;
         }
     }
     speakEnglish();
     return ok;
+}
+
+// Starts a process of its own drawing a share of the languages: the sets do not depend on one
+// another, and the drawing has one thread, so the build's cores draw them side by side. A
+// forked copy holds its own fonts and catalogues. The share is drawn here where no process starts.
+pid_t startLanguageShare(const std::filesystem::path& folder, const std::string& catalogues, size_t first)
+{
+    const pid_t child = fork();
+    if (child == 0) {
+        const bool ok = writeLanguageShare(folder, catalogues, first);
+        for (const std::string& problem : artworkProblems()) std::fprintf(stderr, "artwork: %s\n", problem.c_str());
+        _exit(ok ? 0 : 1);  // the parent's exit handlers and buffers are its own
+    }
+    if (child < 0 && !writeLanguageShare(folder, catalogues, first)) {
+        artworkProblems().push_back("could not draw every language");
+    }
+    return child;
+}
+
+bool languageShareDrawn(pid_t child)
+{
+    int status = 0;
+    return child < 0 || (waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0);
 }
 
 bool run(const Options& options)
@@ -191,8 +220,13 @@ bool run(const Options& options)
     bool flawless = artworkProblems().empty();
     bool written = true;
     if (flawless && !options.output.empty()) {
-        written = writeAll(art, options.output) && writeScaledSets(options.output);
-        if (!options.catalogues.empty()) written = writeLanguageSets(options.output, options.catalogues) && written;
+        written = writeAll(art, options.output);
+        std::vector<pid_t> shares;
+        if (!options.catalogues.empty()) {
+            for (size_t first : {0, 1}) shares.push_back(startLanguageShare(options.output, options.catalogues, first));
+        }
+        written = writeScaledSets(options.output) && written;
+        for (pid_t share : shares) written = languageShareDrawn(share) && written;
     }
     if (!options.appIcons.empty()) {
         Artwork icons;
