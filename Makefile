@@ -10,7 +10,7 @@ endif
 
 .PHONY: all deps build run test test-asan bench clean screenshots artwork-preview fuzz install \
   windows test-windows package test-package web serve-web test-web measure-web measure-idle \
-  measure-scaled
+  measure-scaled measure-before-after
 
 all: build
 
@@ -122,3 +122,8 @@ measure-idle: build
 measure-scaled: build
 	@bash scripts/install-deps.sh imagemagick
 	@bash scripts/measure-scaled.sh 10 $(BUILD)
+
+# The same, for an earlier commit and this tree side by side: make measure-before-after BEFORE=<commit>.
+measure-before-after: build
+	@bash scripts/install-deps.sh imagemagick
+	@bash scripts/measure-before-after.sh $(BEFORE) 10 $(BUILD)

@@ -12,6 +12,9 @@ seconds=${1:-10}
 build=${2:-build}
 out=${3:-$build/measure-scaled}
 mkdir -p "$out"
+# Absolute: the game ignores a relative XDG_CONFIG_HOME, as the XDG rules ask, and would share
+# ~/.config, with a game the other screen size kept.
+out=$(cd "$out" && pwd)
 if [ -z "${MEASURE_SCALED_INSIDE:-}" ]; then
   for screen in 2400x1800 1920x1080; do
     MEASURE_SCALED_INSIDE=$screen xvfb-run -a -s "-screen 0 ${screen}x24" "$0" "$seconds" "$build" "$out"
