@@ -8,17 +8,7 @@
 # was. Three runs, every one clean. Each run's board is saved as loading_input_<n>.png.
 # Usage: loading_input_test.sh <path of the game> <path of pellix-window-shot> <captures folder>
 set -u
-game=$1
-shot=$2
-captures=$3
-if [[ -z ${LOADING_INPUT_INSIDE:-} ]]; then
-  LOADING_INPUT_INSIDE=1 exec xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" "$0" "$@"
-fi
-layout=$(dirname "$0")/../../scripts/screen_layout.py
-home=$(mktemp -d)
-pid=
-trap '[[ -z $pid ]] || kill -KILL $pid 2>/dev/null; rm -rf "$home"' EXIT
-mkdir -p "$captures"
+source "$(dirname "$0")/on_xvfb.sh" 1024x768 "$@"
 failed=0
 
 read -r play_x play_y <<<"$("$layout" --centre kPlayButton kDialogButtonWidth kDialogButtonHeight)"

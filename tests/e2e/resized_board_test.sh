@@ -10,17 +10,8 @@
 # Each size's picture is saved as resized_board_<width>.png.
 # Usage: resized_board_test.sh <path of the game> <path of pellix-window-shot> <captures folder>
 set -u
-game=$1
-shot=$2
-captures=$3
-if [[ -z ${RESIZED_BOARD_INSIDE:-} ]]; then
-  RESIZED_BOARD_INSIDE=1 exec xvfb-run -a -s "-screen 0 2560x1920x24 -nolisten tcp" "$0" "$@"
-fi
-layout=$(dirname "$0")/../../scripts/screen_layout.py
-home=$(mktemp -d)
-pid=
-trap '[[ -z $pid ]] || kill -KILL $pid 2>/dev/null; rm -rf "$home"' EXIT
-mkdir -p "$captures" "$home/config"
+source "$(dirname "$0")/on_xvfb.sh" 2560x1920 "$@"
+mkdir -p "$home/config"
 failed=0
 
 read -r play_x play_y <<<"$("$layout" --centre kPlayButton kDialogButtonWidth kDialogButtonHeight)"
